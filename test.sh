@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Debug with ASan+UBSan into build-test/, runs every
+# test under Xvfb, then builds and briefly runs the benchmarks optimised.
+set -uo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" || exit 1
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON || exit 1
+cmake --build build-test || exit 1
+
+export SDL_AUDIODRIVER=dummy
+export LIBGL_ALWAYS_SOFTWARE=1
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+status=0
+(cd build-test && xvfb-run -a -s "-screen 0 1920x1080x24" \
+   ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=1
+
+if [ -d bench ] && ls bench/*.cpp >/dev/null 2>&1; then
+  cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF -DQUILLON_BENCH=ON \
+    && cmake --build build-bench \
+    && for b in build-bench/bench/*_bench; do "$b" --benchmark_min_time=1 || status=1; done \
+    || status=1
+fi
+exit $status
