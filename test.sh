@@ -18,6 +18,14 @@ status=0
 (cd build-test && xvfb-run -a -s "-screen 0 1920x1080x24" \
    ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=1
 
+# The audio render is the one piece of code on two threads: run its tests under ThreadSanitizer too.
+if ls tests/audio/*.cpp >/dev/null 2>&1; then
+  cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_TSAN=ON \
+    && cmake --build build-tsan --target audio_tests \
+    && (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^audio\.' -j "$(nproc)") \
+    || status=1
+fi
+
 if [ -d bench ] && ls bench/*.cpp >/dev/null 2>&1; then
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF -DQUILLON_BENCH=ON \
     && cmake --build build-bench \
