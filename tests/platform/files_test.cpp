@@ -1,0 +1,128 @@
+// File types, sizes, folder listing, creating, deleting and renaming, the current folder.
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "tempfolder.h"
+
+namespace {
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+}  // namespace
+
+TEST(Files, TypeAndSize) {
+  TempFolder tmp;
+  writeFile(tmp / "five.bin", "12345");
+  writeFile(tmp / "empty", "");
+  ASSERT_TRUE(CreateDir(tmp / "sub"));
+  ASSERT_EQ(mkfifo((tmp / "pipe").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("nowhere", (tmp / "broken").c_str()), 0);
+  ASSERT_EQ(symlink("five.bin", (tmp / "link").c_str()), 0);
+
+  EXPECT_EQ(FileType(tmp / "five.bin"), FILETYPE_FILE);
+  EXPECT_EQ(FileSize(tmp / "five.bin"), 5);
+  EXPECT_EQ(FileType(tmp / "empty"), FILETYPE_FILE);
+  EXPECT_EQ(FileSize(tmp / "empty"), 0);
+  EXPECT_EQ(FileType(tmp / "sub"), FILETYPE_DIR);
+  EXPECT_EQ(FileType(tmp / "sub/"), FILETYPE_DIR);
+  EXPECT_EQ(FileSize(tmp / "sub"), 0);
+  EXPECT_EQ(FileType(tmp / "pipe"), FILETYPE_NONE);
+  EXPECT_EQ(FileType(tmp / "broken"), FILETYPE_NONE);
+  EXPECT_EQ(FileType(tmp / "link"), FILETYPE_FILE);
+  EXPECT_EQ(FileSize(tmp / "link"), 5);
+  EXPECT_EQ(FileType(tmp / "missing"), FILETYPE_NONE);
+  EXPECT_EQ(FileSize(tmp / "missing"), 0);
+  EXPECT_EQ(FileType(""), FILETYPE_NONE);
+  EXPECT_EQ(FileType(tmp / "five.bin/x"), FILETYPE_NONE);
+}
+
+TEST(Files, ReadDirListsSortedNamesWithoutDotEntries) {
+  TempFolder tmp;
+  for (const char* name : {"b.wav", "A.wav", ".hidden", "a.wav", "10", "9"}) writeFile(tmp / name, "x");
+  ASSERT_TRUE(CreateDir(tmp / "folder"));
+  auto names = ReadDir(tmp.path());
+  ASSERT_TRUE(names.has_value());
+  std::vector<std::string> expected = {".hidden", "10", "9", "A.wav", "a.wav", "b.wav", "folder"};
+  EXPECT_EQ(*names, expected);
+
+  auto empty = ReadDir(tmp / "folder");
+  ASSERT_TRUE(empty.has_value());
+  EXPECT_TRUE(empty->empty());
+  EXPECT_FALSE(ReadDir(tmp / "missing").has_value());
+  EXPECT_FALSE(ReadDir(tmp / "a.wav").has_value());
+  EXPECT_FALSE(ReadDir("").has_value());
+}
+
+TEST(Files, CreateDirMakesOneLevelOnly) {
+  TempFolder tmp;
+  EXPECT_TRUE(CreateDir(tmp / "one"));
+  EXPECT_TRUE(CreateDir(tmp / "one"));  // already there
+  EXPECT_FALSE(CreateDir(tmp / "x/y"));
+  EXPECT_EQ(FileType(tmp / "x"), FILETYPE_NONE);
+  writeFile(tmp / "file", "");
+  EXPECT_FALSE(CreateDir(tmp / "file"));  // a file in the way is no folder
+  EXPECT_FALSE(CreateDir(""));
+}
+
+TEST(Files, DeleteDirAndDeleteFileTakeOnlyTheirKind) {
+  TempFolder tmp;
+  ASSERT_TRUE(CreateDir(tmp / "dir"));
+  writeFile(tmp / "dir/inner", "x");
+  writeFile(tmp / "file", "x");
+
+  EXPECT_FALSE(DeleteDir(tmp / "dir"));   // not empty
+  EXPECT_FALSE(DeleteFile(tmp / "dir"));  // never a folder
+  EXPECT_FALSE(DeleteDir(tmp / "file"));
+  EXPECT_TRUE(DeleteFile(tmp / "dir/inner"));
+  EXPECT_TRUE(DeleteDir(tmp / "dir"));
+  EXPECT_EQ(FileType(tmp / "dir"), FILETYPE_NONE);
+  EXPECT_TRUE(DeleteFile(tmp / "file"));
+  EXPECT_FALSE(DeleteFile(tmp / "file"));
+  EXPECT_FALSE(DeleteFile(""));
+}
+
+TEST(Files, RenamePathMovesFilesAndFoldersAndReplacesFiles) {
+  TempFolder tmp;
+  writeFile(tmp / "a", "aaa");
+  writeFile(tmp / "b", "b");
+  EXPECT_TRUE(RenamePath(tmp / "a", tmp / "b"));
+  EXPECT_EQ(FileType(tmp / "a"), FILETYPE_NONE);
+  EXPECT_EQ(FileSize(tmp / "b"), 3);
+
+  ASSERT_TRUE(CreateDir(tmp / "d"));
+  EXPECT_TRUE(RenamePath(tmp / "d", tmp / "e"));
+  EXPECT_EQ(FileType(tmp / "e"), FILETYPE_DIR);
+
+  EXPECT_FALSE(RenamePath(tmp / "missing", tmp / "z"));
+  EXPECT_FALSE(RenamePath("", tmp / "z"));
+  EXPECT_FALSE(RenamePath(tmp / "b", ""));
+  EXPECT_FALSE(RenamePath(tmp / "b", tmp / "no/such/folder"));
+  EXPECT_EQ(FileSize(tmp / "b"), 3);
+}
+
+TEST(Files, CurrentDirFollowsChangeDir) {
+  TempFolder tmp;
+  std::string before = CurrentDir();
+  ASSERT_FALSE(before.empty());
+  ASSERT_TRUE(CreateDir(tmp / "here"));
+  ASSERT_TRUE(ChangeDir(tmp / "here"));
+  std::string now = CurrentDir();
+  EXPECT_NE(now.back(), '/');
+  EXPECT_EQ(FileType(now), FILETYPE_DIR);
+  struct stat a, b;
+  ASSERT_EQ(stat(now.c_str(), &a), 0);
+  ASSERT_EQ(stat((tmp / "here").c_str(), &b), 0);
+  EXPECT_EQ(a.st_ino, b.st_ino);
+  EXPECT_FALSE(ChangeDir(tmp / "missing"));
+  EXPECT_EQ(CurrentDir(), now);
+  EXPECT_TRUE(ChangeDir(before));
+  EXPECT_FALSE(ChangeDir(""));
+}
