@@ -1,0 +1,53 @@
+// Windows with an OpenGL 2.1 canvas: creation with a style and a minimum size, client
+// size and position, title, minimise, maximise, full screen on the desktop, shape,
+// keyboard focus, the desktop's size and the buffer swap. Coordinates are pixels.
+// Every function takes a window that is not live (null or freed) as "nothing".
+#pragma once
+#include <string>
+
+class TWindow;
+class TMenuBar;
+
+constexpr int WINDOW_TITLEBAR = 1;
+constexpr int WINDOW_RESIZABLE = 2;
+constexpr int WINDOW_CLIENTCOORDS = 32;  // position and size are the client area's
+constexpr int WINDOW_ACCEPTFILES = 128;  // accepted; no event carries dropped files yet
+
+// A shown window whose OpenGL context (double-buffered, alpha and depth buffers) is
+// made current. Null when the window system refuses.
+TWindow* CreateWindow(const std::string& title, int x, int y, int width, int height,
+                      int style, int minWidth = 0, int minHeight = 0);
+// Frees the window and its menus; its events still waiting are dropped.
+void FreeWindow(TWindow* window);
+void FreeAllWindows();
+TWindow* LastWindow();  // the most recently created live window, or null
+
+int WindowX(TWindow* window);       // client area position on the desktop
+int WindowY(TWindow* window);
+int WindowWidth(TWindow* window);   // client area size
+int WindowHeight(TWindow* window);
+std::string WindowTitle(TWindow* window);
+void SetWindowTitle(TWindow* window, const std::string& title);
+void SetTitleOfLastWindow(const std::string& title);
+void SetWindowMinSize(TWindow* window, int width, int height);
+// Leaves full screen, maximised or minimised state first.
+void SetWindowShape(TWindow* window, int x, int y, int width, int height);
+void MinimizeWindow(TWindow* window);
+void MaximizeWindow(TWindow* window);
+void RestoreWindow(TWindow* window);  // from minimised or maximised
+void SetWindowFullScreen(TWindow* window, bool on);
+void ToggleFullScreen(TWindow* window);
+bool WindowFullScreen(TWindow* window);
+bool WindowMinimized(TWindow* window);
+bool WindowMaximized(TWindow* window);
+void FocusWindow(TWindow* window);  // raise it and give it the keyboard focus
+TMenuBar* WindowMenu(TWindow* window);  // its menu bar; null for a window not live
+
+int DesktopWidth();
+int DesktopHeight();
+
+// Makes the window's OpenGL context current; Flip swaps that window's buffers, waiting
+// for the vertical blank when vsync is non-zero.
+void SetGraphicsWindow(TWindow* window);
+TWindow* GraphicsWindow();
+void Flip(int vsync = 1);
