@@ -1,0 +1,113 @@
+// Seeds from texts, the ranged generator and the replayable table.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "framework/random.h"
+#include "framework/staticrand.h"
+#include "platform/numbers.h"
+
+TEST(GetSeedText, ProductOverTheBytes) {
+  EXPECT_EQ(GetSeed(""), 1);
+  EXPECT_EQ(GetSeed("d"), 6);  // code 100: 100 * 0.06
+  EXPECT_EQ(GetSeed("dd"), 36);
+  EXPECT_EQ(GetSeed(std::string(11, 'd')), 362797056);  // 6^11, exact in single precision
+  EXPECT_EQ(GetSeed("2"), 3);                           // 50 * 0.06
+  EXPECT_EQ(GetSeed("!"), 1);                           // 33 * 0.06 = 1.98, truncated
+  EXPECT_EQ(GetSeed("\x01"), 0);
+  EXPECT_EQ(GetSeed("random"), GetSeed("random"));
+}
+
+TEST(GetSeedText, LongTextsAreDefined) {
+  // 6^12 no longer fits an int; overflow to infinity and underflow to zero stay defined.
+  EXPECT_EQ(GetSeed(std::string(12, 'd')), INT_MAX);
+  EXPECT_EQ(GetSeed(std::string(10000, 'z')), INT_MAX);
+  EXPECT_EQ(GetSeed(std::string(10000, '\x01')), 0);
+  EXPECT_EQ(GetSeed(std::string(10000, 'z') + '\0'), 0);  // infinity times zero
+  EXPECT_EQ(GetSeed(std::string(10000, '\xff')), INT_MAX);
+}
+
+TEST(GetSeedText, RandomGivesTheGeneratorsSeed) {
+  SeedRnd(4321);
+  EXPECT_EQ(GetSeed("RANDOM"), 4321);
+  EXPECT_NE(GetSeed("Random"), 4321);
+}
+
+TEST(SetSeedText, LogsAndSeeds) {
+  testing::internal::CaptureStdout();
+  SetSeed("dd");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "seed='dd' seednum=36\n");
+  EXPECT_EQ(RndSeed(), 36);
+  const double first = RndDouble();
+  testing::internal::CaptureStdout();
+  SetSeed("dd");
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(RndDouble(), first);
+}
+
+TEST(FastRand, StaysInRange) {
+  for (int i = 0; i < 1000; ++i) EXPECT_EQ(fastrand(3, 3), 3);
+  bool seen[10] = {};
+  for (int i = 0; i < 5000; ++i) {
+    const int v = fastrand(-4, 5);
+    ASSERT_GE(v, -4);
+    ASSERT_LE(v, 5);
+    seen[v + 4] = true;
+  }
+  for (bool s : seen) EXPECT_TRUE(s);
+  EXPECT_EQ(fastrand(5, 4), 5);  // an empty range does not divide by zero
+  const int wide = fastrand(INT_MIN, INT_MAX);
+  EXPECT_GE(wide, INT_MIN);
+}
+
+TEST(StaticRand, SameSeedTextReplaysTheSameSequence) {
+  testing::internal::CaptureStdout();
+  TStaticRand a, b;
+  a.Init("battlefield");
+  SeedRnd(99);  // whatever happened in between does not matter
+  b.Init("battlefield");
+  TStaticRand c;
+  c.Init("other");
+  testing::internal::GetCapturedStdout();
+
+  EXPECT_EQ(a.num, b.num);
+  EXPECT_NE(a.num, c.num);
+  EXPECT_EQ(a.pos, b.pos);
+  for (float v : a.num) {
+    EXPECT_GE(v, 0.0f);
+    EXPECT_LE(v, 1.0f);
+  }
+  for (int i = 0; i < 2500; ++i) ASSERT_EQ(a.random(), b.random());
+
+  a.reset();
+  EXPECT_EQ(a.pos, static_cast<int>(a.num[0] * 1000.0));
+}
+
+TEST(StaticRand, PositionsWrapAndReplay) {
+  TStaticRand t;
+  for (int i = 0; i < kStaticRandCount; ++i) t.num[i] = static_cast<float>(i);
+
+  t.SetPos(-7);
+  EXPECT_EQ(t.pos, -7);
+  EXPECT_EQ(t.random(), 8.0f);
+  EXPECT_EQ(t.pos, 8);
+
+  t.SetPos(2998);
+  EXPECT_EQ(t.pos, 998);
+  EXPECT_EQ(t.random(), 999.0f);
+  EXPECT_EQ(t.random(), 0.0f);  // wraps at 1000
+
+  t.SetPos(500);
+  TStaticRand copy = t;
+  EXPECT_EQ(t.randomPos(0), copy.random());
+  EXPECT_EQ(t.pos, copy.pos);
+  EXPECT_EQ(t.randomPos(600), 102.0f);  // (600 + 502) mod 1000
+
+  // Reads behind the position wrap instead of leaving the table.
+  t.SetPos(0);
+  EXPECT_EQ(t.randomPos(-5), 996.0f);
+  EXPECT_GE(t.randomPos(INT_MIN), 0.0f);
+  t.pos = INT_MIN;
+  EXPECT_GE(t.random(), 0.0f);
+}
