@@ -29,7 +29,8 @@ fi
 if [ -d bench ] && ls bench/*.cpp >/dev/null 2>&1; then
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF -DQUILLON_BENCH=ON \
     && cmake --build build-bench \
-    && for b in build-bench/bench/*_bench; do "$b" --benchmark_min_time=1 || status=1; done \
+    && xvfb-run -a -s "-screen 0 1920x1080x24" bash -c \
+         'rc=0; for b in build-bench/bench/*_bench; do "$b" --benchmark_min_time=1 || rc=1; done; exit $rc' \
     || status=1
 fi
 exit $status
