@@ -1,16 +1,19 @@
-// Class mixer: the voices, the two lock-free rings between the threads and the
-// accumulators. The main thread allocates, starts and retires voices; the audio
-// thread takes started voices over from the pending ring, renders the playing list
-// and hands released voices back through the free ring. Each ring has one writer:
-// its write index is stored with release after the entry, read with acquire.
+// Class mixer: the voices, the two lock-free rings between the threads, the
+// accumulators and the effect block of the buses. The main thread allocates, starts
+// and retires voices; the audio thread takes started voices over from the pending
+// ring, renders the playing list and hands released voices back through the free
+// ring. Each ring has one writer: its write index is stored with release after the
+// entry, read with acquire.
 #pragma once
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "audio/audiorandom.h"
+#include "audio/delayfx.h"
 #include "audio/output.h"
 #include "audio/voice.h"
 
@@ -52,11 +55,42 @@ class mixer : public output {
   template <class Render>
   void mixvoices(Render render);
 
+  // The effect path (mixerfx.cpp): every voice into the nine accumulators, weighted by
+  // its record's send levels; then their 16-bit outputs (0 dry, k + 1 the send of bus k).
+  void mixfx(int n);
+  void mix16fx(const std::array<int16_t*, kAccumulators>& out, int n);
+  // Runs effect bus b over n samples of input (n < 1: the accumulator size).
+  void compute(int bus, const int16_t* input, int unused, int ringsize, int n);
+  static void zerobuffer(int16_t* buffer, int n);
+  // target[i] += the sources' entries, the sum saturated once to 16 bits.
+  static void combine(int16_t* target, std::initializer_list<const int16_t*> sources, int n);
+  using fxbuffer = const int16_t*;
+  static void combine1(int16_t* t, fxbuffer a, int n) { combine(t, {a}, n); }
+  static void combine2(int16_t* t, fxbuffer a, fxbuffer b, int n) { combine(t, {a, b}, n); }
+  static void combine3(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, int n) { combine(t, {a, b, c}, n); }
+  static void combine4(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, fxbuffer d, int n) {
+    combine(t, {a, b, c, d}, n);
+  }
+  static void combine5(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, fxbuffer d, fxbuffer e, int n) {
+    combine(t, {a, b, c, d, e}, n);
+  }
+  static void combine6(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, fxbuffer d, fxbuffer e, fxbuffer f, int n) {
+    combine(t, {a, b, c, d, e, f}, n);
+  }
+  static void combine7(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, fxbuffer d, fxbuffer e, fxbuffer f,
+                       fxbuffer g, int n) {
+    combine(t, {a, b, c, d, e, f, g}, n);
+  }
+  static void combine8(int16_t* t, fxbuffer a, fxbuffer b, fxbuffer c, fxbuffer d, fxbuffer e, fxbuffer f,
+                       fxbuffer g, fxbuffer h, int n) {
+    combine(t, {a, b, c, d, e, f, g, h}, n);
+  }
+
   std::array<std::vector<int32_t>, kAccumulators> buffers;
   const int size;
   Relaxed<int32_t> hertz;
   Relaxed<int32_t> channels;
-  // The effect block of the buses joins here.
+  DelayFX fx;
   sound* playing = nullptr;
   std::atomic<int32_t> pendingread{0};
   std::atomic<int32_t> pendingwrite{0};

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <limits>
 #include <thread>
 
 namespace {
@@ -62,17 +61,3 @@ int Rand(int a, int b) {
 
 double Sin(double degrees) { return std::sin(degrees * (M_PI / 180.0)); }
 double Cos(double degrees) { return std::cos(degrees * (M_PI / 180.0)); }
-
-int TruncToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483647.0) return std::numeric_limits<int>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<int>::min();
-  return static_cast<int>(value);
-}
-
-int64_t TruncToInt64(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 9223372036854775807.0) return std::numeric_limits<int64_t>::max();
-  if (value <= -9223372036854775808.0) return std::numeric_limits<int64_t>::min();
-  return static_cast<int64_t>(value);
-}

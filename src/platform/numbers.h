@@ -1,7 +1,9 @@
 // Clock, random numbers and the numeric helpers every subsystem shares.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 
 // Milliseconds since the clock started, as a 32-bit counter that is never 0.
 int MilliSecs();
@@ -21,5 +23,17 @@ double Sin(double degrees);
 double Cos(double degrees);
 
 // Float-to-int truncation toward zero, defined for NaN (0) and saturating out of range.
-int TruncToInt(double value);
-int64_t TruncToInt64(double value);
+// Inline: the mixer's effect path converts many values a frame.
+inline int TruncToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483647.0) return std::numeric_limits<int>::max();
+  if (value <= -2147483648.0) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
+
+inline int64_t TruncToInt64(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 9223372036854775807.0) return std::numeric_limits<int64_t>::max();
+  if (value <= -9223372036854775808.0) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(value);
+}

@@ -1,0 +1,199 @@
+// One effect bus on impulses: pass-through, the delay, the comb and its feedback,
+// input and comb crossfeed, the speed re-read, the limits kept where parameters are
+// stored, saturation, and what a bus's init resets.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/delayfx.h"
+
+namespace {
+
+class Bus : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fx.make(kFxOutSize, kFxRingSize);
+    for (int b = 0; b < kBuses; ++b) fx.init(b, kFxOutSize, kFxRingSize);
+  }
+
+  // Wet and dry gains at unity on both sides: the bus hands its input on unchanged.
+  void passthrough(int bus) {
+    for (int id : {2, 102, 8, 108}) fx.setparameter(id, bus, 100);
+  }
+
+  // Runs bus 0 over the interleaved frames and answers its output.
+  std::vector<int16_t> run(const std::vector<int16_t>& in, int bus = 0) {
+    fx.compute(bus, in.data(), kFxRingSize, static_cast<int>(in.size()));
+    return {fx.out[bus].begin(), fx.out[bus].begin() + static_cast<long>(in.size())};
+  }
+
+  static std::vector<int16_t> impulse(int frames, int left, int right) {
+    std::vector<int16_t> v(static_cast<size_t>(frames) * 2, 0);
+    v[0] = static_cast<int16_t>(left);
+    v[1] = static_cast<int16_t>(right);
+    return v;
+  }
+
+  DelayFX fx;
+};
+
+int L(const std::vector<int16_t>& v, int frame) { return v[static_cast<size_t>(frame) * 2]; }
+int R(const std::vector<int16_t>& v, int frame) { return v[static_cast<size_t>(frame) * 2 + 1]; }
+
+}  // namespace
+
+TEST_F(Bus, FreshBusIsSilentAndUnityGainsPassTheInput) {
+  std::vector<int16_t> in;
+  for (int i = 0; i < 64; ++i) in.push_back(static_cast<int16_t>(i * 511 - 16000));
+  for (int16_t x : run(in)) ASSERT_EQ(x, 0);
+  passthrough(0);
+  EXPECT_EQ(run(in), in);
+  // Reading its own output buffer works in place.
+  std::copy(in.begin(), in.end(), fx.out[0].begin());
+  fx.compute(0, fx.out[0].data(), kFxRingSize, 64);
+  EXPECT_TRUE(std::equal(in.begin(), in.end(), fx.out[0].begin()));
+}
+
+TEST_F(Bus, DelaysEachSideByItsOwnCountAcrossRenders) {
+  fx.setparameter(6, 0, 4410);
+  fx.setparameter(106, 0, 10);
+  for (int id : {7, 107, 2, 102}) fx.setparameter(id, 0, 100);  // echo only, dry gain 0
+  const auto first = run(impulse(4096, 1000, -2000));
+  for (int f = 0; f < 4096; ++f) {
+    ASSERT_EQ(L(first, f), 0) << f;
+    ASSERT_EQ(R(first, f), f == 10 ? -2000 : 0) << f;
+  }
+  const auto second = run(std::vector<int16_t>(8192, 0));
+  for (int f = 0; f < 4096; ++f) {
+    ASSERT_EQ(L(second, f), 4096 + f == 4410 ? 1000 : 0) << f;
+    ASSERT_EQ(R(second, f), 0) << f;
+  }
+}
+
+TEST_F(Bus, CombFeedsBackEachPeriod) {
+  // Comb gain 100, send 100, feedback 0.5, length 100, dry gain 100, wet gain 0.
+  for (auto [id, value] : {std::pair{1, 100}, {3, 100}, {4, 500}, {5, 100}, {8, 100}}) fx.setparameter(id, 0, value);
+  const auto out = run(impulse(500, 1000, 0));
+  // Frame 0 stores trunc(1000 × 0.7) = 700; each period puts out half of what is
+  // stored (350, then trunc(244 / 2) = 122 ...) and stores 0.7 of that.
+  for (int f = 0; f < 500; ++f) {
+    const int expected = f == 100 ? 350 : f == 200 ? 122 : f == 300 ? 42 : f == 400 ? 14 : 0;
+    ASSERT_EQ(L(out, f), expected) << f;
+    ASSERT_EQ(R(out, f), 0) << f;
+  }
+}
+
+TEST_F(Bus, CombLengthZeroStaysOnTheFirstPosition) {
+  for (auto [id, value] : {std::pair{1, 100}, {3, 100}, {4, 500}, {5, 0}, {8, 100}}) fx.setparameter(id, 0, value);
+  const auto out = run(impulse(4, 1000, 0));
+  EXPECT_EQ(L(out, 0), 0);
+  EXPECT_EQ(L(out, 1), 350);
+  EXPECT_EQ(L(out, 2), 122);
+}
+
+TEST_F(Bus, CombCrossfeedAlternatesTheSides) {
+  for (int side : {0, 100})
+    for (auto [id, value] : {std::pair{1, 100}, {3, 100}, {4, 500}, {5, 100}, {8, 100}})
+      fx.setparameter(side + id, 0, value);
+  fx.setparameter(202, 0, 100);
+  const auto out = run(impulse(300, 1000, 0));
+  EXPECT_EQ(L(out, 100), 0);
+  EXPECT_EQ(R(out, 100), 350);
+  EXPECT_EQ(L(out, 200), 122);
+  EXPECT_EQ(R(out, 200), 0);
+}
+
+TEST_F(Bus, InputCrossfeedSwapsOrJoinsTheChannels) {
+  passthrough(0);
+  fx.setparameter(201, 0, 100);
+  auto out = run({1000, 3000, -400, 200});
+  EXPECT_EQ(out, (std::vector<int16_t>{3000, 1000, 200, -400}));
+  fx.setparameter(201, 0, 50);
+  out = run({1000, 3000, -400, 200});
+  EXPECT_EQ(out, (std::vector<int16_t>{2000, 2000, -100, -100}));
+}
+
+TEST_F(Bus, SpeedReReadsTheOutputInPlace) {
+  passthrough(0);
+  std::vector<int16_t> in;
+  for (int f = 0; f < 6; ++f) {
+    in.push_back(static_cast<int16_t>(10 + f));    // left of frame f
+    in.push_back(static_cast<int16_t>(-20 - f));   // right of frame f
+  }
+  fx.setparameter(203, 0, 0);
+  EXPECT_EQ(run(in), in);
+  // Factor 1.5 over 12 samples: the sources past the end wrap to the start and read
+  // frames that were already rewritten.
+  fx.setparameter(203, 0, 50);
+  const auto out = run(in);
+  const std::vector<int> left = {10, 11, 13, 14, 10, 11};
+  const std::vector<int> right = {-20, -22, -23, -25, -20, -23};
+  for (int f = 0; f < 6; ++f) {
+    EXPECT_EQ(L(out, f), left[static_cast<size_t>(f)]) << f;
+    EXPECT_EQ(R(out, f), right[static_cast<size_t>(f)]) << f;
+  }
+}
+
+TEST_F(Bus, ParametersAreLimitedWhereStoredAndStayInsideTheRings) {
+  const struct {
+    int id, value, stored;
+  } cases[] = {
+      {6, -5, 0},        {6, 40000, 32767},   {106, 4410, 4410},  {5, 50000, 32768}, {105, -3, 0},
+      {203, 150, 99},    {203, -250, -250},   {4, 500, 500},      {104, -70, -70},   {2, 250, 250},
+      {108, 100, 100},   {201, 50, 50},       {202, 100, 100},    {9, 5, 0},          {204, 5, 0},
+  };
+  for (const auto& c : cases) {
+    fx.setparameter(c.id, 3, c.value);
+    EXPECT_EQ(fx.getparameter(c.id, 3), c.stored) << c.id << " " << c.value;
+  }
+  fx.setparameter(2, 8, 100);  // no bus 8
+  fx.setparameter(2, -1, 100);
+  EXPECT_EQ(fx.getparameter(2, 8), 0);
+  EXPECT_EQ(fx.getparameter(2, -1), 0);
+
+  // The longest delay and comb with the widest speed, over several full buffers.
+  for (int id : {6, 106}) fx.setparameter(id, 0, 1 << 30);
+  for (int id : {5, 105}) fx.setparameter(id, 0, 1 << 30);
+  fx.setparameter(203, 0, 1 << 30);
+  for (int id : {1, 101, 2, 102, 3, 103, 7, 107, 8, 108}) fx.setparameter(id, 0, 100);
+  for (int id : {4, 104}) fx.setparameter(id, 0, 900);
+  std::vector<int16_t> in(8192);
+  for (size_t i = 0; i < in.size(); ++i) in[i] = static_cast<int16_t>((i * 7919) % 60000 - 30000);
+  for (int round = 0; round < 10; ++round) run(in);
+  fx.compute(0, in.data(), kFxRingSize, 1 << 20);  // more than the buffer holds
+  fx.compute(0, in.data(), 1 << 20, 8192);          // a ring larger than the one made
+  fx.compute(0, nullptr, kFxRingSize, 8192);
+  fx.compute(9, in.data(), kFxRingSize, 8192);
+  DelayFX unmade;
+  unmade.compute(0, in.data(), kFxRingSize, 8192);  // buses not made: nothing happens
+}
+
+TEST_F(Bus, ResultsSaturateInsteadOfWrapping) {
+  passthrough(0);
+  fx.setparameter(2, 0, 300);
+  fx.setparameter(102, 0, 300);
+  const auto out = run({20000, -20000});
+  EXPECT_EQ(out, (std::vector<int16_t>{32767, -32768}));
+}
+
+TEST_F(Bus, InitClearsTheBusButNotTheSwitch) {
+  fx.setparameter(kFxSwitchId, 0, 1);
+  fx.mode = 4;
+  passthrough(2);
+  fx.setparameter(6, 2, 50);
+  fx.setparameter(7, 2, 100);
+  run(impulse(16, 500, 500), 2);
+  fx.init(2, kFxOutSize, kFxRingSize);
+  EXPECT_EQ(fx.mode.load(), 0);
+  EXPECT_EQ(fx.getparameter(kFxSwitchId, 0), 1);
+  for (int id : {1, 2, 3, 4, 5, 6, 7, 8, 101, 102, 103, 104, 105, 106, 107, 108, 201, 202, 203})
+    EXPECT_EQ(fx.getparameter(id, 2), 0) << id;
+  // The delayed impulse is gone with the cleared ring.
+  passthrough(2);
+  fx.setparameter(6, 2, 50);
+  fx.setparameter(7, 2, 100);
+  fx.setparameter(8, 2, 0);
+  for (int16_t x : run(std::vector<int16_t>(200, 0), 2)) ASSERT_EQ(x, 0);
+  fx.setparameter(kFxSwitchId, 0, 2);
+  EXPECT_EQ(fx.getparameter(kFxSwitchId, 5), 0);
+}
