@@ -12,6 +12,7 @@ namespace {
 // The device mx_Init made: it belongs to the interface until mx_Close or a reset onto
 // another device. A device given to mx_Reset by its caller stays the caller's.
 std::unique_ptr<coreaudio> made;
+int epoch = 0;
 
 // A device the interface no longer uses: stopped, and released when it made it.
 void leave(coreaudio* device) {
@@ -38,6 +39,7 @@ int mx_Init(int mode) {
 int mx_Reset(coreaudio* device) {
   // The old tables hold voices of the mixer that the reset replaces.
   io.reset();
+  ++epoch;
   if (audio != device) leave(audio);
   audio = device;
   if (!device) return -1;
@@ -51,10 +53,13 @@ int mx_Reset(coreaudio* device) {
 
 int mx_Close() {
   io.reset();
+  ++epoch;
   leave(audio);
   audio = nullptr;
   return 0;
 }
+
+int mx_HandleEpoch() { return epoch; }
 
 int mx_SetGlobalFXRoute(int mode) {
   if (mixer* m = fxmixer()) m->fx.mode = mode;

@@ -23,6 +23,9 @@ extern std::unique_ptr<handletables> io;
 int mx_Init(int mode);
 int mx_Reset(coreaudio* device);
 int mx_Close();
+// Rises each time the handle tables are dropped or replaced: a handle means something
+// only in the epoch it was given out in (new tables hand out the same numbers again).
+int mx_HandleEpoch();
 
 // Channels.
 int mx_AllocChannel();
