@@ -19,6 +19,12 @@ void PumpPlatformEvents();        // event thread: translate every pending SDL e
 bool WaitPlatformEvent(int millis);
 void WakePlatformWait();          // any thread
 
+// menubar.cpp
+// Event thread: true when the open menu bar takes this key, character, mouse or wheel
+// event (the application never sees it); also told of suspends. Sees every such event
+// the translation makes, before the polled input state learns of it.
+bool MenuBarTakes(const TEvent& event);
+
 // timers.cpp
 // Called when a TimerTick leaves the queue: false drops it (its timer was stopped);
 // a tick of a live timer gets its tick count in `data`.

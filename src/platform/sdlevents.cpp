@@ -5,6 +5,7 @@
 #include <atomic>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 #include "platform/eventglue.h"
 #include "platform/events.h"
@@ -14,6 +15,7 @@
 #include "platform/numbers.h"
 #include "platform/print.h"
 #include "platform/sdlwindow.h"
+#include "platform/utf8.h"
 #include "platform/window.h"
 
 namespace {
@@ -45,7 +47,7 @@ int buttonFrom(Uint8 sdlButton) {
   }
 }
 
-void emit(int id, void* source, int data, int mods, int x = 0, int y = 0) {
+TEvent record(int id, void* source, int data, int mods, int x = 0, int y = 0) {
   TEvent event;
   event.id = id;
   event.source = source;
@@ -53,7 +55,11 @@ void emit(int id, void* source, int data, int mods, int x = 0, int y = 0) {
   event.mods = mods;
   event.x = x;
   event.y = y;
-  EmitEvent(event);
+  return event;
+}
+
+void emit(int id, void* source, int data, int mods, int x = 0, int y = 0) {
+  EmitEvent(record(id, source, data, mods, x, y));
 }
 
 void translateWindowEvent(const SDL_WindowEvent& e) {
@@ -62,7 +68,10 @@ void translateWindowEvent(const SDL_WindowEvent& e) {
   if (!window && e.windowID != 0) return;
   switch (e.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED: emit(EVENT_APPRESUME, nullptr, 0, 0); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: emit(EVENT_APPSUSPEND, nullptr, 0, 0); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      MenuBarTakes(record(EVENT_APPSUSPEND, nullptr, 0, 0));
+      emit(EVENT_APPSUSPEND, nullptr, 0, 0);
+      break;
     case SDL_WINDOWEVENT_ENTER: emit(EVENT_MOUSEENTER, window, 0, 0); break;
     case SDL_WINDOWEVENT_LEAVE: emit(EVENT_MOUSELEAVE, window, 0, 0); break;
     case SDL_WINDOWEVENT_MOVED: emit(EVENT_WINDOWMOVE, window, 0, 0, e.data1, e.data2); break;
@@ -76,10 +85,13 @@ void translateWindowEvent(const SDL_WindowEvent& e) {
 void translateKey(const SDL_KeyboardEvent& e) {
   int code = TranslateSdlKey(e.keysym.sym, e.keysym.scancode);
   bool down = e.type == SDL_KEYDOWN;
-  InputKeyChange(code, down);
-  if (code == 0) return;
   int mods = modsFrom(e.keysym.mod);
   TWindow* window = WindowFromSdlId(e.windowID);
+  const int id = down ? (e.repeat ? EVENT_KEYREPEAT : EVENT_KEYDOWN) : EVENT_KEYUP;
+  // Keys the open menu bar takes reach neither the application nor the polled state.
+  if (code != 0 && MenuBarTakes(record(id, window, code, mods))) return;
+  InputKeyChange(code, down);
+  if (code == 0) return;
   if (down) {
     // A shortcut is the menu's: its key down (and repeats) go no further.
     TWindow* owner = window ? window : LastWindow();
@@ -89,7 +101,7 @@ void translateKey(const SDL_KeyboardEvent& e) {
         return;
       }
     }
-    emit(e.repeat ? EVENT_KEYREPEAT : EVENT_KEYDOWN, window, code, mods);
+    emit(id, window, code, mods);
   } else {
     emit(EVENT_KEYUP, window, code, mods);
   }
@@ -99,31 +111,18 @@ void translateKey(const SDL_KeyboardEvent& e) {
 void translateText(const SDL_TextInputEvent& e) {
   TWindow* window = WindowFromSdlId(e.windowID);
   int mods = currentMods();
-  const auto* text = reinterpret_cast<const unsigned char*>(e.text);
-  size_t length = std::find(e.text, e.text + sizeof(e.text), 0) - e.text;
-  size_t i = 0;
-  while (i < length) {
-    unsigned char lead = text[i];
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-    int code = extra <= 0 ? lead : lead & (0x3F >> extra);
-    bool valid = extra >= 0 && i + extra < length;
-    for (int k = 1; valid && k <= extra; ++k) {
-      unsigned char next = text[i + k];
-      valid = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (!valid || code > 0x10FFFF) {
-      ++i;
-      continue;
-    }
-    i += extra + 1;
-    emit(EVENT_KEYCHAR, window, code, mods);
+  if (MenuBarTakes(record(EVENT_KEYCHAR, window, 0, mods))) return;
+  const std::string_view text(e.text, std::find(e.text, e.text + sizeof(e.text), 0) - e.text);
+  for (size_t i = 0; i < text.size();) {
+    const int code = NextUtf8(text, i);
+    if (code >= 0) emit(EVENT_KEYCHAR, window, code, mods);
   }
 }
 
 void translateWheel(const SDL_MouseWheelEvent& e) {
   TWindow* window = WindowFromSdlId(e.windowID);
   int mods = currentMods();
+  if (MenuBarTakes(record(EVENT_MOUSEWHEEL, window, e.y, mods, e.mouseX, e.mouseY))) return;
   if (e.y != 0) emit(EVENT_MOUSEWHEEL, window, e.y, mods, e.mouseX, e.mouseY);
   // The precise deltas in the desktop's gesture convention: x grows when scrolling left.
   emit(EVENT_GESTURESWIPE, nullptr, 0, 0, TruncToInt(-e.preciseX), TruncToInt(e.preciseY));
@@ -153,18 +152,23 @@ void translate(SDL_Event& e) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: translateKey(e.key); break;
     case SDL_TEXTINPUT: translateText(e.text); break;
-    case SDL_MOUSEMOTION:
+    case SDL_MOUSEMOTION: {
       InputMouseMove(e.motion.x, e.motion.y);
-      emit(EVENT_MOUSEMOVE, WindowFromSdlId(e.motion.windowID), 0, currentMods(), e.motion.x, e.motion.y);
+      const TEvent move = record(EVENT_MOUSEMOVE, WindowFromSdlId(e.motion.windowID), 0, currentMods(),
+                                 e.motion.x, e.motion.y);
+      if (!MenuBarTakes(move)) EmitEvent(move);
       break;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       int button = buttonFrom(e.button.button);
       bool down = e.type == SDL_MOUSEBUTTONDOWN;
       InputMouseMove(e.button.x, e.button.y);
+      const TEvent press = record(down ? EVENT_MOUSEDOWN : EVENT_MOUSEUP, WindowFromSdlId(e.button.windowID),
+                                  button, currentMods(), e.button.x, e.button.y);
+      if (MenuBarTakes(press)) break;
       InputMouseButton(button, down);
-      emit(down ? EVENT_MOUSEDOWN : EVENT_MOUSEUP, WindowFromSdlId(e.button.windowID), button,
-           currentMods(), e.button.x, e.button.y);
+      EmitEvent(press);
       break;
     }
     case SDL_MOUSEWHEEL: translateWheel(e.wheel); break;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/drawglue.h"
 #include "platform/events.h"
 #include "platform/menus.h"
 #include "platform/print.h"
@@ -105,6 +106,7 @@ TWindow* CreateWindow(const std::string& title, int x, int y, int width, int hei
   if (!(style & WINDOW_TITLEBAR)) flags |= SDL_WINDOW_BORDERLESS;
   if (style & WINDOW_RESIZABLE) flags |= SDL_WINDOW_RESIZABLE;
 
+  FlushDrawing();  // the new context becomes current
   auto window = std::make_unique<TWindow>();
   if (!createWithContext(*window, title, x, y, width, height, flags)) return nullptr;
   if (minWidth > 0 || minHeight > 0)
@@ -129,8 +131,10 @@ void FreeWindow(TWindow* window) {
   if (!live(window)) return;
   WindowList& list = windowList();
   PurgeEvents(window);
+  DrawingWindowFreed(window);
   window->menus.Clear();
   if (list.graphics == window) {
+    FlushDrawing();
     SDL_GL_MakeCurrent(window->sdl, nullptr);
     list.graphics = nullptr;
   }
@@ -260,7 +264,9 @@ int DesktopHeight() { return desktopMode().h; }
 
 void SetGraphicsWindow(TWindow* window) {
   TWindow* w = live(window);
-  if (!w || SDL_GL_MakeCurrent(w->sdl, w->gl) != 0) return;
+  if (!w) return;
+  if (w != windowList().graphics) FlushDrawing();  // what was drawn belongs to the old context
+  if (SDL_GL_MakeCurrent(w->sdl, w->gl) != 0) return;
   windowList().graphics = w;
 }
 
@@ -274,6 +280,7 @@ void Flip(int vsync) {
     SDL_GL_SetSwapInterval(interval);
     w->swapInterval = interval;
   }
+  DrawingBeforeFlip(w);  // the open menu bar goes over the frame; batched drawing is drawn
   SDL_GL_SwapWindow(w->sdl);
 }
 
