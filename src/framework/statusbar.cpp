@@ -1,0 +1,90 @@
+// TMUIDraw2's status bar: a strip below the page area in the status colour (lighter
+// while the window is inactive), two edge lines, and one centred line of text: the help
+// text when there is one, else the status text, or "Status: Waiting…" while inactive.
+#include <memory>
+#include <string>
+
+#include "framework/colorcodes.h"
+#include "framework/drawstate.h"
+#include "framework/muidraw2.h"
+#include "framework/palette.h"
+#include "platform/draw2d.h"
+#include "platform/files.h"
+#include "platform/image.h"
+
+namespace {
+
+constexpr int kInactiveLift = 50;
+constexpr int kCaptionColor = 0x10000;  // colour code 32 of a caption style word
+constexpr const char* kInfoImage = "info-mini.png";
+
+// The info icon, looked up beside the program and one folder up; a missing one is
+// looked for again at the next draw.
+std::shared_ptr<TImage> InfoImage() {
+  static std::shared_ptr<TImage> image;
+  if (image) return image;
+  for (const std::string& path : {std::string(kInfoImage), "../" + std::string(kInfoImage)}) {
+    if (FileType(path) != FILETYPE_FILE) continue;
+    image = LoadImage(path);
+    if (image) break;
+  }
+  return image;
+}
+
+// One caption centred across and down in the box, drawn as the toolkit's captions are
+// with a drop shadow two pixels below it at a quarter of the master alpha.
+void StatusCaption(int x, int y, int w, int h, const std::string& text) {
+  const int px = x + (w - TextWidth(text)) / 2;
+  const int py = y + (h - TextHeight(text)) / 2;
+  SetAlpha(0.25f * g_fAlpha);
+  SetColor(0, 0, 0);
+  DrawText(text, static_cast<float>(px), static_cast<float>(py + 2));
+  SetAlpha(g_fAlpha);
+  SetMuisColor(kCaptionColor, 0);
+  SetColor(AppCol.GetRed(), AppCol.GetGreen(), AppCol.GetBlue());
+  DrawText(text, static_cast<float>(px), static_cast<float>(py));
+}
+
+}  // namespace
+
+std::string TMUIDraw2::StatusText() const {
+  if (!AppTipTxt.empty()) return "Help: " + AppTipTxt;
+  if (AppActive == 0) return "Status: Waiting\u2026";
+  return "Status: " + AppStatusTxt;
+}
+
+int TMUIDraw2::RedrawStatus(int flag) {
+  const int top = AppGraphicHeight;
+  SetViewport(0, top, AppWidth, AppStatusHeight);
+  SetAlpha(1.0f);
+  const int lift = AppActive != 0 ? 0 : kInactiveLift;
+  SetColor(StatusRed + lift, StatusGreen + lift, StatusBlue + lift);
+  DrawRect(0.0f, static_cast<float>(top), static_cast<float>(AppWidth),
+           static_cast<float>(AppStatusHeight + 2));
+
+  SetColor(0, 0, 0);
+  SetAlpha(0.8f);
+  DrawLine(0.0f, static_cast<float>(top), static_cast<float>(AppWidth), static_cast<float>(top));
+  SetColor(255, 255, 255);
+  SetAlpha(0.3f);
+  DrawLine(1.0f, static_cast<float>(top + 1), static_cast<float>(AppWidth),
+           static_cast<float>(top + 1));
+
+  const std::string text = StatusText();
+  // The master alpha too: a disabled control drawn last must not fade the status text.
+  MAlpha(1.0f);
+  if (text.starts_with("Help:")) {
+    // Both halves by an unsigned shift.
+    const int half = static_cast<int>(static_cast<unsigned>(AppWidth) >> 1);
+    const int textHalf = static_cast<int>(static_cast<unsigned>(TextWidth(text)) >> 1);
+    const int side = AppStatusHeight - 4;
+    if (std::shared_ptr<TImage> icon = InfoImage())
+      DrawImageRect(icon, static_cast<float>(half - textHalf - AppStatusHeight - 4),
+                    static_cast<float>(top + 2), static_cast<float>(side),
+                    static_cast<float>(side));
+  }
+  StatusCaption(0, top, AppWidth, AppStatusHeight, text);
+
+  RestoreMainViewport();
+  return 0;
+}

@@ -1,0 +1,208 @@
+// TMUIDraw2's window: creating it with its canvas and menus, re-measuring after every
+// change of the window (status-bar height, font step, grid steps, layout, full-screen
+// flag), the grid and status-bar setters, the OpenGL view's canvas and the trackpad
+// handlers of both canvases.
+#include <string>
+
+#include "framework/apptitle.h"
+#include "framework/drawstate.h"
+#include "framework/muidraw2.h"
+#include "framework/trackpad.h"
+#include "platform/draw2d.h"
+#include "platform/events.h"
+#include "platform/menus.h"
+#include "platform/print.h"
+#include "platform/window.h"
+
+namespace {
+
+// The font step and status-bar height for a window size; the first matching row wins.
+struct FontStep {
+  int step;
+  int statusHeight;
+};
+
+FontStep FontStepFor(int width, int height) {
+  if (width > 1700 && height > 1000) return {5, kStatusHeightLarge};
+  if (width > 1500 && height > 1000) return {4, kStatusHeightMedium};
+  if (width < 1152 && height < 840) return {1, kStatusHeightSmall};
+  if (width < 1252 && height < 960) return {2, kStatusHeightSmall};
+  return {3, kStatusHeightSmall};
+}
+
+float StepOf(int pixels, int cells) {
+  // A grid without cells has no line distance.
+  return cells > 0 ? static_cast<float>(pixels) / static_cast<float>(cells) : 0.0f;
+}
+
+}  // namespace
+
+int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHeight, int maxWidth,
+                                 int maxHeight) {
+  AppWidth = width;
+  AppHeight = height;
+  if (minWidth == -1 || minHeight == -1) {
+    AppMinWidth = width;
+    AppMinHeight = height;
+  } else {
+    AppMinWidth = minWidth;
+    AppMinHeight = minHeight;
+  }
+  if (maxWidth == -1 || maxHeight == -1) {
+    AppMaxWidth = width;
+    AppMaxHeight = height;
+  } else {
+    AppMaxWidth = maxWidth;
+    AppMaxHeight = maxHeight;
+  }
+  if (AppWidth < AppMinWidth) AppWidth = AppMinWidth;
+  if (AppHeight < AppMinHeight) AppHeight = AppMinHeight;
+  AppDefaultWidth = width;
+  AppDefaultHeight = height;
+
+  // The OpenGL view and the canvas belong to the old window and go with it.
+  DestroyGL();
+  AppCanvas.reset();
+  if (AppWindow != nullptr) FreeWindow(AppWindow);
+  AppWindow = CreateWindow(AppTitle, AppXPos, AppYPos, AppWidth, AppHeight, AppFlags, AppMinWidth,
+                           AppMinHeight);
+  MakeMainCanvas();
+  BuildMenus();
+
+  // Only the first window can open in full screen.
+  if (AppStarted == 0 && AppFullScreen != 0) SetWindowFullScreen(AppWindow, true);
+  AppStarted = 1;
+
+  ResetGraphics();
+  SetShowGrid(GridShow);
+  return 0;
+}
+
+void TMUIDraw2::MakeMainCanvas() {
+  if (AppWindow == nullptr) return;
+  AppCanvas = std::make_unique<TCanvas>(AppWindow, 0, 0, AppWidth, AppHeight);
+  AppCanvas->BindEdges();
+  AppCanvas->Focus();
+  // A handler of the old canvas was detached with it; the new canvas takes its place.
+  if (GfxHandle != 0) {
+    DestroyTrackpadHandler(GfxHandle);
+    GfxHandle = CreateTrackpadHandler(AppCanvas.get());
+  }
+}
+
+void TMUIDraw2::BuildMenus() {
+  TMenuBar* bar = WindowMenu(AppWindow);
+  if (bar == nullptr) return;
+  TMenu* window = bar->AddMenu("Window", 0);
+  bar->AddItem(window, "Minimize", kMenuMinimize, 'M', MODIFIER_COMMAND);
+  bar->AddItem(window, "Maximize", kMenuMaximize);
+  bar->AddSeparator(window);
+  bar->AddItem(window, "Full Screen", kMenuFullScreen, 'F', MODIFIER_COMMAND | MODIFIER_CONTROL);
+  bar->AddSeparator(window);
+  bar->AddItem(window, "Restore To Default", kMenuRestoreDefault);
+  TMenu* help = bar->AddMenu("Help", 0);
+  bar->AddItem(help, AppTitle + " Help", kMenuHelp);
+}
+
+int TMUIDraw2::ResetGraphics() {
+  Print("ResetGraphics");
+  AppWidth = CurrentGraphicsWidth();
+  AppHeight = CurrentGraphicsHeight();
+  if (AppWidth < AppMinWidth) AppWidth = AppMinWidth;
+  if (AppHeight < AppMinHeight) AppHeight = AppMinHeight;
+
+  if (AppShowStatus == 0) {
+    AppStatusHeight = 0;
+  } else {
+    AppStatusHeight = kStatusHeightSmall;
+    // Fonts follow the window size only once the application has loaded an image font.
+    if (ImageFont != nullptr) {
+      const FontStep choice = FontStepFor(AppWidth, AppHeight);
+      AppStatusHeight = choice.statusHeight;
+      FontInit(choice.step);
+      Print("ImageFont loaded");
+      SetImageFont(ImageFont);
+    }
+  }
+
+  AppGraphicHeight = AppHeight - AppStatusHeight;
+  SetShowStatus(AppShowStatus);
+  SetShowGrid(GridShow);
+  ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
+  ResetGLWindow();
+  RedrawUI(0);
+  Print("new height=" + std::to_string(AppHeight) + " " + std::to_string(AppGraphicHeight) + "   " +
+        std::to_string(AppStatusHeight));
+
+  const int desktopWidth = CurrentDesktopWidth();
+  const int desktopHeight = CurrentDesktopHeight();
+  AppFullScreen =
+      desktopWidth > 0 && desktopWidth == AppWidth && desktopHeight == AppHeight ? 1 : 0;
+  return 0;
+}
+
+int TMUIDraw2::SetGrid(int x, int y) {
+  GridX = x;
+  GridY = y;
+  AppGridX = x;
+  AppGridY = y;
+  return 0;
+}
+
+int TMUIDraw2::SetShowGrid(int on) {
+  GridShow = on;
+  GridXStep = StepOf(AppWidth, GridX);
+  SetShowStatus(AppShowStatus);
+  GridYStep = StepOf(AppShowStatus != 0 ? AppGraphicHeight : AppHeight, GridY);
+  return 0;
+}
+
+int TMUIDraw2::SetShowStatus(int on) {
+  AppShowStatus = on;
+  GotStatus = on;
+  if (on != 0) {
+    AppGraphicHeight = AppHeight - AppStatusHeight;
+  } else {
+    AppGraphicHeight = AppHeight;
+    AppStatusHeight = 0;
+  }
+  return 0;
+}
+
+int TMUIDraw2::DestroyGL() {
+  if (AppGlCanvas) {
+    AppGlCanvas->SetShown(false);
+    AppGlCanvas.reset();
+  }
+  AppGLDraw = -1;
+  return 0;
+}
+
+int TMUIDraw2::ResetGLWindow() {
+  DestroyGL();
+  if (AppCanvas) AppCanvas->Focus();
+  return 0;
+}
+
+int TMUIDraw2::ResetGlGesture() {
+  if (AppGlCanvas) AppGlCanvas->MakeCurrent();
+  if (GLGfxHandle != 0) DestroyTrackpadHandler(GLGfxHandle);
+  GLGfxHandle = CreateTrackpadHandler(AppGlCanvas.get());
+  return 0;
+}
+
+int TMUIDraw2::InitTrackpad() {
+  Print("InitTrackpad");
+  if (AppCanvas) AppCanvas->MakeCurrent();
+  if (GfxHandle != 0) DestroyTrackpadHandler(GfxHandle);
+  GfxHandle = CreateTrackpadHandler(AppCanvas.get());
+  return 0;
+}
+
+int TMUIDraw2::CurrentGraphicsWidth() { return AppCanvas ? AppCanvas->Width() : 0; }
+
+int TMUIDraw2::CurrentGraphicsHeight() { return AppCanvas ? AppCanvas->Height() : 0; }
+
+int TMUIDraw2::CurrentDesktopWidth() { return DesktopWidth(); }
+
+int TMUIDraw2::CurrentDesktopHeight() { return DesktopHeight(); }

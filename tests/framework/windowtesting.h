@@ -1,0 +1,77 @@
+// Helpers of the window-layer tests: a window layer whose client and desktop sizes a
+// test sets (no display needed), which records its hooks' calls, and a way to read the
+// lines it prints.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/controltesting.h"
+#include "framework/muidraw2.h"
+
+class TestWindowLayer : public TMUIDraw2 {
+ public:
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int desktopWidth = 0;
+  int desktopHeight = 0;
+  std::vector<int> fontSteps;
+  std::vector<int> pageInits;
+  struct CustomDraw {
+    int index;
+    int live;
+  };
+  std::vector<CustomDraw> customDraws;
+  std::vector<int> preDraws;
+  std::vector<int> glDraws;
+  // Runs inside MCustomDraw, to try what a hook may do during a redraw.
+  std::function<void(TMControl&)> onCustomDraw;
+
+  int CurrentGraphicsWidth() override { return clientWidth; }
+  int CurrentGraphicsHeight() override { return clientHeight; }
+  int CurrentDesktopWidth() override { return desktopWidth; }
+  int CurrentDesktopHeight() override { return desktopHeight; }
+  int FontInit(int step) override {
+    fontSteps.push_back(step);
+    return 0;
+  }
+  int MPageInit(int page) override {
+    pageInits.push_back(page);
+    return 0;
+  }
+  int MPreDraw(TMControl* control) override {
+    preDraws.push_back(control->nArrayPos);
+    return 0;
+  }
+  int MCustomDraw(TMControl* control, int live) override {
+    customDraws.push_back({control->nArrayPos, live});
+    if (onCustomDraw) onCustomDraw(*control);
+    return 0;
+  }
+  int MGLDraw(TMControl* control) override {
+    glDraws.push_back(control->nArrayPos);
+    return 0;
+  }
+
+  // A client area of width x height, measured by ResetGraphics, the status bar as given.
+  void Measure(int width, int height, int showStatus = 1) {
+    clientWidth = width;
+    clientHeight = height;
+    AppShowStatus = showStatus;
+    ResetGraphics();
+  }
+};
+
+// The lines printed while f runs.
+template <typename F>
+std::vector<std::string> PrintedBy(F&& f) {
+  testing::internal::CaptureStdout();
+  f();
+  std::istringstream out(testing::internal::GetCapturedStdout());
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  return lines;
+}
