@@ -1,20 +1,8 @@
-// The current draw colour, kept as set: values outside 0-255 are stored unchanged.
+// The draw colour of the colour functions is the 2D module's own.
 #include "framework/drawcolor.h"
 
-namespace {
-int drawRed = 255;
-int drawGreen = 255;
-int drawBlue = 255;
-}  // namespace
+#include "platform/draw2d.h"
 
-void SetDrawColor(int r, int g, int b) {
-  drawRed = r;
-  drawGreen = g;
-  drawBlue = b;
-}
+void SetDrawColor(int r, int g, int b) { SetColor(r, g, b); }
 
-void GetDrawColor(int& r, int& g, int& b) {
-  r = drawRed;
-  g = drawGreen;
-  b = drawBlue;
-}
+void GetDrawColor(int& r, int& g, int& b) { GetColor(r, g, b); }

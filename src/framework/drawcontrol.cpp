@@ -1,8 +1,10 @@
 // TMUIDraw2's DrawControl: the steps every control takes (visibility on its page's
-// layers, master alpha, clipping to its box, the MPreDraw hook) and the controls the
-// application draws itself through MCustomDraw. The framework's own kinds (draw types
-// 0 to 72) draw nothing yet.
+// layers, master alpha, clipping to its box, the MPreDraw hook), the controls the
+// application draws itself through MCustomDraw with their hover mark, and the hand-over
+// of the framework's own kinds to the draw-type table.
 #include "framework/drawstate.h"
+#include "framework/drawtypes.h"
+#include "framework/imagecontrols.h"
 #include "framework/muidraw2.h"
 #include "platform/draw2d.h"
 
@@ -23,9 +25,15 @@ int TMUIDraw2::DrawControl(TMControl* control, int drawType) {
   SetViewport(control->nX, control->nY, control->nWidth, control->nHeight);
   MPreDraw(control);
 
+  const int live = ValidPage(page) && PageActive[page] == control->nArrayPos ? 1 : 0;
   if (drawType >= kDrawCustom) {
-    const int live = ValidPage(page) && PageActive[page] == control->nArrayPos ? 1 : 0;
     MCustomDraw(control, live);
+    if (control->bLive != 0)
+      MCheckOver(control->nX, control->nY, control->nWidth, control->nHeight, live);
+    return 0;
   }
+  const int over = control->bOver != 0 ? control->bEnabled : 0;
+  if (TDrawTypeRenderer draw = DrawTypeRenderer(drawType))
+    draw(*this, *control, drawType, live, over);
   return 0;
 }

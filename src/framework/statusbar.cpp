@@ -4,10 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "framework/colorcodes.h"
+#include "framework/captions.h"
 #include "framework/drawstate.h"
 #include "framework/muidraw2.h"
-#include "framework/palette.h"
 #include "platform/draw2d.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -15,7 +14,9 @@
 namespace {
 
 constexpr int kInactiveLift = 50;
-constexpr int kCaptionColor = 0x10000;  // colour code 32 of a caption style word
+// Colour code 32 with a drop shadow, centred across and down.
+constexpr int kCaptionStyle = 0x10000 | kTextShadow;
+constexpr int kCaptionAlign = kAlignCentre | kAlignMiddle;
 constexpr const char* kInfoImage = "info-mini.png";
 
 // The info icon, looked up beside the program and one folder up; a missing one is
@@ -29,20 +30,6 @@ std::shared_ptr<TImage> InfoImage() {
     if (image) break;
   }
   return image;
-}
-
-// One caption centred across and down in the box, drawn as the toolkit's captions are
-// with a drop shadow two pixels below it at a quarter of the master alpha.
-void StatusCaption(int x, int y, int w, int h, const std::string& text) {
-  const int px = x + (w - TextWidth(text)) / 2;
-  const int py = y + (h - TextHeight(text)) / 2;
-  SetAlpha(0.25f * g_fAlpha);
-  SetColor(0, 0, 0);
-  DrawText(text, static_cast<float>(px), static_cast<float>(py + 2));
-  SetAlpha(g_fAlpha);
-  SetMuisColor(kCaptionColor, 0);
-  SetColor(AppCol.GetRed(), AppCol.GetGreen(), AppCol.GetBlue());
-  DrawText(text, static_cast<float>(px), static_cast<float>(py));
 }
 
 }  // namespace
@@ -83,7 +70,7 @@ int TMUIDraw2::RedrawStatus(int flag) {
                     static_cast<float>(top + 2), static_cast<float>(side),
                     static_cast<float>(side));
   }
-  StatusCaption(0, top, AppWidth, AppStatusHeight, text);
+  MText(0, top, AppWidth, AppStatusHeight, kCaptionStyle, kCaptionAlign, text);
 
   RestoreMainViewport();
   return 0;

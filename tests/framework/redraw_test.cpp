@@ -138,6 +138,7 @@ TEST_F(RedrawTest, StatusBarStripLinesAndTextStayBelowThePage) {
   const Box bar{0, 462, 640, 18};
   const int dim = w.Custom(0, 0, 5, 5);
   w.PageData[dim]->bEnabled = 0;  // drawn last, at master alpha 0.3
+  w.PageData[dim]->bLive = 0;     // no hover mark: only the status bar draws lines
   Redraw(w);
   const Calls rects = recorder.CallsOf(TDrawCallKind::Rect);
   const Calls lines = recorder.CallsOf(TDrawCallKind::Line);

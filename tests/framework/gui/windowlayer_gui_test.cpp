@@ -131,9 +131,9 @@ TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
   w.SetBG(0, 0, 64);
   w.AddPage(0);
   // Red at cells 4-13, green at 20-29, blue at 10-19 over the red's right part.
-  Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10});
-  Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10});
-  Declare(w, {.drawType = 100001, .id = 2, .x = 10, .w = 10, .y = 10, .h = 10});
+  Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10, .live = 0});
+  Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10, .live = 0});
+  Declare(w, {.drawType = 100001, .id = 2, .x = 10, .w = 10, .y = 10, .h = 10, .live = 0});
   w.StatusRed = w.StatusGreen = w.StatusBlue = 120;
   w.AppRedrawingUI = 0;
   w.ResetGraphics();  // lays out and draws

@@ -1,0 +1,112 @@
+// DrawControl through the recording backend: the framework's own draw types reach the
+// (still empty) draw-type table and draw nothing, application-drawn controls get their
+// hover mark only when they take part in the live control, and -999 draws as the type.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "framework/drawstate.h"
+#include "framework/drawtypes.h"
+#include "framework/windowtesting.h"
+#include "platform/draw2d.h"
+#include "platform/recordingbackend.h"
+
+namespace {
+
+// Page 0 of a 640 x 480 window layer with a grid of 64 x 48 cells of 10 pixels.
+struct Page : TestWindowLayer {
+  Page() {
+    Init();
+    SetGrid(64, 48);
+    AddPage(0);
+    AppRedrawingUI = 0;
+    Measure(640, 480);
+  }
+  TMControl& Add(int drawType, float x, int live = 1) {
+    const int index =
+        Declare(*this, {.drawType = drawType, .x = x, .w = 4, .y = 1, .h = 3, .live = live});
+    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
+    return *PageData[index];
+  }
+  // Only what DrawControl draws from here on is kept.
+  void Draw(TRecordingBackend& recorder, TMControl& c, int drawType) {
+    recorder.Clear();
+    DrawControl(&c, drawType);
+  }
+};
+
+class DrawControlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetDrawState();
+    SetDrawBackend(&recorder);
+  }
+  void TearDown() override {
+    SetDrawBackend(nullptr);
+    ResetDrawState();
+    g_fAlpha = 1.0f;
+  }
+
+  TRecordingBackend recorder{640, 480};
+};
+
+TEST_F(DrawControlTest, TheFrameworksOwnKindsReachTheTableAndDrawNothingYet) {
+  Page p;
+  TMControl& c = p.Add(1, 0);
+  for (int drawType = -5; drawType <= kFrameworkDrawTypes + 5; ++drawType) {
+    EXPECT_EQ(DrawTypeRenderer(drawType), nullptr) << drawType;
+    p.Draw(recorder, c, drawType);
+    EXPECT_TRUE(recorder.Calls().empty()) << drawType;
+  }
+  p.Draw(recorder, c, 99999);
+  EXPECT_TRUE(recorder.Calls().empty());
+  EXPECT_TRUE(p.customDraws.empty());
+  // Each still took the common steps: its hook, its alpha and its clip.
+  EXPECT_EQ(p.preDraws.size(), static_cast<size_t>(kFrameworkDrawTypes + 11 + 1));
+  EXPECT_EQ(std::tuple(CurrentDrawState().viewportX, CurrentDrawState().viewportWidth),
+            std::tuple(c.nX, c.nWidth));
+}
+
+TEST_F(DrawControlTest, AnApplicationDrawnLiveControlGetsTheHoverMark) {
+  Page p;
+  TMControl& live = p.Add(kDrawCustom, 0);
+  TMControl& other = p.Add(kDrawCustom + 7, 10);
+  ASSERT_EQ(p.PageActive[0], live.nArrayPos);
+  p.Draw(recorder, live, live.nDrawType);
+  const std::vector<TDrawCall> lines = recorder.CallsOf(TDrawCallKind::Line);
+  ASSERT_EQ(lines.size(), 12u);  // the triple frame
+  EXPECT_EQ(std::vector<float>(lines[0].args.begin(), lines[0].args.begin() + 4),
+            (std::vector<float>{static_cast<float>(live.nX), static_cast<float>(live.nY),
+                                static_cast<float>(live.nX + live.nWidth - 1),
+                                static_cast<float>(live.nY)}));
+  // Another control of the page is drawn with live 0: no mark.
+  p.Draw(recorder, other, other.nDrawType);
+  EXPECT_TRUE(recorder.Calls().empty());
+  ASSERT_EQ(p.customDraws.size(), 2u);
+  EXPECT_EQ(std::tuple(p.customDraws[0].live, p.customDraws[1].live), std::tuple(1, 0));
+}
+
+TEST_F(DrawControlTest, AControlThatTakesNoPartInTheLiveControlHasNoMark) {
+  Page p;
+  TMControl& c = p.Add(kDrawCustom, 0, 0);
+  p.PageActive[0] = c.nArrayPos;  // live all the same
+  p.Draw(recorder, c, c.nDrawType);
+  EXPECT_TRUE(recorder.Calls().empty());
+  ASSERT_EQ(p.customDraws.size(), 1u);
+  EXPECT_EQ(p.customDraws[0].live, 1);
+}
+
+TEST_F(DrawControlTest, MinusNineNineNineDrawsAsTheControlsType) {
+  Page p;
+  TMControl& c = p.Add(5, 0);
+  c.nType = kDrawCustom + 3;
+  p.DrawControl(&c, -999);
+  ASSERT_EQ(p.customDraws.size(), 1u);
+  c.nType = 35;
+  p.DrawControl(&c, -999);
+  EXPECT_EQ(p.customDraws.size(), 1u);
+  EXPECT_EQ(p.preDraws.size(), 2u);
+}
+
+}  // namespace
