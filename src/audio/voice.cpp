@@ -110,26 +110,30 @@ void sound::copysettings(int now) {
   }
 }
 
-void sound::start(sample* s, int flags, int now, int mixerpan) {
-  smp = s;
-  status = flags;
-  copysettings(now);
-  const int64_t from = startsample() * kWhole;
+// Playback state back to the sound's beginning, as a start and a restart both need it.
+void sound::rewind(int64_t from, int clock, int pan) {
   playpos = from;
   position = from;
   wavepos = 0;
   wavetruepos = 0;
   lastvolume = 0;
   buffercount = 0;
-  if (s->iswavetable != 0) status.fetch_or(kStatusWavetable);
   wavestep = 0;
-  wave = s->stepwave[0].load();
-  repeat = s->steprepeat[0].load();
+  wave = smp->stepwave[0].load();
+  repeat = smp->steprepeat[0].load();
   envlevel.fill(0);
   rotorstep = 1;
-  rotortime = now;
-  rotorgate = s->rotoractive;
-  lastpan = mixerpan;
+  rotortime = clock;
+  rotorgate = smp->rotoractive;
+  lastpan = pan;
+}
+
+void sound::start(sample* s, int flags, int now, int mixerpan) {
+  smp = s;
+  status = flags;
+  copysettings(now);
+  if (s->iswavetable != 0) status.fetch_or(kStatusWavetable);
+  rewind(startsample() * kWhole, now, mixerpan);
   lfophase.fill(kNewLfoPhase);
   lforandom.fill(0);
   startoffset = 0;
@@ -166,23 +170,7 @@ int sound::stop() {
 void sound::applyrequests() {
   if (request_.load(std::memory_order_relaxed) == 0) return;
   const int request = request_.exchange(0, std::memory_order_acquire);
-  if (request & kRequestRestart) {
-    const int64_t from = stagedstart_;
-    playpos = from;
-    position = from;
-    wavepos = 0;
-    wavetruepos = 0;
-    lastvolume = 0;
-    buffercount = 0;
-    wavestep = 0;
-    wave = smp->stepwave[0].load();
-    repeat = smp->steprepeat[0].load();
-    envlevel.fill(0);
-    rotorstep = 1;
-    rotortime = stagedclock_;
-    rotorgate = smp->rotoractive;
-    lastpan = targetpan;
-  }
+  if (request & kRequestRestart) rewind(stagedstart_, stagedclock_, targetpan);
   if (request & kRequestFlush) {
     playpos = stagedplaypos_.load();
     position = stagedposition_.load();

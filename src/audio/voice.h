@@ -98,6 +98,7 @@ class sound : public output {
   int64_t startsample() const;
   void copysettings(int now);
   void applyrequests();
+  void rewind(int64_t from, int clock, int pan);
   // Steps 1-12 of the voice render; answers a result, or kRender with the context filled.
   int prepare(FrameContext& c, int n, int& skip);
   void finish(const FrameContext& c);
