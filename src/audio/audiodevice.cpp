@@ -1,22 +1,20 @@
-// The output device on SDL2's default audio output: opening, starting and closing it,
-// and the render request its audio thread makes. SDL converts the mixer's 16-bit
-// stereo 44100 Hz frames to whatever the hardware takes.
+// The output device on the platform's default audio output: opening, starting and
+// closing it, and the render request its audio thread makes.
 #include "audio/audiodevice.h"
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "audio/busrouting.h"
 #include "audio/mixer.h"
+#include "platform/audiooutput.h"
 
 namespace {
 
-constexpr int kOutputFrames = 1024;  // frames SDL asks for at a time
+constexpr int kOutputFrames = 1024;  // frames the output asks for at a time
 
-// The render callback: fills SDL's stream from read, 4096 frames at most a request.
-void FeedSound(void* reference, Uint8* stream, int length) {
+// The render callback: fills the output's stream from read, 4096 frames at most a request.
+void FeedSound(void* reference, uint8_t* stream, int length) {
   auto* device = static_cast<coreaudio*>(reference);
   auto* target = stream;
   int wanted = length / 4;
@@ -54,34 +52,18 @@ int coreaudio::reset() {
   prepare();
   const int status = initoutput();
   if (status != 0) return status;
-  SDL_PauseAudioDevice(unit, 0);
+  StartAudioOutput(unit);
   return 0;
 }
 
 int coreaudio::initoutput() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return -1;
-  SDL_AudioSpec wanted{};
-  wanted.freq = kDeviceHertz;
-  wanted.format = AUDIO_S16SYS;
-  wanted.channels = 2;
-  wanted.samples = kOutputFrames;
-  wanted.callback = FeedSound;
-  wanted.userdata = this;
-  SDL_AudioSpec obtained{};
-  // No format changes allowed: SDL converts to the hardware's format.
-  unit = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  if (unit == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return -1;
-  }
-  return 0;
+  unit = OpenAudioOutput(kDeviceHertz, 2, kOutputFrames, FeedSound, this);
+  return unit != 0 ? 0 : -1;
 }
 
 int coreaudio::close() {
-  if (unit == 0) return 0;
-  SDL_CloseAudioDevice(unit);  // waits for a running callback to return
+  CloseAudioOutput(unit);  // waits for a running callback to return
   unit = 0;
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
   return 0;
 }
 

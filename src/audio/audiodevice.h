@@ -1,5 +1,5 @@
 // The audio output device: class coreaudio owns the mixer and the platform's default
-// audio output (SDL2's, 16-bit stereo at 44100 Hz), and serves each of the output's
+// audio output (16-bit stereo at 44100 Hz), and serves each of the output's
 // render requests on its audio thread with the dry render or the effect render and
 // its bus routing. The first request after a reset renders dry and clears the buses;
 // the effect path can first run at the 22nd request.
