@@ -1,0 +1,17 @@
+// Steps shared by the chunked container readers (RIFF WAVE, AIFF, IFF): reading a
+// chunk id byte by byte, skipping a chunk body with its pad byte, the bytes left.
+#pragma once
+#include <cstdint>
+#include <string>
+
+class TStream;
+
+// The next four bytes as an id, each read only while the stream has not ended; false
+// when it ends first.
+bool ReadChunkId(TStream& stream, std::string& id);
+// Moves to the end of a chunk whose body started at bodyStart. A chunk of odd size is
+// followed by a zero pad byte, which is passed over; a writer that left it out is
+// recognised by the non-zero id byte standing there instead.
+void SkipChunk(TStream& stream, int64_t bodyStart, uint32_t size);
+// Bytes from the stream's position to its end (0 past the end).
+int64_t BytesLeft(TStream& stream);

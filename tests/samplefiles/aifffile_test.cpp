@@ -1,0 +1,181 @@
+// The AIFF/AIFC reader, the PCM data decoders on streams of both byte orders and the
+// byte-order readers.
+#include "platform/memorystream.h"
+#include "sampletesting.h"
+
+namespace {
+
+// The 80-bit extended value of 44100 (the reader keeps only its first two bytes).
+Bytes Rate44100() {
+  Bytes r;
+  r.be16(0x400E).be16(0xAC44).be32(0).be16(0);
+  return r;
+}
+
+Bytes Comm(int channels, int64_t frames, int bits, int extra = 0) {
+  Bytes c;
+  c.text("COMM").be32(18 + extra).be16(channels).be32(frames).be16(bits).add(Rate44100());
+  if (extra > 0) c.text("NONE").fill(static_cast<size_t>(extra - 4), 0);
+  return c;
+}
+
+Bytes Ssnd(const Bytes& data, int offset = 0) {
+  Bytes s;
+  s.text("SSND").be32(static_cast<int64_t>(data.size()) + 8 + offset).be32(offset).be32(0);
+  s.fill(static_cast<size_t>(offset), 0xEE).add(data);
+  return s;
+}
+
+Bytes Form(const std::string& type, const Bytes& chunks) {
+  Bytes f;
+  f.text("FORM").be32(static_cast<int64_t>(chunks.size()) + 4).text(type).add(chunks);
+  return f;
+}
+
+Bytes Fver() {
+  Bytes v;
+  v.text("FVER").be32(4).be32(0xA2805140);
+  return v;
+}
+
+}  // namespace
+
+using AiffFile = SampleFileTest;
+
+TEST_F(AiffFile, MonoBigEndianWordsAfterOffsetAndBlockSize) {
+  Bytes data;
+  std::vector<int16_t> expected;
+  for (int i = 0; i < 1000; ++i) {
+    expected.push_back(static_cast<int16_t>(i * 61 - 30000));
+    data.be16(expected.back());
+  }
+  Bytes marker;
+  marker.text("MARK").be32(2).be16(0);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadAif(write("mono.aif", Form("AIFF", Bytes().add(Comm(1, 1000, 16)).add(marker).add(Ssnd(data))))), 1);
+  EXPECT_EQ(io.CurrBits, 16);
+  ASSERT_NE(io.TempSample, nullptr);
+  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_MONO16);
+  EXPECT_EQ(io.TempSample->hertz, 44100);
+  EXPECT_EQ(Values(io.TempSample), expected);
+
+  // An offset before the data is skipped.
+  Bytes two;
+  two.be16(-2).be16(3);
+  EXPECT_EQ(io.LoadAif(write("offset.aif", Form("AIFF", Bytes().add(Comm(1, 2, 16)).add(Ssnd(two, 6))))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-2, 3}));
+}
+
+TEST_F(AiffFile, AifcStereoIsLittleEndianAndNeedsItsVersionChunk) {
+  Bytes data;
+  data.le16(100).le16(-100).le16(2000).le16(-2000);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadAif(write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, 6)).add(Ssnd(data))))), 1);
+  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{100, -100, 2000, -2000}));
+
+  // Without "FVER" the reader runs to the end of the file looking for it.
+  std::string log;
+  log = printed([&] { EXPECT_EQ(io.LoadAif(write("nofver.aifc", Form("AIFC", Bytes().add(Comm(2, 2, 16)).add(Ssnd(data))))), -1); });
+  EXPECT_EQ(log, "error\n");
+}
+
+TEST_F(AiffFile, DataNotDecoded) {
+  TSoundIO io;
+  Bytes two;
+  two.be16(1).be16(2);
+  // 8-bit and 24-bit data, three channels, and "SSND" before "COMM".
+  EXPECT_EQ(io.LoadAif(write("8.aif", Form("AIFF", Bytes().add(Comm(1, 4, 8)).add(Ssnd(two))))), 0);
+  EXPECT_EQ(io.CurrBits, 8);
+  EXPECT_EQ(io.LoadAif(write("24.aif", Form("AIFF", Bytes().add(Comm(1, 1, 24)).add(Ssnd(Bytes().fill(3, 1)))))), 0);
+  EXPECT_EQ(io.LoadAif(write("3ch.aif", Form("AIFF", Bytes().add(Comm(3, 1, 16)).add(Ssnd(Bytes().fill(6, 1)))))), 0);
+  EXPECT_EQ(io.LoadAif(write("order.aif", Form("AIFF", Bytes().add(Ssnd(two)).add(Comm(1, 2, 16))))), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+  // Not a "FORM" file, or no file.
+  EXPECT_EQ(io.LoadAif(write("riff.aif", Bytes().text("RIFF").fill(40, 0))), 0);
+  EXPECT_EQ(io.LoadAif(folder / "missing.aif"), 0);
+  // Another form type never marks the form: the reader ends at the end of the file.
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadAif(write("8svx.aif", Form("8SVX", Comm(1, 2, 16)))), -1); }), "error\n");
+}
+
+TEST_F(AiffFile, LyingSizesAndCounts) {
+  TSoundIO io;
+  Bytes two;
+  two.be16(7).be16(8);
+  // "COMM" promising two thousand million frames over four bytes of data: two frames.
+  EXPECT_EQ(io.LoadAif(write("frames.aif", Form("AIFF", Bytes().add(Comm(1, 0x7FFFFFFF, 16)).add(Ssnd(two))))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
+  // A frame count with the top bit set reads as no frames.
+  EXPECT_EQ(io.LoadAif(write("negative.aif", Form("AIFF", Bytes().add(Comm(1, 0x80000000LL, 16)).add(Ssnd(two))))), 0);
+
+  // "SSND" claiming more than the whole file.
+  Bytes big;
+  big.text("SSND").be32(0x7FFFFF00).be32(0).be32(0).be16(1);
+  io.TempSample = nullptr;
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadAif(write("big.aif", Form("AIFF", Bytes().add(Comm(1, 100, 16)).add(big)))), 0); }), "");
+  EXPECT_EQ(io.TempSample, nullptr);
+
+  // An offset larger than the chunk.
+  Bytes off;
+  off.text("SSND").be32(12).be32(0x7FFFFFF0).be32(0).be16(1).be16(2);
+  EXPECT_EQ(io.LoadAif(write("off.aif", Form("AIFF", Bytes().add(Comm(1, 2, 16)).add(off)))), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+
+  // A chunk skipped by a size far past the end: the walk ends with "error".
+  Bytes skip;
+  skip.text("APPL").be32(0xFFFFFFF0).fill(4, 0);
+  EXPECT_EQ(io.LoadAif(write("skip.aif", Form("AIFF", Bytes().add(skip).add(Comm(1, 2, 16)).add(Ssnd(two))))), -1);
+
+  // Odd-sized chunks are padded.
+  Bytes name;
+  name.text("NAME").be32(3).text("abc").u8(0);
+  EXPECT_EQ(io.LoadAif(write("pad.aif", Form("AIFF", Bytes().add(name).add(Comm(1, 2, 16)).add(Ssnd(two))))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
+}
+
+TEST_F(AiffFile, DecodersRefuseWhatTheStreamCannotHold) {
+  TSoundIO io;
+  TMemoryStream small(Bytes().le16(1).b);
+  EXPECT_EQ(io.LoadAifData("", small, 100, 200, 1, 1), 0);
+  EXPECT_EQ(io.LoadAifData("", small, 1, 2, 3, 1), 0);
+  EXPECT_EQ(io.LoadAifData8("", small, 1, 1, 0, 1), 0);
+  EXPECT_EQ(io.LoadAifData24("", small, 1, 3, 2, 1), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+  EXPECT_EQ(io.LoadAifData("", small, 100, -5, 1, 1), 0);
+  // Never more than the frames asked for.
+  TMemoryStream more(Bytes().le16(1).le16(2).le16(3).b);
+  EXPECT_EQ(io.LoadAifData("", more, 2, 6, 1, 1), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1, 2}));
+  EXPECT_EQ(StreamPos(more), 4);
+}
+
+TEST_F(AiffFile, TwentyFourBitDecoderSkipsStereoSurplusAtTheStart) {
+  TSoundIO io;
+  Bytes b;
+  b.fill(2, 0x55);                                          // surplus
+  b.u8(0).u8(0).u8(0x80).u8(0xFF).u8(0xFF).u8(0x7F);        // frame 0: -32768, 32767
+  b.u8(0).u8(0x34).u8(0x12).u8(0).u8(0xCC).u8(0xED);        // frame 1: 0x1234, -0x1234
+  TMemoryStream st(b.b);
+  EXPECT_EQ(io.LoadAifData24("", st, 2, 14, 2, 0), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-32768, 32767, 0x1234, -0x1234}));
+  // One channel ignores surplus bytes at the end.
+  TMemoryStream mono(Bytes().u8(0).u8(1).u8(0).u8(9).b);
+  EXPECT_EQ(io.LoadAifData24("", mono, 1, 4, 1, 0), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1}));
+}
+
+TEST_F(AiffFile, ByteOrderReadersAndConvert24) {
+  TSoundIO io;
+  EXPECT_EQ(io.convert24(0xFF, 0xFF, 0xFF), 0);
+  EXPECT_EQ(io.convert24(0x00, 0x00, 0x80), -32768);
+  EXPECT_EQ(io.convert24(0xFF, 0xFF, 0x7F), 32767);
+  EXPECT_EQ(io.convert24(0xFF, 0x00, 0xFF), -255);  // -65281 / 256, toward zero
+
+  TMemoryStream st(Bytes().be32(-2).be16(0xFFFE).text("Name").u8(1).u8(2).u8(3).u8(0xFF).u8(9).b);
+  EXPECT_EQ(io.SampleReadLong(st), -2);
+  EXPECT_EQ(io.SampleReadShort(st), 65534);
+  EXPECT_EQ(io.SampleReadPString(st), "");
+  EXPECT_EQ(StreamPos(st), 10);
+  EXPECT_EQ(io.SampleReadRlndInt(st), 1 + 2 * 256 + 3 * 65536);
+  EXPECT_EQ(io.SampleReadShort(st), 9 * 256);  // 9, then nothing more to read
+}

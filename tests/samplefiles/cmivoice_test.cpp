@@ -1,0 +1,254 @@
+// CMI voice files: Series I/II instrument files by size, the Series III header checks
+// and their lines, the sub-voice scan (taken, rejected, "IGNORE REST", hostile
+// positions and sizes), mono and stereo joining of big-endian data, the load endings
+// of LoadCMITemp, and the command vocabulary.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "samplefiles/cmi3vocabulary.h"
+#include "samplefiles/cmisoundio.h"
+#include "sampletesting.h"
+
+namespace {
+
+// A Series III voice file laid out in memory, poked field by field.
+class Voice3 {
+ public:
+  explicit Voice3(size_t size, int stereo = 0) : bytes(size, 0) {
+    bytes[0] = 3;
+    bytes[16] = static_cast<uint8_t>(stereo);
+  }
+  Voice3& header(int v0, int v1, int psize, int fsize = 0) {
+    bytes[0] = static_cast<uint8_t>(v0);
+    bytes[1] = static_cast<uint8_t>(v1);
+    put(18, psize, 2);
+    put(20, fsize, 2);
+    return *this;
+  }
+  // Index entry n (1..64) pointing at the sub-voice header in 256-byte unit.
+  Voice3& entry(int n, int unit, int number = 1) {
+    const size_t at = 256 + 4 * static_cast<size_t>(n - 1);
+    put(at, unit, 3);
+    bytes[at + 3] = static_cast<uint8_t>(number);
+    return *this;
+  }
+  Voice3& subvoice(int unit, const std::string& name, int64_t size, int64_t bsize = 0, int sv = 0, int bsv = 0) {
+    const size_t at = static_cast<size_t>(unit) * 256;
+    bytes[at + 16] = static_cast<uint8_t>(sv);
+    put(at + 18, size, 4);
+    bytes[at + 33] = static_cast<uint8_t>(bsv);
+    put(at + 34, bsize, 4);
+    for (size_t i = 0; i < name.size() && i < 16; ++i) bytes[at + 42 + i] = static_cast<uint8_t>(name[i]);
+    return *this;
+  }
+  // Big-endian words at a file position.
+  Voice3& words(size_t at, const std::vector<int16_t>& values) {
+    for (size_t i = 0; i < values.size(); ++i) put(at + 2 * i, static_cast<uint16_t>(values[i]), 2);
+    return *this;
+  }
+  Bytes file() const { return Bytes{bytes}; }
+
+  std::vector<uint8_t> bytes;
+
+ private:
+  void put(size_t at, int64_t value, int count) {
+    for (int i = count - 1; i >= 0; --i, value >>= 8) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value & 0xFF);
+  }
+};
+
+std::vector<int16_t> Ramp(int count, int from, int step) {
+  std::vector<int16_t> values;
+  for (int i = 0; i < count; ++i) values.push_back(static_cast<int16_t>(from + i * step));
+  return values;
+}
+
+std::vector<int16_t> Join(std::vector<int16_t> a, const std::vector<int16_t>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+bool Has(const std::string& text, const std::string& line) { return text.find(line + "\n") != std::string::npos; }
+
+class CMIVoiceFiles : public SampleFileTest {
+ protected:
+  TCMISoundIO io;
+};
+
+TEST_F(CMIVoiceFiles, SeriesIIInstrumentFilesAreBigEndianWords) {
+  Bytes page3;
+  page3.be16(0x1234).be16(-2 & 0xFFFF).fill(16380, 0);
+  const std::string path = write("inst.vc", page3);
+  const std::string lines = printed([&] { EXPECT_EQ(io.LoadAsCMIVC(path), 1); });
+  EXPECT_TRUE(Has(lines, "CMI Series I/II/IIx instrument file (page 3)"));
+  EXPECT_TRUE(Has(lines, "currload = 0 " + path));
+  ASSERT_EQ(io.TempSample->length, 8192);
+  EXPECT_EQ(Values(io.TempSample)[0], 0x1234);
+  EXPECT_EQ(Values(io.TempSample)[1], -2);
+  EXPECT_EQ(io.CurrLoad, 3);
+
+  EXPECT_EQ(io.LoadAsCMIVC(write("tiny.vc", Bytes().u8(3).u8(0).u8(0))), 0);
+}
+
+TEST_F(CMIVoiceFiles, HeaderChecks) {
+  std::string lines = printed([&] {
+    EXPECT_EQ(io.voice3_info(write("v2.vc", Voice3(1024).header(2, 0, 0).file()), 1024), -1);
+  });
+  EXPECT_TRUE(Has(lines, "  not CMI Series III"));
+
+  lines = printed([&] {
+    EXPECT_EQ(io.voice3_info(write("b.vc", Voice3(1024).header(3, 2, 0).file()), 1024), -1);
+  });
+  EXPECT_TRUE(Has(lines, "version:  3 2"));
+  EXPECT_FALSE(Has(lines, "mode:     MONO"));
+
+  lines = printed([&] {
+    EXPECT_EQ(io.voice3_info(write("p.vc", Voice3(1024, 1).header(3, 1, 0x0400).file()), 1024), -1);
+  });
+  EXPECT_TRUE(Has(lines, "mode:     STEREO"));
+  EXPECT_TRUE(Has(lines, "incompatible voice mpcmds size"));
+
+  lines = printed([&] { EXPECT_EQ(io.voice3_info(folder / "none.vc", 1024), -1); });
+  EXPECT_EQ(lines, "invalid stream\n");
+
+  // A good header with functions and an empty index: an empty sample.
+  lines = printed([&] {
+    EXPECT_EQ(io.voice3_info(write("e.vc", Voice3(1024).header(3, 0, 2048, 0x300).file()), 1024), 1);
+  });
+  EXPECT_EQ(io.TempSample->length, 0);
+  EXPECT_TRUE(Has(lines, "funcs:    3"));
+  EXPECT_TRUE(Has(lines, "funcoff:  2816 (256 Bytes per table)"));
+  EXPECT_TRUE(Has(lines, "subvoices: sv     start     sample     size        bit  rate      name"));
+  EXPECT_TRUE(Has(lines, std::string(74, '-')));
+  EXPECT_TRUE(Has(lines, "totalSize = 1024"));
+  EXPECT_FALSE(Has(lines, "Total bytes of all samples is: 0"));
+}
+
+TEST_F(CMIVoiceFiles, MonoSubvoicesAreJoinedInIndexOrder) {
+  // Headers at 512 and 4096; data 0x900 behind each: 1000 and 600 bytes.
+  const std::vector<int16_t> first = Ramp(500, -250, 3), second = Ramp(300, 1000, -7);
+  Voice3 voice(8000);
+  voice.entry(1, 2).entry(2, 16).subvoice(2, "PIANO\x01 A", 1000).subvoice(16, "BELL", 600);
+  voice.words(512 + 0x900, first).words(4096 + 0x900, second);
+  const std::string lines = printed([&] { EXPECT_EQ(io.voice3_info(write("m.vc", voice.file()), 8000), 1); });
+
+  EXPECT_EQ(Values(io.TempSample), Join(first, second));
+  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_MONO16);
+  EXPECT_EQ(io.CurrLoad, 7);
+  EXPECT_TRUE(Has(lines, "name: PIANO A 0 1"));
+  EXPECT_TRUE(Has(lines, "name: PIANO A  start: 2816 size: 1000 end: 3816"));
+  EXPECT_TRUE(Has(lines, "name: BELL  start: 6400 size: 600 end: 7000"));
+  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 1600"));
+  EXPECT_FALSE(Has(lines, "IGNORE REST"));
+}
+
+TEST_F(CMIVoiceFiles, ScanRejectsAndStops) {
+  Voice3 voice(7000);
+  voice.entry(1, 8)                 // taken: data at 4352
+      .entry(2, 8)                  // the same start again: rejected
+      .entry(3, 2)                  // data at 2816, before the previous: rejected
+      .entry(4, 0xFFFFFF)           // header far beyond the file: rejected
+      .entry(5, 27)                 // header closer than 256 bytes to the end: rejected
+      .entry(6, 9)                  // size beyond the file: rejected
+      .entry(7, 10)                 // ends at the end of the file: taken, "IGNORE REST"
+      .entry(8, 12);                // after the stop: never read
+  voice.subvoice(8, "A", 20).subvoice(2, "B", 20).subvoice(9, "C", 0xFFFFFFF0).subvoice(10, "D", 7000 - 2560 - 0x900);
+  voice.subvoice(12, "E", 20);
+  voice.words(8 * 256 + 0x900, Ramp(10, 1, 1));
+  voice.words(10 * 256 + 0x900, Ramp(68, -100, 2));
+  const std::string lines = printed([&] { EXPECT_EQ(io.voice3_info(write("r.vc", voice.file()), 7000), 1); });
+
+  // D's 2136 bytes: the ramp, then zeros.
+  EXPECT_EQ(Values(io.TempSample), Join(Ramp(10, 1, 1), Join(Ramp(68, -100, 2), std::vector<int16_t>(1000, 0))));
+  EXPECT_TRUE(Has(lines, "name: D  start: 4864 size: 2136 end: 7000"));
+  EXPECT_TRUE(Has(lines, "IGNORE REST"));
+  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 2156"));
+  EXPECT_FALSE(Has(lines, "name: E 0 8"));
+}
+
+TEST_F(CMIVoiceFiles, StereoChannelsFollowTheirPositionBits) {
+  // First channel behind the size (bit 7 set), second at the header's own data.
+  const std::vector<int16_t> left = Ramp(200, 7, 5), right = Ramp(200, -9, -4);
+  Voice3 voice(6000, 1);
+  voice.entry(1, 2).subvoice(2, "STR", 400, 400, 0x85, 0x00);
+  voice.words(512 + 400 + 0x900, left).words(512 + 0x900, right);
+  const std::string lines = printed([&] { EXPECT_EQ(io.voice3_info(write("s.vc", voice.file()), 6000), 1); });
+
+  ASSERT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
+  ASSERT_EQ(io.TempSample->length, 200);
+  const std::vector<int16_t> v = Values(io.TempSample);
+  for (int i = 0; i < 200; ++i) {
+    EXPECT_EQ(v[2 * i], left[i]);
+    EXPECT_EQ(v[2 * i + 1], right[i]);
+  }
+  EXPECT_TRUE(Has(lines, "name: STR 5 1"));
+  EXPECT_TRUE(Has(lines, "name: STR  Lstart: 3216  Rstart: 2816 size: 400 end: 4016"));
+  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 800"));
+}
+
+TEST_F(CMIVoiceFiles, StereoSecondChannelOutsideTheFileIsRejected) {
+  Voice3 voice(3400, 1);
+  // The first channel fits; the second lies behind it (bit 7) and runs past the end.
+  voice.entry(1, 2).subvoice(2, "X", 400, 400, 0x00, 0x80);
+  printed([&] { EXPECT_EQ(io.voice3_info(write("x.vc", voice.file()), 3400), 1); });
+  EXPECT_EQ(io.TempSample->length, 0);
+}
+
+TEST_F(CMIVoiceFiles, TruncatedIndexReadsAsEmptySlots) {
+  Voice3 voice(300);
+  voice.bytes[256] = 0;
+  printed([&] { EXPECT_EQ(io.voice3_info(write("t.vc", voice.file()), 300), 1); });
+  EXPECT_EQ(io.TempSample->length, 0);
+}
+
+TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
+  Voice3 voice(4000);
+  voice.entry(1, 2).subvoice(2, "A", 100).words(512 + 0x900, Ramp(50, 1, 1));
+  const std::string good = write("good.vc", voice.file());
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(io.DataType, 1);
+  EXPECT_EQ(io.GotSound, 1);
+  EXPECT_EQ(io.CurrBits, 16);
+  EXPECT_EQ(io.TempSound, good);
+  EXPECT_NE(io.Sound, nullptr);
+  // The loaded path is not read again.
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadAsCMIVC(good), 1); }), "");
+
+  // A failure clears the shown sample (1), a second one changes nothing (0).
+  const std::string bad = write("bad.vc", Voice3(1024).header(9, 0, 0).file());
+  printed([&] {
+    EXPECT_EQ(io.LoadCMITemp(bad), 1);
+    EXPECT_EQ(io.LoadCMITemp(bad), 0);
+  });
+  EXPECT_EQ(io.DataType, 0);
+  EXPECT_EQ(io.GotSound, 0);
+}
+
+TEST_F(CMIVoiceFiles, OtherExtensionsGoToLoadTemp) {
+  const std::string raw = write("a.usr", Bytes().le16(4).le16(5));
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(raw), 1); });
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{4, 5}));
+  EXPECT_EQ(io.CurrLoad, 2);
+}
+
+TEST(CMIVocabulary, ControllerNames) {
+  testing::internal::CaptureStdout();
+  cmi3_printcontroller(0x74);
+  cmi3_printcontroller(0x70);
+  EXPECT_EQ(cmi3_printcontroller(0x7D), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "CT 116\nKEY NUM\nTIME\n");
+}
+
+TEST(CMIVocabulary, EffectListsArePaddedAndTerminated) {
+  const auto& vc = cmi3_mpcmdvceffect_list();
+  const auto& sv = cmi3_mpcmdsveffect_list();
+  EXPECT_EQ(vc[0].name, "vibrato rate         ");
+  EXPECT_EQ(vc[27].nType, -1);  // 28 slots filled, the terminator included
+  EXPECT_EQ(sv[22].name, "alternate loop switch");
+  EXPECT_EQ(sv[23].nType, -1);
+  EXPECT_EQ(sv[23].name, "");
+  EXPECT_EQ(cmi3_mpcmdid_list().back().id, -1);
+  EXPECT_EQ(cmi3_mpcmdentity_list().back().sid, -1);
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+// The WAV reader and writers: a round trip with the sampler chunk, the header fields
+// written, chunks walked by size (padding included), truncated and lying files, the
+// bit depths decoded and refused, the writers' path rules and SoundIOLoadPartial.
+#include "sampletesting.h"
+#include "samplefiles/wavfile.h"
+
+namespace {
+
+Bytes Fmt(int channels, int bits, int tag = 1) {
+  Bytes f;
+  f.text("fmt ").le32(16).le16(tag).le16(channels).le32(22050).le32(0).le16(channels * bits / 8).le16(bits);
+  return f;
+}
+
+// "RIFF", a size field covering the chunks, "WAVE", then the chunks.
+Bytes Riff(const Bytes& chunks) {
+  Bytes r;
+  r.text("RIFF").le32(static_cast<int64_t>(chunks.size()) + 4).text("WAVE").add(chunks);
+  return r;
+}
+
+Bytes Data16(const std::vector<int16_t>& values) {
+  Bytes d;
+  d.text("data").le32(static_cast<int64_t>(values.size()) * 2);
+  for (int16_t v : values) d.le16(v);
+  return d;
+}
+
+std::vector<int16_t> Ramp(int count, int step) {
+  std::vector<int16_t> v;
+  for (int i = 0; i < count; ++i) v.push_back(static_cast<int16_t>(i * step - 15000));
+  return v;
+}
+
+}  // namespace
+
+using WavFile = SampleFileTest;
+
+TEST_F(WavFile, SamplerChunkRoundTrip) {
+  const std::vector<int16_t> values = Ramp(300, 97);
+  const std::string path = folder / "take.wav";
+  std::string log = printed([&] {
+    EXPECT_EQ(SoundIOSaveSamplerWav(path, "Bell", 1, 10, 200, 0, 300, values.data()), 1);
+  });
+  EXPECT_EQ(log, "saving wavfile=" + path + " channels=1 length=300\n");
+
+  const std::vector<uint8_t> b = read(path);
+  ASSERT_EQ(b.size(), 672u + 600u);
+  EXPECT_EQ(LE32At(b, 4), 600 + 664);
+  EXPECT_EQ(LE32At(b, 40), 620);
+  EXPECT_EQ(std::string(b.begin() + 44, b.begin() + 52), "roifxvmc");
+  EXPECT_EQ(std::string(b.begin() + 55, b.begin() + 71), "Bell            ");
+  EXPECT_EQ(LE32At(b, 44 + 31), 10 * 256);
+  EXPECT_EQ(LE32At(b, 44 + 35), 300 * 256);
+  EXPECT_EQ(LE32At(b, 44 + 39), 200 * 256);
+  EXPECT_EQ(b[44 + 43], 14);
+  EXPECT_EQ(std::string(b.begin() + 664, b.begin() + 668), "data");
+  EXPECT_EQ(LE32At(b, 668), 600);
+
+  TSoundIO io;
+  log = printed([&] { EXPECT_EQ(io.LoadWav(path), 1); });
+  EXPECT_NE(log.find("Start=0 End=300, LoopStart=10 LoopEnd=200\n"), std::string::npos) << log;
+  EXPECT_EQ(io.LpStart, 10);
+  EXPECT_EQ(io.LpEnd, 200);
+  EXPECT_EQ(io.aliasName, "Bell");
+  EXPECT_EQ(io.CurrBits, 16);
+  ASSERT_NE(io.TempSample, nullptr);
+  EXPECT_EQ(io.TempSample->hertz, 44100);
+  EXPECT_EQ(Values(io.TempSample), values);
+}
+
+TEST_F(WavFile, StereoAndLongLoopPoints) {
+  // Loop points beyond 65535 frames need all four bytes of the chunk's fields.
+  std::vector<int16_t> values(2 * 100000, 7);
+  values[1] = -9;
+  const std::string path = folder / "long";
+  EXPECT_EQ(SoundIOSaveSamplerWav(path, "A name longer than sixteen", 1, 70000, 99000, 1, 100000, values.data()), 1);
+  const std::vector<uint8_t> b = read(path + ".wav");
+  EXPECT_EQ(LE16At(b, 22), 2);
+  EXPECT_EQ(LE32At(b, 24), 44100);
+  EXPECT_EQ(LE32At(b, 28), 44100 * 4);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadWav(path + ".wav"), 1);
+  EXPECT_EQ(io.LpStart, 70000);
+  EXPECT_EQ(io.LpEnd, 99000);
+  EXPECT_EQ(io.aliasName, "A name longer th");
+  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
+  EXPECT_EQ(Values(io.TempSample), values);
+}
+
+TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
+  Bytes list;
+  list.text("LIST").le32(26).fill(26, 'x');
+  Bytes odd;  // odd size, followed by its zero pad byte
+  odd.text("junk").le32(3).text("abc").u8(0);
+  Bytes unpadded;  // odd size from a writer that left the pad out
+  unpadded.text("note").le32(5).text("hello");
+  Bytes chunks;
+  chunks.add(list).add(Fmt(1, 16)).add(odd).add(unpadded).add(Data16({5, 6, 7}));
+  TSoundIO io;
+  EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(chunks))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{5, 6, 7}));
+  // A data size of 0 takes the rest of the file.
+  Bytes open;
+  open.text("data").le32(0).le16(11).le16(-22);
+  EXPECT_EQ(io.LoadWav(write("open.wav", Riff(Bytes().add(Fmt(1, 16)).add(open)))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{11, -22}));
+}
+
+TEST_F(WavFile, OddSizedDataOfEightBitsIsPaddedBeforeTheNextChunk) {
+  Bytes data;
+  data.text("data").le32(3).u8(0).u8(127).u8(255).u8(0);
+  Bytes chunks;
+  chunks.add(Fmt(1, 8)).add(data).text("smpl").le32(4).le32(0);
+  TSoundIO io;
+  std::string log = printed([&] { EXPECT_EQ(io.LoadWav(write("odd.wav", Riff(chunks))), 1); });
+  EXPECT_EQ(log, "load 8bit aif\n");
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{20828, 0, -20828}));
+  EXPECT_EQ(io.CurrLoad, 1);
+  EXPECT_EQ(io.CurrBits, 8);
+
+  Bytes stereo;
+  stereo.text("data").le32(200).fill(200, 128);
+  EXPECT_EQ(io.LoadWav(write("st8.wav", Riff(Bytes().add(Fmt(2, 8)).add(stereo)))), 1);
+  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
+  EXPECT_EQ(io.GetLength(), 100);
+}
+
+TEST_F(WavFile, TwentyFourAndTwelveBitValues) {
+  Bytes data;
+  data.text("data").le32(12);
+  data.u8(0xFF).u8(0xFF).u8(0xFF);  // -1 -> 0
+  data.u8(0x00).u8(0x00).u8(0x80);  // most negative
+  data.u8(0xFF).u8(0xFF).u8(0x7F);  // most positive
+  data.u8(0x00).u8(0x34).u8(0x12);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadWav(write("24.wav", Riff(Bytes().add(Fmt(1, 24)).add(data)))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{0, -32768, 32767, 0x1234}));
+  EXPECT_EQ(io.CurrBits, 24);
+  // 12-bit data sits in 16-bit words: three frames, not six with a silent tail.
+  EXPECT_EQ(io.LoadWav(write("12.wav", Riff(Bytes().add(Fmt(1, 12)).add(Data16({16, 32, -16}))))), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{16, 32, -16}));
+}
+
+TEST_F(WavFile, DepthsAndLayoutsNotDecoded) {
+  TSoundIO io;
+  EXPECT_EQ(io.LoadWav(write("32.wav", Riff(Bytes().add(Fmt(1, 32)).add(Data16({1, 2, 3, 4}))))), 0);
+  EXPECT_EQ(io.LoadWav(write("float.wav", Riff(Bytes().add(Fmt(1, 32, 3)).add(Data16({1, 2}))))), 0);
+  EXPECT_EQ(io.LoadWav(write("3ch.wav", Riff(Bytes().add(Fmt(3, 16)).add(Data16({1, 2, 3}))))), 0);
+  // No "fmt " at all: channels and bits are unknown.
+  EXPECT_EQ(io.LoadWav(write("nofmt.wav", Riff(Data16({1, 2})))), 0);
+  // A format tag other than PCM or float keeps nothing of the chunk.
+  EXPECT_EQ(io.LoadWav(write("adpcm.wav", Riff(Bytes().add(Fmt(1, 16, 2)).add(Data16({1, 2}))))), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+}
+
+TEST_F(WavFile, MalformedFilesFailWithoutReadingPastThem) {
+  TSoundIO io;
+  EXPECT_EQ(io.LoadWav(write("short.wav", Bytes().text("RIFF").le32(100))), 0);
+  EXPECT_EQ(io.LoadWav(write("rifx.wav", Bytes().text("RIFX").le32(4).text("WAVE").fill(40, 0))), 0);
+
+  // The file ends inside a chunk id.
+  Bytes cut = Riff(Bytes().add(Fmt(1, 16)).text("da"));
+  cut.b[5] = 4;  // a RIFF size well past the end
+  std::string log = printed([&] { EXPECT_EQ(io.LoadWav(write("cut.wav", cut)), -1); });
+  EXPECT_EQ(log, "error\n");
+
+  // A "fmt " chunk under 16 bytes stops the walk before the data.
+  Bytes small;
+  small.text("fmt ").le32(14).le16(1).le16(1).le32(44100).le32(88200).le16(2);
+  EXPECT_EQ(io.LoadWav(write("smallfmt.wav", Riff(Bytes().add(small).add(Data16({1}))))), 0);
+
+  // A sampler chunk of another maker before the data stops the walk too.
+  Bytes foreign;
+  foreign.text("RLND").le32(620).text("otherfmt").fill(612, 0);
+  EXPECT_EQ(io.LoadWav(write("foreign.wav", Riff(Bytes().add(Fmt(1, 16)).add(foreign).add(Data16({1}))))), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+}
+
+TEST_F(WavFile, LyingSizesAreRefusedNotAllocated) {
+  TSoundIO io;
+  // A data chunk claiming far more than the file holds.
+  Bytes huge;
+  huge.text("data").le32(0x7FFFFFF0).le16(1).le16(2);
+  EXPECT_EQ(io.LoadWav(write("huge.wav", Riff(Bytes().add(Fmt(2, 16)).add(huge)))), 0);
+  EXPECT_EQ(io.TempSample, nullptr);
+
+  // An unknown chunk whose size points past the end: the walk ends there.
+  Bytes skip;
+  skip.text("junk").le32(0xFFFFFFF0).fill(8, 1);
+  EXPECT_EQ(io.LoadWav(write("skip.wav", Riff(Bytes().add(Fmt(1, 16)).add(skip).add(Data16({1}))))), 0);
+
+  // A data chunk one word short of its size, within the file's length: the missing
+  // word reads as silence.
+  Bytes shortData;
+  shortData.text("data").le32(8).le16(1).le16(2).le16(3);
+  Bytes file = Riff(Bytes().add(Fmt(1, 16)).add(shortData));
+  EXPECT_EQ(io.LoadWav(write("trunc.wav", file)), 1);
+  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1, 2, 3, 0}));
+  io.TempSample = nullptr;
+
+  // A RIFF size that ends before the data: the data chunk is not reached.
+  Bytes early = Riff(Bytes().add(Fmt(1, 16)).add(Data16({1, 2})));
+  early.b[4] = 20;
+  early.b[5] = early.b[6] = early.b[7] = 0;
+  EXPECT_EQ(io.LoadWav(write("early.wav", early)), 0);
+}
+
+TEST_F(WavFile, WriterPathRules) {
+  const std::vector<int16_t> v = {1, 2};
+  // Trailing blanks go, ".wav" (any case) is kept.
+  EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav   ", "n", 0, 0, 0, 0, 2, v.data()), 1);
+  EXPECT_EQ(FileType(folder / "take.wav"), FILETYPE_FILE);
+  EXPECT_EQ(SoundIOSaveSamplerWav(folder / "Loud.WAV", "n", 0, 0, 0, 0, 2, v.data()), 1);
+  EXPECT_EQ(FileType(folder / "Loud.WAV"), FILETYPE_FILE);
+  EXPECT_EQ(FileType(folder / "Loud.WAV.wav"), FILETYPE_NONE);
+  // SoundIOSaveWav always adds it.
+  EXPECT_EQ(SoundIOSaveWav(folder / "plain.wav", 0, 2, v.data()), 1);
+  EXPECT_EQ(FileType(folder / "plain.wav.wav"), FILETYPE_FILE);
+  EXPECT_EQ(read(folder / "plain.wav.wav").size(), 44u + 4u);
+
+  // A path naming a file or a folder, as given, is refused and nothing is written.
+  const std::vector<uint8_t> before = read(folder / "take.wav");
+  EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav", "n", 1, 0, 1, 0, 2, v.data()), 0);
+  EXPECT_EQ(read(folder / "take.wav"), before);
+  EXPECT_EQ(SoundIOSaveWav(folder.path(), 0, 2, v.data()), 0);
+  // Where the file cannot be created, and for nonsense lengths.
+  EXPECT_EQ(SoundIOSaveWav(folder / "no/such/folder", 0, 2, v.data()), 0);
+  EXPECT_EQ(SoundIOSaveWav(folder / "null", 0, 2, nullptr), 0);
+}
+
+TEST_F(WavFile, LoadPartialCopiesAStretch) {
+  std::vector<int16_t> source;
+  for (int i = 0; i < 40; ++i) source.push_back(static_cast<int16_t>(i * 10));
+  std::shared_ptr<TAudioSample> st = SoundIOLoadPartial(source.data(), 4, 2, 10);
+  ASSERT_NE(st, nullptr);
+  EXPECT_EQ(st->format, SF_STEREO16);
+  EXPECT_EQ(st->hertz, 44100);
+  EXPECT_EQ(Values(st), (std::vector<int16_t>{100, 110, 120, 130, 140, 150, 160, 170}));  // from the sixth frame
+  std::shared_ptr<TAudioSample> mono = SoundIOLoadPartial(source.data(), 3, 1, 5);
+  ASSERT_NE(mono, nullptr);
+  EXPECT_EQ(mono->format, SF_MONO16);
+  EXPECT_EQ(Values(mono), (std::vector<int16_t>{50, 60, 70}));
+  EXPECT_EQ(SoundIOLoadPartial(nullptr, 3, 1, 0), nullptr);
+}
