@@ -1,0 +1,143 @@
+// The frame: page dispatch, the lazy sprite load, the frame clock, the virtual screen
+// handed back to the window's size, the scan-line overlay, the custom-draw hook, the
+// page layout table.
+#include <climits>
+
+#include "framework/control.h"
+#include "platform/draw2d.h"
+#include "scriptedgame.h"
+
+namespace {
+
+using GameFrameTest = ScriptedGameTest;
+
+TEST_F(GameFrameTest, EachPageDrawsItsRoutine) {
+  const std::vector<std::pair<int, std::string>> pages = {
+      {kPageOptions, "options"}, {kPageGame, "game 0"},        {kPageTitle, "title"},
+      {kPageBattle, "battle"},   {kPageCampaign, "campaign"},  {kPageHand, "hand"},
+      {kPageDeal, "deal"},
+  };
+  _sprites[0] = std::make_unique<t_sprite>();  // loaded already
+  for (const auto& [page, routine] : pages) {
+    game.calls.clear();
+    Page = page;
+    game.DrawUI();
+    EXPECT_EQ(game.calls, std::vector<std::string>{routine}) << "page " << page;
+  }
+  for (int page : {1, 2, 3, 5, 7, 99, -1}) {
+    game.calls.clear();
+    Page = page;
+    game.DrawUI();
+    EXPECT_TRUE(game.calls.empty()) << "page " << page;
+  }
+}
+
+TEST_F(GameFrameTest, SpritesLoadBeforeTheFirstPageUntilEntryZeroExists) {
+  game.DrawUI();
+  game.DrawUI();
+  const std::vector<std::string> twice = {"_LoadSprites", "hand", "_LoadSprites", "hand"};
+  EXPECT_EQ(game.calls, twice);
+  _sprites[0] = std::make_unique<t_sprite>();
+  game.calls.clear();
+  game.DrawUI();
+  EXPECT_EQ(game.calls, std::vector<std::string>{"hand"});
+}
+
+TEST_F(GameFrameTest, FrameClockIsTheSignExtendedMillisecondCount) {
+  now = 123456;
+  game.DrawUI();
+  EXPECT_EQ(game.gameTime, 123456);
+  now = INT_MIN + 5;  // the 32-bit counter past 2^31
+  game.DrawUI();
+  EXPECT_EQ(game.gameTime, static_cast<int64_t>(INT_MIN) + 5);
+  EXPECT_LT(game.gameTime, 0);
+}
+
+// A hand page that notes the drawing state it runs in.
+class TStateNotingGame : public TScriptedGame {
+ public:
+  float width = 0, height = 0, alpha = 0;
+  int blend = 0;
+  int DrawPage_Hand() override {
+    width = VirtualResolutionWidth();
+    height = VirtualResolutionHeight();
+    alpha = GetAlpha();
+    blend = GetBlend();
+    SetAlpha(0.3f);
+    return 0;
+  }
+};
+
+TEST_F(GameFrameTest, PagesDrawOnTheVirtualScreenAndTheWindowGetsItsSizeBack) {
+  TStateNotingGame noting;
+  noting.AppWidth = 1000;
+  noting.AppHeight = 700;
+  SetBlend(SOLIDBLEND);
+  SetAlpha(0.2f);
+  noting.DrawUI();
+  EXPECT_EQ(noting.width, 512.0f);
+  EXPECT_EQ(noting.height, 384.0f);
+  EXPECT_EQ(noting.alpha, 1.0f);
+  EXPECT_EQ(noting.blend, ALPHABLEND);
+  EXPECT_EQ(VirtualResolutionWidth(), 1000.0f);
+  EXPECT_EQ(VirtualResolutionHeight(), 700.0f);
+  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Line).empty()) << "overlay off";
+}
+
+TEST_F(GameFrameTest, ScanLineOverlayDarkensOneLinePerVirtualPixel) {
+  _sprites[0] = std::make_unique<t_sprite>();
+  game.AppWidth = 1025;  // steps of exactly 2 window pixels across
+  game.AppHeight = 769;
+  game.AppShowScanlines = 1;
+  game.DrawUI();
+  const auto lines = recorder.CallsOf(TDrawCallKind::Line);
+  ASSERT_EQ(lines.size(), 512u + 384u);
+  const TDrawCall& first = lines[0];
+  EXPECT_EQ(first.args, (std::vector<float>{0, 0, 0, 769, 1}));
+  EXPECT_EQ(lines[511].args[0], 1022.0f);
+  EXPECT_EQ(lines[512].args, (std::vector<float>{0, 0, 1025, 0, 1}));
+  EXPECT_EQ(lines[895].args[1], 766.0f);
+  EXPECT_FLOAT_EQ(first.state.alpha, 0.15f);
+  EXPECT_EQ(first.state.red, 0);
+  EXPECT_EQ(first.state.virtualWidth, 1025.0f) << "lines in window pixels";
+}
+
+TEST_F(GameFrameTest, CustomDrawAnswersOnlyTheGamesControl) {
+  _sprites[0] = std::make_unique<t_sprite>();
+  TMControl other;
+  other.nDrawType = 100000;
+  EXPECT_EQ(game.MCustomDraw(&other, 1), 0);
+  EXPECT_EQ(game.MCustomDraw(nullptr, 1), 0);
+  EXPECT_TRUE(game.calls.empty());
+  EXPECT_TRUE(recorder.Calls().empty());
+  TMControl mine;
+  mine.nDrawType = kGameDrawType;
+  game.MCustomDraw(&mine, 1);
+  EXPECT_EQ(game.calls, std::vector<std::string>{"hand"});
+}
+
+TEST_F(GameFrameTest, LayoutTableMakesOneFullWindowControl) {
+  game.TOrreryControl::Init();
+  game.SetGrid(60, 40);
+  game.ReadControls();
+  EXPECT_EQ(game.ControlCount, 0);
+  EXPECT_EQ(game.PageLayer[0], 1);
+  const TMControl* c = game.Control(0);
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->bPage, 0);
+  EXPECT_EQ(c->nDrawType, kGameDrawType);
+  EXPECT_EQ(c->nType, kGameDrawType);
+  EXPECT_EQ(c->nID, 0);
+  EXPECT_EQ(c->bXPos, 0.0f);
+  EXPECT_EQ(c->bXCount, 60.0f);
+  EXPECT_EQ(c->bYPos, 0.0f);
+  EXPECT_EQ(c->bYCount, 40.0f);
+  EXPECT_EQ(c->bIndent, 5);
+  EXPECT_EQ(c->strText, "dungeon screen");
+  // Read again from the start: the same single control is added once more.
+  game.ReadControls();
+  EXPECT_EQ(game.ControlCount, 1);
+  EXPECT_EQ(game.Control(1)->nDrawType, kGameDrawType);
+}
+
+}  // namespace

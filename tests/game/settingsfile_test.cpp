@@ -1,0 +1,208 @@
+// The settings file: first start with defaults, the round trip of every value, the
+// full-screen rule, the volume text, bad values and the unset or unwritable file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "framework/appfunctions.h"
+#include "framework/ini.h"
+#include "game/quilloncore.h"
+#include "game/settingsfile.h"
+
+namespace {
+
+const char* const kName = "Quillon/ProgramSetup.ini";
+
+// A game whose desktop size the test chooses.
+class TDesktopGame : public TQuillonCore {
+ public:
+  int desktopWidth = 0;
+  int desktopHeight = 0;
+  int CurrentDesktopWidth() override { return desktopWidth; }
+  int CurrentDesktopHeight() override { return desktopHeight; }
+};
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/quillon-settings-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    savedSupportDir_ = App_SupportDir;
+    App_SupportDir = dir_ + "/";
+    App_IniFile.clear();
+  }
+  void TearDown() override {
+    App_SupportDir = savedSupportDir_;
+    App_IniFile.clear();
+    std::system(("rm -rf '" + dir_ + "'").c_str());
+  }
+  std::string FilePath() const { return dir_ + "/" + kName; }
+  std::string FileText() const {
+    std::ifstream in(FilePath());
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  void WriteFile(const std::string& text) {
+    mkdir((dir_ + "/Quillon").c_str(), 0755);
+    std::ofstream(FilePath()) << text;
+  }
+
+  std::string dir_;
+  std::string savedSupportDir_;
+};
+
+TEST_F(SettingsFileTest, FirstStartTakesTheFileDefaultsAndWritesEveryKey) {
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  EXPECT_EQ(App_IniFile, kName);
+  struct stat info {};
+  EXPECT_EQ(stat(FilePath().c_str(), &info), 0) << "the first start leaves the file behind";
+  EXPECT_EQ(game.AppXPos, 200);
+  EXPECT_EQ(game.AppYPos, 100);
+  EXPECT_EQ(game.AppWidth, -1);
+  EXPECT_EQ(game.AppHeight, -1);
+  EXPECT_EQ(game.AppFullScreenPending, 0);
+  EXPECT_EQ(game._joy_fire, 0);  // the file's defaults, not the constructor's
+  EXPECT_EQ(game._joy_back, 3);
+  EXPECT_EQ(game._joy_pause, 4);
+  EXPECT_EQ(game._joy_up, 4);
+  EXPECT_EQ(game._key_pause, 77);
+  EXPECT_FLOAT_EQ(game._Volume, 1.0f);
+  EXPECT_FLOAT_EQ(game._MusicVolume, 1.0f);
+
+  game.AppWidth = 960;
+  game.AppHeight = 640;
+  game.desktopWidth = 1920;
+  game.desktopHeight = 1080;
+  game.MShutdownIni();
+  const TIni saved = TIni::Load(FilePath(), 0);
+  ASSERT_EQ(saved.map.size(), 2u);
+  const std::map<std::string, std::string> window = {
+      {"Fullscreen", "0"}, {"Height", "640"}, {"Width", "960"}, {"XPos", "200"}, {"YPos", "100"}};
+  const std::map<std::string, std::string> settings = {
+      {"joyback", "3"},    {"joydown", "6"},   {"joyfire", "0"},   {"joyleft", "7"},
+      {"joypause", "4"},   {"joyright", "5"},  {"joyup", "4"},     {"keyback", "27"},
+      {"keydown", "40"},   {"keyfire", "32"},  {"keyleft", "37"},  {"keypause", "77"},
+      {"keyright", "39"},  {"keyup", "38"},    {"musicvolume", "100.000000"},
+      {"volume", "100.000000"}};
+  EXPECT_EQ(saved.map.at("AppWindow"), window);
+  EXPECT_EQ(saved.map.at("Settings"), settings);
+  const std::string text = FileText();
+  EXPECT_LT(text.find("[AppWindow]"), text.find("[Settings]"));
+  EXPECT_LT(text.find("Fullscreen="), text.find("YPos="));
+}
+
+TEST_F(SettingsFileTest, ValuesChangedInBetweenComeBackNextStart) {
+  {
+    TDesktopGame game;
+    game.MStartupIni(kName);
+    game.AppXPos = 31;
+    game.AppYPos = -4;
+    game.AppWidth = 1200;
+    game.AppHeight = 700;
+    game._Volume = 0.5f;
+    game._MusicVolume = 0.25f;
+    game._key_left = 65;
+    game._key_back = 8;
+    game._joy_right = 71;
+    game._joy_pause = 12;
+    game.MShutdownIni();
+  }
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  EXPECT_EQ(game.AppXPos, 31);
+  EXPECT_EQ(game.AppYPos, -4);
+  EXPECT_EQ(game.AppWidth, 1200);
+  EXPECT_EQ(game.AppHeight, 700);
+  EXPECT_FLOAT_EQ(game._Volume, 0.5f);
+  EXPECT_FLOAT_EQ(game._MusicVolume, 0.25f);
+  EXPECT_EQ(game._key_left, 65);
+  EXPECT_EQ(game._key_back, 8);
+  EXPECT_EQ(game._key_up, 38);
+  EXPECT_EQ(game._joy_right, 71);
+  EXPECT_EQ(game._joy_pause, 12);
+}
+
+TEST_F(SettingsFileTest, DesktopSizedWindowIsFullScreenAndKeepsTheOldPosition) {
+  WriteFile("[AppWindow]\nXPos=\"12\"\nYPos=\"34\"\nFullscreen=\"1\"\n[Extra]\nmine=\"kept\"\n");
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  EXPECT_EQ(game.AppFullScreenPending, 1);
+  game.AppXPos = 0;
+  game.AppYPos = 0;
+  game.AppWidth = game.desktopWidth = 1920;
+  game.AppHeight = game.desktopHeight = 1080;
+  game.MShutdownIni();
+  const TIni saved = TIni::Load(FilePath(), 0);
+  EXPECT_EQ(saved.GetKey("AppWindow", "Fullscreen", ""), "1");
+  EXPECT_EQ(saved.GetKey("AppWindow", "XPos", ""), "12");
+  EXPECT_EQ(saved.GetKey("AppWindow", "YPos", ""), "34");
+  EXPECT_EQ(saved.GetKey("AppWindow", "Width", ""), "1920");
+  EXPECT_EQ(saved.GetKey("Extra", "mine", ""), "kept");
+}
+
+TEST_F(SettingsFileTest, NoDesktopIsNeverFullScreen) {
+  TDesktopGame game;  // no window and no desktop: both sizes 0
+  game.MStartupIni(kName);
+  game.AppWidth = 0;
+  game.AppHeight = 0;
+  game.MShutdownIni();
+  EXPECT_EQ(TIni::Load(FilePath(), 0).GetKey("AppWindow", "Fullscreen", ""), "0");
+}
+
+TEST_F(SettingsFileTest, VolumesReadAsHundredthsAndWriteNineDigits) {
+  WriteFile("[Settings]\nvolume=\"50\"\nmusicvolume=\"250\"\n");
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  EXPECT_FLOAT_EQ(game._Volume, 0.5f);
+  EXPECT_FLOAT_EQ(game._MusicVolume, 2.5f);  // not clamped on reading
+  game.MShutdownIni();
+  const TIni saved = TIni::Load(FilePath(), 0);
+  EXPECT_EQ(saved.GetKey("Settings", "volume", ""), "50.0000000");
+  EXPECT_EQ(saved.GetKey("Settings", "musicvolume", ""), "250.000000");
+}
+
+TEST_F(SettingsFileTest, TextThatIsNoNumberReadsZero) {
+  WriteFile("[AppWindow]\nWidth=\"wide\"\nXPos=\"  -15px\"\nFullscreen=\"yes\"\n"
+            "[Settings]\nkeyup=\"\"\nvolume=\"loud\"\njoyfire=\"99999999999\"\n");
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  EXPECT_EQ(game.AppWidth, 0);
+  EXPECT_EQ(game.AppXPos, -15);
+  EXPECT_EQ(game._key_up, 0);
+  EXPECT_FLOAT_EQ(game._Volume, 0.0f);
+  EXPECT_EQ(game._joy_fire, 2147483647);
+  EXPECT_EQ(game.AppFullScreenPending, 0) << "only exactly 1 asks for full screen";
+}
+
+TEST_F(SettingsFileTest, NothingIsWrittenWithoutAName) {
+  TDesktopGame game;
+  testing::internal::CaptureStdout();
+  game.MShutdownIni();
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_NE(log.find("Ini File has not been set"), std::string::npos);
+  EXPECT_EQ(log.find("Shutdown OK"), std::string::npos);
+  struct stat info {};
+  EXPECT_NE(stat(FilePath().c_str(), &info), 0);
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsNotReportedAsSuccess) {
+  TDesktopGame game;
+  game.MStartupIni(kName);
+  App_SupportDir = dir_ + "/missing/deeper/";  // only the last folder level would be made
+  testing::internal::CaptureStdout();
+  game.MShutdownIni();
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(log.find("Shutdown OK"), std::string::npos);
+  EXPECT_NE(log.find("can't write"), std::string::npos);
+}
+
+}  // namespace
