@@ -51,7 +51,11 @@ void text(const std::string& words, int x, int y, const TDrawState& state) {
 std::string keyName(int key) {
   if ((key >= KEY_A && key < KEY_A + 26) || (key >= KEY_0 && key < KEY_0 + 10))
     return std::string(1, static_cast<char>(key));
-  if (key >= KEY_F1 && key < KEY_F1 + 12) return "F" + std::to_string(key - KEY_F1 + 1);
+  if (key >= KEY_F1 && key < KEY_F1 + 12) {
+    std::string name = "F";
+    name += std::to_string(key - KEY_F1 + 1);
+    return name;
+  }
   switch (key) {
     case KEY_RETURN: return "Return";
     case KEY_ESCAPE: return "Esc";
