@@ -152,10 +152,27 @@ class TMUIDraw2 : public TOrreryControl {
   virtual int ResetGraphics();
   // The application loads its fonts for a size step of 1 to 5; nothing here.
   virtual int FontInit(int step);
+  // The value-showing companions of DrawControl (knobs.cpp). A range with max equal to
+  // min places the value at its zero point.
+  virtual float GetDistance(float x1, float y1, float z1, float x2, float y2, float z2);
+  virtual int DrawImageFader(int x, int y, int w, int h, int slot, int min, int max, int pos);
+  virtual int DrawImageFaderCol(int x, int y, int w, int h, int slot, int min, int max, int pos);
+  // Returns the image slot of the knob's strip.
+  virtual int DrawKnob(int x, int y, int w, int h, int slot, const std::string& name, int align,
+                       int size, int min, int max, int pos);
   // Draws one control of the current page (drawcontrol.cpp).
   virtual int DrawControl(TMControl* control, int drawType);
   // Empty here as well; the application may override it.
   int MCustomInit(TMControl* control) override;
+  // The file browser's panes (filebrowser.cpp): the models exist, the places pane and one
+  // of its rows (returns the next row's y), the file list pane.
+  virtual int SetupFolders();
+  virtual int MFileFavorites(TMControl* control);
+  virtual int DrawFavorite(int code, const std::string& name, int x, int y, int width,
+                           int selected);
+  virtual int MFileBrowse(TMControl* control);
+  // The folder of the slot in use; null when the slot is empty or out of range.
+  TMFolder* CurrentFolderModel();
 
   // The main canvas's size, which the layout of ResetControlPositions(-1, -1, 0) and
   // ResetGraphics measure; 0 without a canvas.

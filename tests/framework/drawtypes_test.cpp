@@ -1,0 +1,145 @@
+// The draw-type table: which renderer each of the framework's kinds reaches, and
+// through DrawControl the arguments the kinds hand on (check-button frame, strip or
+// whole image, tab selection, image-button styles) and the image slot stored back.
+#include "framework/drawtypes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "framework/drawkinds.h"
+#include "framework/rendertesting.h"
+#include "framework/windowtesting.h"
+
+namespace {
+
+// Page 0 of a 640 x 480 window layer with a grid of 10-pixel cells.
+struct Page : TestWindowLayer {
+  Page() {
+    Init();
+    SetGrid(64, 48);
+    AddPage(0);
+    AppRedrawingUI = 0;
+    Measure(640, 480);
+  }
+  TMControl& Add(const Decl& d) {
+    const int index = Declare(*this, d);
+    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
+    return *PageData[index];
+  }
+};
+
+class DrawTypeTableTest : public RenderTest {
+ protected:
+  void Draw(Page& p, TMControl& c) {
+    recorder.Clear();
+    p.DrawControl(&c, c.nDrawType);
+  }
+};
+
+TEST_F(DrawTypeTableTest, EachKindReachesItsRenderer) {
+  std::map<int, TDrawTypeRenderer> expected = {
+      {0, DrawCaptionKind},      {2, DrawPictureKind},      {16, DrawBackgroundKind},
+      {18, DrawSubPageTabKind},  {19, DrawMainPageTabKind}, {20, DrawVersionKind},
+      {22, DrawClockKind},       {23, DrawDateKind},        {24, DrawDayKind},
+      {26, DrawPageTitleKind},   {27, DrawImageStripKind},  {29, DrawLevelMeterKind},
+      {30, DrawImageFaderKind},  {33, DrawKnobKind},        {61, DrawKnobKind},
+      {36, DrawPictureValueKind}, {40, DrawArrowSliderKind}};
+  for (int t : {1, 6, 8, 11, 12, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 62, 63, 64, 65, 66, 67,
+                68, 69})
+    expected[t] = DrawPushButtonKind;
+  for (int t : {3, 28, 37, 38, 39}) expected[t] = DrawImageButtonKind;
+  for (int t : {4, 5, 44}) expected[t] = DrawCheckButtonKind;
+  for (int t : {31, 32, 34, 35, 45, 46, 50, 71, 72}) expected[t] = nullptr;
+  for (const auto& [type, draw] : expected) EXPECT_EQ(DrawTypeRenderer(type), draw) << type;
+  for (int t : {-999, -1, kFrameworkDrawTypes, 99999}) EXPECT_EQ(DrawTypeRenderer(t), nullptr);
+}
+
+TEST_F(DrawTypeTableTest, ImageSlotIsStoredBackAndAFailedLookupIsKept) {
+  PutImage(5, "pic.png", 30, 20);
+  Page p;
+  TMControl& found = p.Add({.drawType = 2, .w = 4, .h = 3, .text = "pic"});
+  TMControl& missing = p.Add({.drawType = 2, .x = 5, .w = 4, .h = 3, .text = "gone"});
+  Draw(p, found);
+  EXPECT_EQ(found.nImage, 5);
+  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image).at(0)), (Box{found.nX, found.nY, found.nWidth, found.nHeight}));
+  Draw(p, missing);
+  EXPECT_EQ(missing.nImage, -2);
+  EXPECT_TRUE(Of(TDrawCallKind::Image).empty());
+}
+
+TEST_F(DrawTypeTableTest, CheckButtonFrameIsIdLessMin) {
+  PutImage(1, "strip.png", 160, 16);
+  Page p;
+  TMControl& c = p.Add({.drawType = 44, .style = 0x200, .id = 7, .w = 4, .h = 3, .text = "strip",
+                        .min = 4, .max = 9});
+  Draw(p, c);
+  ASSERT_EQ(Of(TDrawCallKind::Image).size(), 1u);
+  EXPECT_EQ(Of(TDrawCallKind::Image)[0].args[4], 3 * 16.0f);
+}
+
+TEST_F(DrawTypeTableTest, ImageStripShowsTheWholeImageBelowFourPixelFrames) {
+  PutImage(1, "bars.png", 40, 10);
+  Page p;
+  TMControl& c = p.Add({.drawType = 27, .w = 4, .h = 3, .text = "bars", .pos = 2});
+  c.nRange = 3;
+  Draw(p, c);
+  ASSERT_EQ(Of(TDrawCallKind::Image).size(), 1u);
+  EXPECT_EQ(Of(TDrawCallKind::Image)[0].args[6], 40.0f);
+  c.nRange = 4;
+  Draw(p, c);
+  ASSERT_EQ(Of(TDrawCallKind::Image).size(), 1u);
+  EXPECT_EQ(Of(TDrawCallKind::Image)[0].args[4], 8.0f);
+  EXPECT_EQ(Of(TDrawCallKind::Image)[0].args[6], 4.0f);
+  EXPECT_EQ(c.nImage, 1);
+}
+
+TEST_F(DrawTypeTableTest, TabsAreSelectedByTheCurrentPages) {
+  Page p;
+  TMControl& mainTab = p.Add({.drawType = 19, .id = 2, .w = 4, .h = 3, .text = "Main"});
+  TMControl& subTab = p.Add({.drawType = 18, .id = 1, .x = 5, .w = 4, .h = 3, .text = "Sub"});
+  auto fill = [&](TMControl& c) {
+    Draw(p, c);
+    return ColourOf(Of(TDrawCallKind::Rect).at(0));
+  };
+  p.CurrentMainPage = 2;
+  p.CurrentSubPage[2] = 1;
+  EXPECT_EQ(fill(mainTab), Rgb(118, 118, 118));
+  EXPECT_EQ(fill(subTab), Rgb(118, 118, 118));
+  p.CurrentMainPage = 3;
+  EXPECT_EQ(fill(mainTab), Rgb(148, 148, 148));
+  EXPECT_EQ(fill(subTab), Rgb(148, 148, 148));
+  p.CurrentMainPage = -1;  // no main page: no sub page either
+  EXPECT_EQ(fill(subTab), Rgb(148, 148, 148));
+}
+
+TEST_F(DrawTypeTableTest, ImageButtonStyleIgnoresTheRendererFlag) {
+  PutImage(1, "key.png", 64, 16);
+  Page p;
+  const Decl d{.drawType = 3, .style = 15, .w = 6, .h = 3, .text = "key", .pos = 1,
+               .text2 = "Play"};
+  TMControl& plain = p.Add(d);
+  Decl flagged = d;
+  flagged.style = 15 | 0x100;
+  TMControl& withFlag = p.Add(flagged);
+  withFlag.nX = plain.nX;  // the same box, so the two draws can be compared
+  withFlag.nY = plain.nY;
+  plain.nRange = withFlag.nRange = 16;
+  plain.bSelected = withFlag.bSelected = 1;
+  p.PageActive[0] = -1;  // neither is live, so neither draws a hover mark
+  auto draws = [&](TMControl& c) {
+    Draw(p, c);
+    std::vector<std::pair<TDrawCallKind, std::vector<float>>> out;
+    for (const TDrawCall& call : recorder.Calls()) out.emplace_back(call.kind, call.args);
+    return out;
+  };
+  const auto expected = draws(plain);
+  EXPECT_EQ(draws(withFlag), expected);
+  // Selected and enabled: frame nPos + 1.
+  EXPECT_EQ(Of(TDrawCallKind::Image).at(0).args[4], 2 * 16.0f);
+  withFlag.bEnabled = 0;
+  Draw(p, withFlag);
+  EXPECT_EQ(Of(TDrawCallKind::Image).at(0).args[4], 0.0f);
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// The state kinds through the recording backend: the text entry field at rest and while
+// edited (cursor place, width and colour), the command line's cursor and hover mark, the
+// transport bar's buttons and lit states, the main-page key tab, and the OpenGL view
+// control making its canvas.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/browsertesting.h"
+#include "framework/buttons.h"
+#include "framework/statedrawtypes.h"
+#include "framework/windowtesting.h"
+
+namespace {
+
+class GLLayer : public TestWindowLayer {
+ public:
+  std::vector<int> resizes;
+  int MGLResize(TMControl* control) override {
+    resizes.push_back(control->nArrayPos);
+    return 0;
+  }
+};
+
+class TextEntry : public IconStripTest {
+ protected:
+  void TearDown() override {
+    TransportCommand = kTransportStop;
+    IconStripTest::TearDown();
+  }
+  TMControl Field(const std::string& text) {
+    TMControl c;
+    c.nX = 10;
+    c.nY = 20;
+    c.nWidth = 200;
+    c.nHeight = 24;
+    c.nX1 = 210;
+    c.nY1 = 44;
+    c.strText = text;
+    c.bEnabled = 1;
+    return c;
+  }
+  std::vector<TDrawCall> RectsIn(int r, int g, int b) const {
+    std::vector<TDrawCall> out;
+    for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Rect))
+      if (c.state.red == r && c.state.green == g && c.state.blue == b) out.push_back(c);
+    return out;
+  }
+  GLLayer app;
+};
+
+TEST_F(TextEntry, AtRestIsAFaintPanelWithoutCursor) {
+  TMControl c = Field("hello");
+  DrawTextEntry(app, c, 49, 0, 0);
+  const auto black = RectsIn(0, 0, 0);
+  ASSERT_FALSE(black.empty());
+  EXPECT_EQ(black[0].args, (std::vector<float>{10, 20, 200, 24}));
+  EXPECT_FLOAT_EQ(black[0].state.alpha, 0.25f);
+  EXPECT_TRUE(RectsIn(15, 155, 15).empty());
+  EXPECT_TRUE(RectsIn(155, 255, 55).empty());
+  EXPECT_TRUE(Drew("hello"));
+}
+
+TEST_F(TextEntry, WhileEditedGrowsAndShowsTheCursorOverTheNextCharacter) {
+  TMControl c = Field("hello");
+  app.EditControl = 1;
+  app.EditPos = 0;
+  DrawTextEntry(app, c, 49, 0, 0);
+  const auto black = RectsIn(0, 0, 0);
+  ASSERT_FALSE(black.empty());
+  EXPECT_EQ(black[0].args, (std::vector<float>{8, 18, 204, 28}));
+  EXPECT_FLOAT_EQ(black[0].state.alpha, 1.0f);
+  const auto cursor = RectsIn(15, 155, 15);
+  ASSERT_EQ(cursor.size(), 1u);
+  EXPECT_EQ(cursor[0].args, (std::vector<float>{11, 20, static_cast<float>(TextWidth("h")), 23}));
+
+  recorder.Clear();
+  app.EditPos = 2;
+  DrawTextEntry(app, c, 49, 0, 0);
+  ASSERT_EQ(RectsIn(15, 155, 15).size(), 1u);
+  EXPECT_EQ(RectsIn(15, 155, 15)[0].args[0], 11 + TextWidth("he"));
+  EXPECT_EQ(RectsIn(15, 155, 15)[0].args[2], TextWidth("l"));
+}
+
+TEST_F(TextEntry, AtTheEndTheCursorIsAWideBrightBlock) {
+  TMControl c = Field("hi");
+  app.EditControl = 7;       // any open edit: the field does not compare it with itself
+  for (int pos : {2, 99}) {  // a position past the end counts as the end
+    recorder.Clear();
+    app.EditPos = pos;
+    DrawTextEntry(app, c, 49, 0, 0);
+    const auto cursor = RectsIn(155, 255, 55);
+    ASSERT_EQ(cursor.size(), 1u) << pos;
+    EXPECT_EQ(cursor[0].args[0], 11 + TextWidth("hi"));
+    EXPECT_EQ(cursor[0].args[2], TextWidth("W"));
+  }
+}
+
+TEST_F(TextEntry, TheCursorCoversAWholeMultiByteCharacter) {
+  TMControl c = Field("\u00E9t\u00E9");
+  app.EditControl = 1;
+  app.EditPos = 0;
+  DrawTextEntry(app, c, 49, 0, 0);
+  ASSERT_EQ(RectsIn(15, 155, 15).size(), 1u);
+  EXPECT_EQ(RectsIn(15, 155, 15)[0].args[2], TextWidth("\u00E9"));
+}
+
+TEST_F(TextEntry, TheCommandLineShowsItsCursorOnlyOverAnOverlay) {
+  TMControl c = Field("");
+  c.nHeight = 40;
+  app.strCursorText = "go";
+  DrawCommandLine(app, c, 25, 1, 0);
+  EXPECT_TRUE(Drew("Command: go"));
+  EXPECT_TRUE(RectsIn(155, 255, 55).empty());
+  EXPECT_TRUE(RectsIn(15, 105, 15).empty());
+
+  app.PageOverlay = 1;
+  recorder.Clear();
+  DrawCommandLine(app, c, 25, 1, 0);
+  const auto bright = RectsIn(155, 255, 55);
+  ASSERT_EQ(bright.size(), 1u);
+  EXPECT_EQ(bright[0].args,
+            (std::vector<float>{static_cast<float>(18 + TextWidth("Command: go")), 25, 20, 30}));
+  app.nCursorOn = 0;
+  recorder.Clear();
+  DrawCommandLine(app, c, 25, 1, 0);
+  EXPECT_EQ(RectsIn(15, 105, 15).size(), 1u);
+}
+
+TEST_F(TextEntry, TheTransportBarDrawsFiveButtonsInAJoinedRow) {
+  TMControl c = Field("");
+  c.nX = 0;
+  c.nWidth = 500;
+  c.nHeight = 30;
+  c.bOver = 2;
+  TransportCommand = kTransportRecord;
+  DrawTransportBar(app, c, 47, 0, 0);
+  const std::vector<TDrawCall> bar = recorder.Calls();
+  // The same five buttons drawn by hand: 96 wide, 100 apart, play and record lit,
+  // forward under the pointer.
+  recorder.Clear();
+  ResetDrawState();
+  SetDrawBackend(&recorder);
+  MButton(2, 22, 96, 26, 4, 0x5487, 0x812, 0, 0, "backward", 0, 0, 0, 0);
+  MButton(102, 22, 96, 26, 4, 0x5487, 0xC12, 0, 0, "forward", 0, 1, 0, 0);
+  MButton(202, 22, 96, 26, 2, 0x17C87, 0xC12, 0, 0, "stop", 0, 0, 0, 0);
+  MButton(302, 22, 96, 26, 2, 0x6487, 0xC12, 0, 0, "play", 1, 0, 0, 0);
+  MButton(402, 22, 96, 26, 6, 0x2C87, 0x412, 0, 0, "record", 1, 0, 0, 0);
+  const std::vector<TDrawCall> byHand = recorder.Calls();
+  ASSERT_EQ(bar.size(), byHand.size());
+  for (size_t i = 0; i < bar.size(); ++i) {
+    EXPECT_EQ(bar[i].args, byHand[i].args) << i;
+    EXPECT_EQ(bar[i].state.red, byHand[i].state.red) << i;
+    EXPECT_EQ(bar[i].state.viewportX, byHand[i].state.viewportX) << i;
+  }
+}
+
+TEST_F(TextEntry, TransportStatesLightTheirButtons) {
+  auto lit = [] {
+    std::vector<int> out;
+    for (int n = 1; n <= 5; ++n) out.push_back(TransportButtonLit(n));
+    return out;
+  };
+  EXPECT_EQ(lit(), (std::vector<int>{0, 0, 1, 0, 0}));  // stop at start
+  TransportCommand = kTransportRecord;
+  EXPECT_EQ(lit(), (std::vector<int>{0, 0, 0, 1, 1}));
+  TransportCommand = kTransportBackward;
+  EXPECT_EQ(lit(), (std::vector<int>{1, 0, 0, 0, 0}));
+}
+
+TEST_F(TextEntry, ThePageKeyTabNamesItsFunctionKeyAndPage) {
+  TMControl c = Field("");
+  app.strMainPage[0] = "Battle";
+  c.nID = 0;
+  DrawPageKeyTab(app, c, 17, 0, 0);
+  EXPECT_TRUE(Drew("Page F1\u2026\u2026 Battle"));
+  c.nID = 40;  // not a main page: no name, nothing read outside the table
+  recorder.Clear();
+  DrawPageKeyTab(app, c, 17, 0, 0);
+  EXPECT_TRUE(Drew("Page F41\u2026\u2026 "));
+}
+
+TEST_F(TextEntry, TheGLViewMakesItsCanvasOnlyInsideTheGrid) {
+  TMControl c = Field("");
+  c.nArrayPos = 4;
+  c.bXPos = static_cast<float>(app.GridX + 1);
+  DrawGLView(app, c, 48, 0, 0);
+  EXPECT_EQ(app.AppGlCanvas, nullptr);
+  EXPECT_EQ(app.AppGLDraw, -1);
+
+  c.bXPos = 3;
+  DrawGLView(app, c, 48, 0, 0);
+  ASSERT_NE(app.AppGlCanvas, nullptr);
+  EXPECT_EQ(app.AppGlCanvas->X(), 10);
+  EXPECT_EQ(app.AppGlCanvas->Width(), 200);
+  EXPECT_EQ(app.resizes, std::vector<int>{4});
+  EXPECT_EQ(app.AppGLDraw, 4);
+
+  TMControl outside = Field("");
+  outside.nArrayPos = 9;
+  outside.bXPos = static_cast<float>(app.GridX + 5);
+  DrawGLView(app, outside, 48, 0, 0);  // an existing canvas takes it all the same
+  EXPECT_EQ(app.AppGLDraw, 9);
+  EXPECT_EQ(app.resizes.size(), 1u);
+  app.DestroyGL();
+}
+
+}  // namespace
