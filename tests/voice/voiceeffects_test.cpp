@@ -1,0 +1,181 @@
+// The bank's destructive effects through TVoices::Filter and TVoice::DoFilter (clip
+// copy, cut, paste into an empty slot, loop crossfades, conversions, undo level) and
+// the marked sub-voice operations, on known ramps and constant passages.
+#include <vector>
+
+#include "voice/banktest.h"
+#include "voice/voiceglobals.h"
+
+namespace {
+
+using Words = std::vector<int16_t>;
+
+class VoiceEffectsBank : public BankTest {
+ protected:
+  void SetUp() override {
+    BankTest::SetUp();
+    gSoundCopy = nullptr;
+  }
+  Words words(int v, int s) { return values(voice(v, s).Sound); }
+  static Words ramp(int n) { return fill(n, [](int i) { return i + 1; }); }
+};
+
+TEST_F(VoiceEffectsBank, CopyAndCutToClip) {
+  ASSERT_EQ(put(1, 1, ramp(10)), 1);
+  bank->Filter(1, 1, 2, 5, 0, 22);
+  EXPECT_EQ(words(1, 1), ramp(10));
+  ASSERT_NE(gSoundCopy, nullptr);
+  EXPECT_EQ(values(gSoundCopy), (Words{3, 4, 5}));  // the sound's range end is exclusive
+  EXPECT_EQ(voice(1, 1).CanUndo, 1);
+  EXPECT_EQ(voice(1, 1).SampleModified, 1);
+  // 23: the clip, then the range 2..5 silenced; the length stays.
+  bank->Filter(1, 1, 2, 5, 0, 23);
+  EXPECT_EQ(words(1, 1), (Words{1, 2, 0, 0, 0, 0, 7, 8, 9, 10}));
+  // 21 cuts the range out.
+  ASSERT_EQ(put(1, 2, ramp(10)), 1);
+  voice(1, 2).HighlightStart = 4;
+  bank->Filter(1, 2, 0, 4, 0, 21);
+  EXPECT_EQ(words(1, 2), (Words{5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(voice(1, 2).HighlightStart, 0);
+  EXPECT_EQ(voice(1, 2).WindowEnd, -1);
+  // Effect 0 takes the undo level and changes nothing else.
+  bank->Filter(1, 2, 0, 4, 0, 0);
+  EXPECT_EQ(words(1, 2), (Words{5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(bank->Undo(1, 2), 1);
+  EXPECT_EQ(words(1, 2), (Words{5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(VoiceEffectsBank, PasteIntoAnEmptySlotMakesANewSound) {
+  ASSERT_EQ(put(1, 1, fill(8, [](int i) { return i % 2 == 0 ? 100 + i : -100 - i; }), 2), 1);
+  bank->Filter(1, 1, 1, 3, 0, 22);  // frames 1 and 2 of the stereo sound
+  ASSERT_EQ(gSoundCopy->GetAudioSampleMono(), 2);
+  bank->Filter(2, 5, 0, 0, 99, 1);  // the value is ignored for a new slot
+  ASSERT_NE(bank->SlotVoice(2, 5), nullptr);
+  EXPECT_EQ(voice(2, 5).Name, "New Sound");
+  EXPECT_EQ(voice(2, 5).strAlias, "New Sound");
+  EXPECT_EQ(voice(2, 5).Sound->GetAudioSampleMono(), 2);
+  EXPECT_EQ(words(2, 5), (Words{102, -103, 104, -105, 0, 0}));
+  EXPECT_EQ(bank->MixSolo[2], 5);
+  // Any other effect on an empty slot does nothing.
+  bank->Filter(3, 3, 0, 5, 0, 44);
+  EXPECT_EQ(bank->SlotVoice(3, 3), nullptr);
+  // Paste reversed into an occupied mono slot at frame 1.
+  ASSERT_EQ(put(4, 1, ramp(3)), 1);
+  bank->Filter(4, 1, 0, 2, 0, 22);  // clip 1, 2
+  bank->Filter(4, 1, 0, 0, 1, 3);
+  EXPECT_EQ(words(4, 1), (Words{1, 2, 1, 2, 3}));
+}
+
+TEST_F(VoiceEffectsBank, RangeAndEditEffectsReachTheFilter) {
+  ASSERT_EQ(put(1, 1, Words(6, 1000)), 1);
+  bank->Filter(1, 1, 1, 5, 0, 41);  // fade in over D = 4
+  EXPECT_EQ(words(1, 1), (Words{1000, 0, 250, 500, 750, 1000}));
+  EXPECT_FLOAT_EQ(voice(1, 1).data[0], -1000 / 32767.0f);
+  // Clip edits take the value as a frame position.
+  bank->Filter(1, 1, 0, 2, 0, 22);  // clip 1000, 0
+  bank->Filter(1, 1, 0, 0, 4, 9);
+  EXPECT_EQ(words(1, 1), (Words{1000, 0, 250, 500, 1000, 0}));
+  // Whole-sound offset copy: the clip becomes the whole sound.
+  bank->Filter(1, 1, 0, 0, 1, -5);
+  EXPECT_EQ(words(1, 1), (Words{0, 250, 500, 1000, 0, 1000}));
+  EXPECT_EQ(values(gSoundCopy), (Words{1000, 0, 250, 500, 1000, 0}));
+}
+
+TEST_F(VoiceEffectsBank, ConversionsSetTheChannelCount) {
+  const Words st = {1, -1, 2, -2};
+  ASSERT_EQ(put(1, 1, st, 2), 1);
+  bank->Filter(1, 1, 0, 0, 0, 141);  // already stereo: unchanged
+  EXPECT_EQ(words(1, 1), st);
+  EXPECT_EQ(voice(1, 1).CurrChannel, 2);
+  bank->Filter(1, 1, 0, 0, 0, 145);
+  EXPECT_EQ(words(1, 1), (Words{1, 2}));
+  EXPECT_EQ(voice(1, 1).CurrChannel, 1);
+  EXPECT_EQ(voice(1, 1).HighlightStart, -1);
+  bank->Filter(1, 1, 0, 0, 0, 15);
+  EXPECT_EQ(voice(1, 1).Sound->GetAudioSampleLength(), 4);
+}
+
+TEST_F(VoiceEffectsBank, LoopCrossfades) {
+  // Mono: 1000 before frame 2000, -1000 from there on.
+  ASSERT_EQ(put(1, 1, fill(4000, [](int i) { return i < 2000 ? 1000 : -1000; })), 1);
+  TVoice& a = voice(1, 1);
+  a.LoopStart = 1000;
+  a.LoopEnd = 3000;
+  a.LoopXFade = 1500;
+  bank->Filter(1, 1, 0, 0, 0, -121);
+  EXPECT_EQ(a.LoopXFade, 2000);  // raised to the loop's middle
+  EXPECT_EQ(a.LoopStart, 2000);  // moved past the faded region
+  const Words x = words(1, 1);
+  EXPECT_EQ(x[1999], 1000);
+  EXPECT_EQ(x[2000], -1000);      // g = 1: the sample itself
+  EXPECT_NEAR(x[2250], -500, 1);  // g = 0.75 over 1000 from the head
+  EXPECT_NEAR(x[2500], 0, 1);
+  EXPECT_NEAR(x[2999], 998, 1);  // g = 0.001: -1 + 999
+
+  ASSERT_EQ(put(1, 2, Words(4000, 7)), 1);
+  TVoice& b = voice(1, 2);
+  b.LoopStart = 100;
+  b.LoopEnd = 3000;
+  b.LoopXFade = 2000;
+  bank->Filter(1, 2, 0, 0, 0, -122);
+  EXPECT_EQ(b.LoopXFade, 2900);
+  EXPECT_EQ(b.LoopStart, 100);
+  EXPECT_EQ(b.LoopEnd, 3000);
+
+  // A refused loop changes nothing but the undo level; a loop end past the sound is
+  // kept inside it.
+  ASSERT_EQ(put(1, 3, ramp(10)), 1);
+  TVoice& c = voice(1, 3);
+  c.LoopStart = 2;
+  c.LoopEnd = 8;
+  c.LoopXFade = 0;
+  bank->Filter(1, 3, 0, 0, 0, -123);
+  EXPECT_EQ(words(1, 3), ramp(10));
+  EXPECT_EQ(c.CanUndo, 1);
+  c.LoopEnd = 50;
+  c.LoopXFade = 50;
+  bank->Filter(1, 3, 0, 0, 0, -124);
+  EXPECT_EQ(words(1, 3), ramp(10));
+}
+
+class VoiceMarkedOps : public VoiceEffectsBank {};
+
+TEST_F(VoiceMarkedOps, AddWrapsAndStopsAtTheShorterSound) {
+  ASSERT_EQ(put(1, 1, Words(4, 32767)), 1);
+  ASSERT_EQ(put(1, 2, Words(8, 32767)), 1);
+  bank->MarkedSubVoiceAdd(1, 1, 1, 2);
+  // 2 x 32767 x 0.7 = 45873.8: truncated and wrapped to 45873 - 65536.
+  EXPECT_EQ(words(1, 1), Words(4, -19663));
+  EXPECT_EQ(words(1, 2), Words(8, 32767));
+  ASSERT_EQ(put(2, 1, Words(6, 1000)), 1);
+  ASSERT_EQ(put(2, 2, Words(2, 1000)), 1);
+  bank->MarkedSubVoiceAdd(2, 1, 2, 2);
+  EXPECT_EQ(words(2, 1), (Words{1400, 1400, 1000, 1000, 1000, 1000}));
+  // An empty slot on either side changes nothing.
+  bank->MarkedSubVoiceAdd(2, 1, 9, 9);
+  bank->MarkedSubVoiceSwap(2, 1, 2, 2);
+  EXPECT_EQ(words(2, 1), (Words{1400, 1400, 1000, 1000, 1000, 1000}));
+}
+
+TEST_F(VoiceMarkedOps, FadesAndApply) {
+  ASSERT_EQ(put(1, 1, Words(1000, 0)), 1);
+  ASSERT_EQ(put(1, 2, Words(1000, 1000)), 1);
+  bank->MarkedSubVoiceFadein(1, 1, 1, 2);
+  Words x = words(1, 1);
+  EXPECT_EQ(x[0], 0);
+  EXPECT_NEAR(x[500], 350, 1);  // half of 0.7 x 1000
+  ASSERT_EQ(put(2, 1, Words(1000, 0)), 1);
+  bank->MarkedSubVoiceFadeout(2, 1, 1, 2);
+  x = words(2, 1);
+  EXPECT_NEAR(x[0], 700, 1);
+  EXPECT_NEAR(x[500], 350, 1);
+  // Apply: a constant level L becomes L x L / 32768; silence stays silent.
+  ASSERT_EQ(put(3, 1, Words(120, 16384)), 1);
+  bank->MarkedSubVoiceApply(3, 1, 1, 2);
+  EXPECT_EQ(words(3, 1), Words(120, 8192));
+  ASSERT_EQ(put(3, 2, Words(60, 0)), 1);
+  bank->MarkedSubVoiceApply(3, 2, 1, 2);
+  EXPECT_EQ(words(3, 2), Words(60, 0));
+}
+
+}  // namespace

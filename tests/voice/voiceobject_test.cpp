@@ -1,0 +1,171 @@
+// TVoice: the overview of mono and stereo samples, what ResetVoice keeps, transfer of
+// a sample through the driver, the channel calls of Play and PlayPart, and harmonic
+// tables made on first use.
+#include <gtest/gtest.h>
+
+#include "audio/drivertest.h"
+#include "voice/voice.h"
+#include "voicetestkit.h"
+
+using voicetest::FakeChannel;
+using voicetest::FakeSound;
+
+namespace {
+
+TVoice VoiceWith(std::vector<int16_t> words, int channels) {
+  TVoice voice;
+  voice.Sound = FakeSound::Make(std::move(words), channels);
+  voice.FillData();
+  return voice;
+}
+
+TEST(VoiceObjectOverview, MonoSpreadsFramesAndStopsBeforeTheLast) {
+  std::vector<int16_t> words = voicetest::Ramp(1024);
+  words[0] = -32768;
+  TVoice voice = VoiceWith(words, 1);
+  EXPECT_FLOAT_EQ(voice.data[0], 32768.0f / 32767.0f);
+  EXPECT_FLOAT_EQ(voice.data[1], -3.0f / 32767.0f);  // frame 2 holds 3
+  EXPECT_EQ(voice.data[511], 0.0f);                   // frame 1023 is the last: not read
+  EXPECT_EQ(voice.CurrChannel, 1);
+  EXPECT_EQ(voice.GotSound, 1);
+  EXPECT_EQ(voice.WindowEnd, 1024);
+  EXPECT_EQ(voice.HighlightStart, -1);
+  EXPECT_EQ(voice.MarkA, -1);
+}
+
+TEST(VoiceObjectOverview, StereoHoldsLeftRightPairs) {
+  std::vector<int16_t> words(2048);
+  for (int f = 0; f < 1024; ++f) {
+    words[2 * f] = static_cast<int16_t>(f + 1);
+    words[2 * f + 1] = static_cast<int16_t>(-(f + 1));
+  }
+  TVoice voice = VoiceWith(words, 2);
+  EXPECT_EQ(voice.CurrChannel, 2);
+  EXPECT_FLOAT_EQ(voice.data[2], -5.0f / 32767.0f);  // pair 1: frame trunc(2 * 4.0157) / 2 = 4
+  EXPECT_FLOAT_EQ(voice.data[3], 5.0f / 32767.0f);
+  EXPECT_FLOAT_EQ(voice.data[508], -1020.0f / 32767.0f);  // trunc(508 * 4.0156865) / 2 = 1019
+  EXPECT_FLOAT_EQ(voice.data[509], 1020.0f / 32767.0f);
+  EXPECT_EQ(voice.data[510], 0.0f);  // 510 * step lands just past frame 1023
+  EXPECT_EQ(voice.data[511], 0.0f);
+}
+
+TEST(VoiceObjectOverview, ShortAndEmptySamplesNeverReadPastTheData) {
+  TVoice one = VoiceWith({1000}, 1);
+  for (float point : one.data) EXPECT_EQ(point, 0.0f);
+  TVoice none = VoiceWith({}, 2);
+  for (float point : none.data) EXPECT_EQ(point, 0.0f);
+  TVoice refilled;
+  refilled.RefillData(3, 10, nullptr);  // unknown channel count and no data
+  EXPECT_EQ(refilled.GotSound, 1);
+  EXPECT_EQ(refilled.CurrChannel, 0);
+}
+
+TEST(VoiceObjectReset, KeepsTheSoundButNoLongerCountsIt) {
+  TVoice voice = VoiceWith(voicetest::Ramp(100), 1);
+  voice.MixPan = 50;
+  voice.LoopEnd = 20;
+  voice.CanUndo = 1;
+  voice.strAlias = "Kick";
+  voice.ResetVoice();
+  EXPECT_NE(voice.Sound, nullptr);
+  EXPECT_NE(voice.SamplePtr, nullptr);
+  EXPECT_NE(voice.UndoSoundData, nullptr);
+  EXPECT_EQ(voice.GotSound, 0);
+  EXPECT_EQ(voice.CurrChannel, 0);
+  EXPECT_EQ(voice.MixPan, 0.0f);
+  EXPECT_EQ(voice.LoopEnd, -1);
+  EXPECT_EQ(voice.CanUndo, 0);
+  EXPECT_EQ(voice.strAlias, "");
+  EXPECT_EQ(voice.data[5], 0.0f);
+}
+
+class VoiceObjectTransfer : public DriverTest {};
+
+TEST_F(VoiceObjectTransfer, MakesTheSoundOrReportsFailure) {
+  TVoice voice;
+  EXPECT_EQ(voice.Transfer(record({100, 200, 300, 400}, 2), "dir", "name", "alias", 0), 1);
+  EXPECT_EQ(voice.CurrChannel, 2);
+  EXPECT_EQ(voice.GotSound, 1);
+  EXPECT_EQ(voice.SamplePtr, voice.Sound->GetAudioSample());
+  EXPECT_EQ(voice.SamplePtr[3], 400);
+  // No sample: names stored, no sound, and the failure is reported.
+  EXPECT_EQ(voice.Transfer(nullptr, "d2", "n2", "a2", 0), 0);
+  EXPECT_EQ(voice.Sound, nullptr);
+  EXPECT_EQ(voice.GotSound, 0);
+  EXPECT_EQ(voice.Name, "n2");
+}
+
+TEST(VoiceObjectPlay, ChannelCallsInOrderWithRateVolumeAndPan) {
+  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
+  voice.MixPan = -50;
+  voice.MixStartDelay = 12;
+  auto channel = std::make_shared<FakeChannel>();
+  EXPECT_EQ(voice.Play(channel, 2.0f, 0.5f, 0.5f, -99), 1);
+  std::vector<std::string> expected{"Cue", "Delay", "Rate", "Volume", "Pan", "Resume"};
+  EXPECT_EQ(channel->calls, expected);
+  EXPECT_FLOAT_EQ(channel->rate, 2.0f);
+  EXPECT_FLOAT_EQ(channel->volume, 0.35f);
+  EXPECT_FLOAT_EQ(channel->pan, -0.5f);
+  EXPECT_FLOAT_EQ(channel->delay, 12.0f);
+
+  // Still playing: restarted rather than cued again; untracked uses the fixed rate.
+  channel->calls.clear();
+  channel->playing = 1;
+  voice.KeyboardTracking = 0;
+  voice.Play(channel, 2.0f, 0.5f, 1.0f, -99);
+  EXPECT_EQ(channel->calls.front(), "Pause");
+  EXPECT_EQ(channel->calls[1], "Restart");
+  EXPECT_FLOAT_EQ(channel->rate, 0.5f);
+}
+
+TEST(VoiceObjectPlay, VolumeModesAndMute) {
+  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
+  voice.MixMute = 1;
+  auto channel = std::make_shared<FakeChannel>();
+  voice.Play(channel, 1.0f, 1.0f, 1.0f, -99);
+  EXPECT_EQ(channel->volume, 0.0f);
+  voice.Play(channel, 1.0f, 1.0f, 1.0f, 0);
+  EXPECT_FLOAT_EQ(channel->volume, 0.7f);
+  voice.MixMute = 0;
+  voice.Play(channel, 1.0f, 1.0f, 1.0f, 1);
+  EXPECT_EQ(channel->volume, 0.0f);
+  voice.MixPan = 100;
+  voice.PlayPart(channel, 1.0f, 1.0f, 5, 9);
+  EXPECT_FLOAT_EQ(channel->volume, 0.7f);
+  EXPECT_FLOAT_EQ(channel->pan, 1.0f);
+}
+
+TEST(VoiceObjectPlay, PartSetsTheWindowAndAlwaysCues) {
+  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
+  auto channel = std::make_shared<FakeChannel>();
+  channel->playing = 1;
+  EXPECT_EQ(voice.PlayPart(channel, 1.0f, 1.0f, 3, 7), 1);
+  std::vector<std::string> expected{"PlayStart3", "PlayEnd7", "Cue", "Delay", "Rate", "Volume", "Pan", "Resume"};
+  EXPECT_EQ(channel->calls, expected);
+}
+
+TEST(VoiceObjectPlay, NoSoundOrNoChannelTouchesNothing) {
+  TVoice voice;
+  auto channel = std::make_shared<FakeChannel>();
+  EXPECT_EQ(voice.Play(channel, 1.0f, 1.0f, 1.0f, -99), 0);
+  EXPECT_EQ(voice.PlayPart(channel, 1.0f, 1.0f, 0, 1), 0);
+  EXPECT_EQ(voice.Stop(channel), 0);
+  EXPECT_TRUE(channel->calls.empty());
+  TVoice loaded = VoiceWith(voicetest::Ramp(4), 1);
+  EXPECT_EQ(loaded.Play(nullptr, 1.0f, 1.0f, 1.0f, -99), 0);
+  EXPECT_EQ(loaded.Stop(nullptr), 0);
+  loaded.Stop(channel);
+  EXPECT_EQ(channel->calls, std::vector<std::string>{"Pause"});
+}
+
+TEST(VoiceObjectHarmonics, MadeOnceOnFirstUse) {
+  TVoice voice;
+  EXPECT_EQ(voice.Harmonics, nullptr);
+  voice.SetHarmonic(1, 0, 10, 0.5f);
+  auto first = voice.Harmonics;
+  ASSERT_NE(first, nullptr);
+  EXPECT_FLOAT_EQ(voice.GetHarmonic(1, 0, 10), 0.5f);
+  EXPECT_EQ(voice.Harmonics, first);
+}
+
+}  // namespace

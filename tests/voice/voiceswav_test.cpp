@@ -1,0 +1,137 @@
+// WAV export of sub-voices: the export name (voice name, "No Name", alias), the
+// bytes of the written file with and without the loop chunk, group exports with and
+// without their own folder, and overwriting and refused paths.
+#include <filesystem>
+#include <string>
+
+#include "banktest.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class WavExport : public BankTest {
+ protected:
+  void SetUp() override {
+    BankTest::SetUp();
+    out = dir + "/out/";
+    fs::create_directories(out);
+  }
+  std::string out;
+};
+
+// Header 12 + fmt 24: the "data" chunk at 36 without the loop chunk, at 664 with it.
+TEST_F(WavExport, UnnamedVoiceExportsAsNoName) {
+  ASSERT_EQ(put(2, 4, {100, -2, 32767}), 1);
+  EXPECT_EQ(bank->SaveWav(2, 4, out), 0);
+  const auto b = bytes(out + "No Name.wav");
+  ASSERT_EQ(b.size(), 44u + 6u);
+  EXPECT_EQ(textAt(b, 0, 4), "RIFF");
+  EXPECT_EQ(int16At(b, 22), 1);
+  EXPECT_EQ(textAt(b, 36, 4), "data");
+  EXPECT_EQ(int32At(b, 40), 6);
+  EXPECT_EQ(int16At(b, 44), 100);
+  EXPECT_EQ(int16At(b, 46), -2);
+  EXPECT_EQ(int16At(b, 48), 32767);
+  EXPECT_EQ(voice(2, 4).Name, "No Name.wav");
+  EXPECT_EQ(voice(2, 4).dir, out);
+  EXPECT_EQ(voiceChanged, 1);
+}
+
+TEST_F(WavExport, AliasNamesTheFileAndTheLoopChunk) {
+  bank->SubVoiceActive = 1;
+  ASSERT_EQ(put(1, 1, fill(200, [](int i) { return i; }), 2, 10, 50, "Kick"), 1);
+  bank->SaveWav(1, 1, out);
+  const auto b = bytes(out + "Kick.wav");
+  ASSERT_EQ(b.size(), 672u + 400u);
+  EXPECT_EQ(int16At(b, 22), 2);
+  EXPECT_EQ(textAt(b, 36, 4), "RLND");
+  EXPECT_EQ(textAt(b, 44 + 11, 4), "Kick");
+  EXPECT_EQ(int32At(b, 44 + 31), 10 * 256);
+  EXPECT_EQ(int32At(b, 44 + 39), 50 * 256);
+  EXPECT_EQ(textAt(b, 664, 4), "data");
+  EXPECT_EQ(int16At(b, 672 + 2 * 5), 5);
+  EXPECT_EQ(voice(1, 1).Name, "Kick.wav");
+}
+
+TEST_F(WavExport, NamedVoiceExportsUnderItsName) {
+  voiceDirectName[6] = "Pad";
+  ASSERT_EQ(put(7, 2, {1, 2}), 1);
+  bank->SaveWav(7, 2, out);
+  EXPECT_TRUE(fs::exists(out + "Pad.wav"));
+}
+
+TEST_F(WavExport, NothingForEmptySlotsOrVoicesWithoutSound) {
+  EXPECT_EQ(bank->SaveWav(3, 3, out), 0);
+  EXPECT_EQ(bank->SaveWavVoiceGroup(3, 3, out), 0);
+  ASSERT_EQ(put(3, 3, {1}), 1);
+  voice(3, 3).GotSound = 0;
+  bank->SaveWav(3, 3, out);
+  EXPECT_EQ(voiceChanged, 0);
+  EXPECT_TRUE(fs::is_empty(out));
+  EXPECT_EQ(voice(3, 3).Name, "file.wav");
+  EXPECT_EQ(bank->SaveWav(-1, 40, out), 0);
+}
+
+TEST_F(WavExport, GroupGoesIntoAFolderNamedWithoutTrailingDigits) {
+  voiceDirectName[4] = "Strings 2";
+  ASSERT_EQ(put(5, 0, {9}), 1);
+  ASSERT_EQ(put(5, 1, {1, 2}), 1);
+  ASSERT_EQ(put(5, 3, {3, 4, 5}), 1);
+  EXPECT_EQ(bank->SaveWavVoiceGroup(5, 1, out), 0);
+  const std::string group = out + "Strings/";
+  EXPECT_EQ(bytes(group + "Strings 2-1.wav").size(), 44u + 4u);
+  EXPECT_EQ(bytes(group + "Strings 2-3.wav").size(), 44u + 6u);
+  EXPECT_FALSE(fs::exists(group + "Strings 2-0.wav"));
+  EXPECT_EQ(voice(5, 3).Name, "Strings 2-3.wav");
+  EXPECT_EQ(voice(5, 3).dir, group);
+  EXPECT_EQ(voice(5, 0).Name, "file.wav");
+  EXPECT_EQ(voiceChanged, 1);
+}
+
+TEST_F(WavExport, GroupWithoutFolderOrWithADigitsOnlyName) {
+  PrefCreateGroupDir = 0;
+  voiceDirectName[0] = "Bells";
+  ASSERT_EQ(put(1, 2, {1}), 1);
+  bank->SaveWavVoiceGroup(1, 2, out);
+  EXPECT_TRUE(fs::exists(out + "Bells-2.wav"));
+
+  PrefCreateGroupDir = 1;
+  voiceDirectName[1] = "12 3";
+  ASSERT_EQ(put(2, 5, {1}), 1);
+  bank->SaveWavVoiceGroup(2, 5, out);
+  EXPECT_TRUE(fs::exists(out + "12 3-5.wav"));
+  int folders = 0;
+  for (const auto& entry : fs::directory_iterator(out)) folders += entry.is_directory() ? 1 : 0;
+  EXPECT_EQ(folders, 0);
+}
+
+TEST_F(WavExport, UnnamedGroupFallsBackToAliasThenFileName) {
+  ASSERT_EQ(put(8, 1, {1}, 1, 0, 0, "Choir"), 1);
+  bank->SaveWavVoiceGroup(8, 1, out);
+  EXPECT_TRUE(fs::exists(out + "Choir/Choir-1.wav"));
+
+  ASSERT_EQ(bank->TransferToVoice(9, 2, record({1, 2}), "", "piano.wav", "", 0, 0, 0), 1);
+  bank->SaveWavVoiceGroup(9, 2, out);
+  EXPECT_TRUE(fs::exists(out + "piano/piano.wav-2.wav"));
+}
+
+TEST_F(WavExport, SecondExportOverwritesButAWavNameIsRefused) {
+  bank->SubVoiceActive = 1;
+  ASSERT_EQ(put(1, 1, {7}, 1, 0, 0, "Snare"), 1);
+  bank->SaveWav(1, 1, out);
+  voice(1, 1).SamplePtr[0] = 8;
+  bank->SaveWav(1, 1, out);
+  EXPECT_EQ(int16At(bytes(out + "Snare.wav"), 44), 8);
+
+  ASSERT_EQ(put(1, 2, {7}, 1, 0, 0, "Loop.wav"), 1);
+  bank->SaveWav(1, 2, out);
+  voice(1, 2).SamplePtr[0] = 8;
+  voice(1, 2).dir = "elsewhere";
+  bank->SaveWav(1, 2, out);
+  EXPECT_EQ(int16At(bytes(out + "Loop.wav"), 44), 7);
+  EXPECT_EQ(voice(1, 2).Name, "Loop.wav.wav");
+  EXPECT_EQ(voice(1, 2).dir, out);
+}
+
+}  // namespace
