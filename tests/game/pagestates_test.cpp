@@ -70,39 +70,38 @@ TEST_F(HandInputTest, ReleaseWithoutAFreePoleReturnsTheCardAndReselects) {
 }
 
 TEST_F(HandInputTest, ReleaseOnAFreePoleClaimsItAndTheComputerAnswers) {
-  game.flagCount = 3;
-  game.flagX[5] = 7;
-  game.flagY[5] = 9;
-  game.players[0].myCards[2] = 27;  // a soldier card: armour 3, attack 2
-  Region(2, 100, 200, 40, 60);
-  MoveTo(110, 210);
-  Press();
-  game.gameMode = 100;
-  game.gameFlagOk = 5;
-  game.gameTime = 8000;
-  Release();
-  EXPECT_EQ(game.flags[5], 0);
-  EXPECT_EQ(game.flagCard[5], 27);
-  EXPECT_EQ(game.flagCount, 2);
-  EXPECT_EQ(game.gameMode, 98);
-  EXPECT_EQ(game.nextTime, 8150);
-  EXPECT_EQ(game.players[0].myCardCross[2], 1);
-  const std::vector<std::string> expected = {"modifyArmourAttack 7 9 0 3 2", "increaseMen 0 0",
-                                             "enemyTurn 1"};
-  EXPECT_EQ(game.calls, expected);
-}
-
-TEST_F(HandInputTest, AnExtraCardClaimsWithoutArmourOrAttack) {
-  game.flagCount = 4;
-  game.players[0].myCards[1] = 3;  // extra card
-  Region(1, 100, 200, 40, 60);
-  MoveTo(110, 210);
-  Press();
-  game.gameFlagOk = 0;
-  Release();
-  EXPECT_EQ(game.flags[0], 0);
-  const std::vector<std::string> expected = {"increaseMen 0 0", "enemyTurn 1"};
-  EXPECT_EQ(game.calls, expected);
+  struct Case {
+    int record;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {27, {"modifyArmourAttack 7 9 0 3 2", "increaseMen 0 0", "enemyTurn 1"}},  // armour 3, attack 2
+      {3, {"increaseMen 0 0", "enemyTurn 1"}},  // an extra card changes no armour or attack
+  };
+  for (const Case& c : cases) {
+    game.calls.clear();
+    game.gameMode = 0;
+    game.flags[5] = kFlagFree;
+    game.flagCount = 3;
+    game.flagX[5] = 7;
+    game.flagY[5] = 9;
+    game.players[0].myCards[2] = c.record;
+    game.players[0].myCardCross[2] = 0;
+    Region(2, 100, 200, 40, 60);
+    MoveTo(110, 210);
+    Press();
+    game.gameMode = 100;
+    game.gameFlagOk = 5;
+    game.gameTime = 8000;
+    Release();
+    EXPECT_EQ(game.flags[5], 0);
+    EXPECT_EQ(game.flagCard[5], c.record);
+    EXPECT_EQ(game.flagCount, 2);
+    EXPECT_EQ(game.gameMode, 98);
+    EXPECT_EQ(game.nextTime, 8150);
+    EXPECT_EQ(game.players[0].myCardCross[2], 1);
+    EXPECT_EQ(game.calls, c.calls);
+  }
 }
 
 TEST_F(HandInputTest, DroppingOnTheLastFreePoleStartsTheBattleAtOnce) {
@@ -219,18 +218,6 @@ TEST_F(DealInputTest, MarksToggleAndTheButtonReplacesMarkedCards) {
   EXPECT_EQ(game.players[0].myCards[1], before[1]);
   EXPECT_EQ(game.gameMode, 20);
   EXPECT_EQ(game.nextTime, 642);
-}
-
-TEST_F(TitleInputTest, KeysChooseAndFireOpensTheOptions) {
-  Page = kPageTitle;
-  Key(40);
-  EXPECT_EQ(game.g_TitleChoice, 2);
-  Key(32);
-  EXPECT_EQ(Page, kPageTitle) << "fire on the start entry does nothing";
-  Key(38);
-  EXPECT_EQ(game.g_TitleChoice, 1);
-  Key(32);
-  EXPECT_EQ(Page, kPageOptions);
 }
 
 TEST_F(TitleInputTest, PointerChoosesAmongTheTitleEntriesOnly) {
@@ -372,16 +359,6 @@ TEST_F(OptionsInputTest, JoystickCaptureIgnoresKeysAndTakesTheNextInput) {
   EXPECT_EQ(game._get_input, 0);
   Tick();  // held: no second act
   EXPECT_EQ(game.optionMenu, 12);
-}
-
-TEST_F(OptionsInputTest, BackLeavesAndRowSeventeenToo) {
-  Page = kPageOptions;
-  Key(27);
-  EXPECT_EQ(Page, kPageTitle);
-  Page = kPageOptions;
-  game.optionMenu = 17;
-  Key(32);
-  EXPECT_EQ(Page, kPageTitle);
 }
 
 TEST_F(OptionsInputTest, PointerHoversPressesAndDragsFaders) {

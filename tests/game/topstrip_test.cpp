@@ -1,5 +1,5 @@
-// The frame around the battlefield: the menu button's region, and the players' panels
-// (placement by the number of computer players, whose turn, soldier bars, shields).
+// The frame around the battlefield: the menu button's region and glow, and the soldier
+// bars' and shields' caps.
 #include <gtest/gtest.h>
 
 #include "battlefieldtesting.h"
@@ -45,49 +45,6 @@ TEST_F(TopStripTest, MenuButtonRegistersItsRegionAndGlowsUnderThePointer) {
   EXPECT_FLOAT_EQ(game.Of(game.spriteUIMenu)[0].alpha, 0.9f);
 }
 
-TEST_F(TopStripTest, ComputerPanelsStackUpFromTheBottomRightCorner) {
-  Frame(0);
-  EXPECT_TRUE(HasFrameLine(0, kH - 80, 80, kH - 80));
-  EXPECT_TRUE(HasFrameLine(kW, kH - 80, kW - 80, kH - 80));
-  EXPECT_FALSE(HasFrameLine(kW, kH - 160, kW - 80, kH - 160));
-  ASSERT_EQ(game.Of(game.spriteUIPlayers + 1).size(), 1u);
-  EXPECT_EQ(game.Of(game.spriteUIPlayers + 1)[0].y, kH - 84);
-
-  game.playerCount = 2;
-  Frame(0);
-  EXPECT_TRUE(HasFrameLine(kW, kH - 160, kW - 80, kH - 160));
-  const auto portraits = game.Of(game.spriteUIPlayers + 1);
-  ASSERT_EQ(portraits.size(), 2u);
-  EXPECT_EQ(portraits[0].blue, 202);  // player 2 first, above
-  EXPECT_EQ(portraits[0].y, kH - 80 - 84);
-  EXPECT_EQ(portraits[1].blue, 201);
-  EXPECT_EQ(portraits[1].x, kW - 88 + 28);
-
-  game.playerCount = 7;  // only real players are drawn
-  Frame(0);
-  EXPECT_EQ(game.Of(game.spriteUIPlayers + 1).size(), 2u);
-}
-
-TEST_F(TopStripTest, PanelOfThePlayerToMoveStandsOut) {
-  game.currentPlayer = 1;
-  Frame(0);
-  const SpriteDraw human = game.Of(game.spriteUIPlayers)[0];
-  const SpriteDraw enemy = game.Of(game.spriteUIPlayers + 1)[0];
-  EXPECT_FLOAT_EQ(human.scaleX, 0.75f);
-  EXPECT_EQ(human.y, kH - 84);
-  EXPECT_FLOAT_EQ(human.alpha, 0.6f);
-  EXPECT_FLOAT_EQ(enemy.scaleX, 0.85f);
-  EXPECT_EQ(enemy.y, kH - 89);
-  EXPECT_FLOAT_EQ(enemy.alpha, 1.0f);
-  for (const auto& l : Lines(3.0f)) {
-    if (l[0] == kW) {
-      EXPECT_EQ(l[4], 11);  // player 1's colour
-    } else if (l[0] == 0) {
-      EXPECT_EQ(l[4], 10);  // the waiting grey
-    }
-  }
-}
-
 TEST_F(TopStripTest, SoldierBarsStopAtThirtyEightAndShieldsFollowArmour) {
   game.players[0].totalmen = 50;
   game.players[0].deadmen = 10;
@@ -116,10 +73,7 @@ TEST_F(TopStripTest, SoldierBarsStopAtThirtyEightAndShieldsFollowArmour) {
   for (const auto& l : Lines(1.0f)) left += l[0] < 90 ? 1 : 0;
   EXPECT_EQ(left, 2 * 38);
   const auto shields = game.Of(game.spriteUIShield);
-  ASSERT_EQ(shields.size(), 8u);
-  EXPECT_EQ(shields[2].x, 25.0f);
-  EXPECT_EQ(shields[2].y, kH - 33);
-  EXPECT_EQ(shields[4].x, kW - 32);
+  EXPECT_EQ(shields.size(), 8u);  // 3 and the cap of 5
 }
 
 }  // namespace
