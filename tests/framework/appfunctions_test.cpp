@@ -1,42 +1,14 @@
 // Guarded renaming and the application-support folder.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "framework/appfunctions.h"
+#include "framework/browsertesting.h"
 #include "framework/ini.h"
 #include "framework/testfolder.h"
-
-namespace {
-
-// Sets an environment variable for one test and puts the old state back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
-}  // namespace
 
 TEST(RenameFileGuards, RefusalsChangeNothing) {
   TestFolder folder;
@@ -79,21 +51,24 @@ TEST(RenameFileGuards, RenamesFilesAndFolders) {
 TEST(AppSupport, FolderFromTheEnvironment) {
   TestFolder folder;
   {
-    ScopedEnv config("XDG_CONFIG_HOME", folder.path().c_str());
+    EnvGuard env;
+    env.Set("XDG_CONFIG_HOME", folder.path());
     EXPECT_EQ(GetAppSupportDir(), folder.path() + "/");
     InitIniModule();
     EXPECT_EQ(App_SupportDir, folder.path() + "/");
   }
   {
-    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
-    ScopedEnv home("HOME", folder.path().c_str());
+    EnvGuard env;
+    env.Set("XDG_CONFIG_HOME", std::nullopt);
+    env.Set("HOME", folder.path());
     EXPECT_EQ(GetAppSupportDir(), "");  // no ~/.config yet
     std::filesystem::create_directory(folder / ".config");
     EXPECT_EQ(GetAppSupportDir(), folder.path() + "/.config/");
   }
   {
-    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
-    ScopedEnv home("HOME", nullptr);
+    EnvGuard env;
+    env.Set("XDG_CONFIG_HOME", std::nullopt);
+    env.Set("HOME", std::nullopt);
     const std::string dir = GetAppSupportDir();
     EXPECT_TRUE(dir.empty() || dir.back() == '/') << dir;
   }

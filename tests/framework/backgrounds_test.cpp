@@ -1,6 +1,5 @@
-// MBackground and MCheckButton through the recording backend: the fill colours and the
-// colour code, the shade-only styles, tiling, the stretched picture, and the check box's
-// square, caption and hand-over to MButton.
+// MBackground and MCheckButton through the recording backend: fill colours and the
+// colour code, tiling, the stretched picture, and the hand-over to MButton.
 #include "framework/backgrounds.h"
 
 #include <gtest/gtest.h>
@@ -36,19 +35,6 @@ TEST_F(BackgroundRendererTest, FilledStylesTakeTheColourCode) {
     Background(c.style | kCode5);
     EXPECT_EQ(ColourOf(Of(TDrawCallKind::Rect)[0]), c.coded) << c.style;
   }
-}
-
-TEST_F(BackgroundRendererTest, ShadeStylesDrawNoFill) {
-  for (int style : {1, 9, 10}) {
-    Background(style);
-    EXPECT_TRUE(Of(TDrawCallKind::Rect).empty()) << style;
-    ASSERT_EQ(Of(TDrawCallKind::Immediate).size(), 1u) << style;
-  }
-  Background(9);
-  const TDrawCall left = Of(TDrawCallKind::Immediate)[0];
-  EXPECT_EQ(BoxOf(left), (Box{10, 20, 60, 100}));
-  Background(10);
-  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Immediate)[0]), (Box{150, 20, 60, 100}));
 }
 
 TEST_F(BackgroundRendererTest, UnknownStylesDrawAFortyPercentBlackBox) {
@@ -95,28 +81,6 @@ TEST_F(BackgroundRendererTest, PicturesAtNaturalSizeOrStretchedToRightAndBottom)
   EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image).at(0)), (Box{0, 0, 200, 100}));
   Background(12, 10, 20, 200, 100, "pic");  // width and height are right and bottom
   EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image).at(0)), (Box{10, 20, 210, 120}));
-}
-
-TEST_F(BackgroundRendererTest, CheckBoxSquareAtTheRightAndCaptionBeforeIt) {
-  recorder.Clear();
-  MCheckButton(10, 10, 200, 20, 0, 0, 0, 7, 0, "Loop", 1, 0, 0, 0);
-  const std::vector<TDrawCall> lines = Of(TDrawCallKind::Line);
-  ASSERT_FALSE(lines.empty());
-  float x0 = 1e9f, x1 = -1e9f;
-  for (const TDrawCall& l : lines) {
-    x0 = std::min({x0, l.args[0], l.args[2]});
-    x1 = std::max({x1, l.args[0], l.args[2]});
-  }
-  EXPECT_EQ(x0, 190.0f);
-  EXPECT_EQ(x1, 209.0f);
-  ASSERT_EQ(Of(TDrawCallKind::Rect).size(), 1u);
-  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Rect)[0]), (Box{193, 13, 14, 14}));
-  ASSERT_EQ(Of(TDrawCallKind::Text).size(), 1u);
-  EXPECT_LT(Of(TDrawCallKind::Text)[0].args[0], 190.0f);
-
-  recorder.Clear();
-  EXPECT_EQ(MCheckButton(10, 10, 200, 20, 0, 0, 0, 7, 0, "Loop", 0, 0, 0, 0), 7);
-  EXPECT_TRUE(Of(TDrawCallKind::Rect).empty());
 }
 
 TEST_F(BackgroundRendererTest, CheckButtonWithAnyOtherStyleWordIsAPushButton) {

@@ -159,22 +159,6 @@ TEST_F(BrowserPanes, OnlyALiveOrHoveredPaneSelectsAndMarksItsRow) {
   EXPECT_EQ(HighlightRects()[0].args, (std::vector<float>{1, 23, 280, 22}));
 }
 
-TEST_F(BrowserPanes, DrawsOddEntriesFadedAndTheRestByTheEnabledFlag) {
-  app.Folder[0] = VirtualFolder("/v/", {{"a.wav"}, {"odd", -1}, {"c.wav"}});
-  TMControl c = Pane(560, 230);
-  c.nArrayPos = 5;
-  for (int enabled : {1, 0}) {
-    c.bEnabled = enabled;
-    Browse(c);
-    const auto icons = SmallIcons();
-    ASSERT_EQ(icons.size(), 3u);
-    EXPECT_EQ(icons[1].frame, 1);
-    EXPECT_FLOAT_EQ(icons[1].alpha, 0.3f);
-    EXPECT_FLOAT_EQ(icons[2].alpha, enabled != 0 ? 1.0f : 0.6f);
-    EXPECT_EQ(icons[2].frame, 1);
-  }
-}
-
 TEST_F(BrowserPanes, APartColumnIsNarrowedAndColumnsPastTheEdgeAreNotDrawn) {
   app.Folder[0] = VirtualFolder("/v/", Files(45));
   TMControl c = Pane(744, 230);
@@ -187,20 +171,6 @@ TEST_F(BrowserPanes, APartColumnIsNarrowedAndColumnsPastTheEdgeAreNotDrawn) {
   ASSERT_NE(name, nullptr);
   EXPECT_EQ(name->state.viewportWidth, 143);
   EXPECT_FALSE(Drew("31"));  // a fourth column would start past the edge
-}
-
-TEST_F(BrowserPanes, FoldersShowTheirNameAndFilesTheirExtensionApart) {
-  app.Folder[0] = VirtualFolder("/v/", {{"Loops", 2}, {"kick.wav"}});
-  TMControl c = Pane(560, 230);
-  Browse(c);
-  const TDrawCall* folder = TextCall("Loops");
-  ASSERT_NE(folder, nullptr);
-  EXPECT_EQ(folder->args[0], 64);
-  EXPECT_EQ(folder->state.viewportWidth, 273);
-  const TDrawCall* ext = TextCall("wav");
-  ASSERT_NE(ext, nullptr);
-  EXPECT_EQ(ext->args[0], 4 + 223 + 20);
-  EXPECT_NE(TextCall("kick"), nullptr);
 }
 
 class PlacesPane : public BrowserPanes {
@@ -217,20 +187,6 @@ class PlacesPane : public BrowserPanes {
   }
   TMControl pane;
 };
-
-TEST_F(PlacesPane, ListsThePlacesAndHighlightsTheOneShown) {
-  Draw();
-  for (const char* label : {"PLACES", "Desktop", "Home", "Applications", "Documents", "Downloads",
-                            "Movies", "Music", "Pictures"})
-    EXPECT_TRUE(Drew(label)) << label;
-  EXPECT_FALSE(Drew("FAVORITES"));
-  EXPECT_FALSE(Drew("Hide"));
-  const auto hl = HighlightRects();
-  ASSERT_EQ(hl.size(), 1u);
-  EXPECT_EQ(hl[0].args, (std::vector<float>{0, 22 * 7, 300, 22}));  // Music, the 7th row
-  EXPECT_EQ(app.Favorite->Selected, 7);
-  EXPECT_EQ(SmallIcons()[0], (Icon{14, 22, kPlaceDesktop, 1}));
-}
 
 TEST_F(PlacesPane, ShowsFavoritesUnderThePlacesAndTheHideLabelsOnHover) {
   app.Favorite->FavRoot[9] = "/users/a/music/";
@@ -321,22 +277,6 @@ TEST_F(BrowserDrawTypes, ThePathBarBeginsWithThePlaceHoldingTheFolder) {
   EXPECT_EQ(SmallIcons(), (std::vector<Icon>{{0, 6, 6, 1}}));
 }
 
-TEST_F(BrowserDrawTypes, TheRightAlignedPathWalksUpToTheRoot) {
-  app.Folder[0] = VirtualFolder("/Users/a/Music/", {});
-  TMControl c = Box();
-  DrawRightPath(app, c, 41, 0, 0);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"Music", "a", "Users"}));
-  const int w = TextWidth("Music");
-  ASSERT_GE(SmallIcons().size(), 2u);
-  EXPECT_EQ(SmallIcons()[0], (Icon{600 - w - 28, 6, 2, 1}));
-  EXPECT_EQ(SmallIcons()[1], (Icon{600 - w - 48, 6, 41, 1}));
-
-  app.Folder[0]->CurrDir = "abc";  // no "/" at all: drawn once, then the walk stops
-  recorder.Clear();
-  DrawRightPath(app, c, 41, 0, 0);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"abc"});
-}
-
 TEST_F(BrowserDrawTypes, TheFolderSlotSelectorPicksOnlySlotsZeroToNine) {
   TMControl c = Box();
   c.nID = 10;
@@ -403,15 +343,5 @@ TEST_F(BrowserDrawTypes, APictureIsLoadedAgainAfterAFailedOne) {
 }  // namespace
 
 namespace {
-
-TEST(BrowserDrawTypesTable, ReachesTheBrowserAndStateKinds) {
-  EXPECT_EQ(DrawTypeRenderer(7), &DrawFileList);
-  EXPECT_EQ(DrawTypeRenderer(10), &DrawPlaces);
-  EXPECT_EQ(DrawTypeRenderer(15), DrawTypeRenderer(14));
-  EXPECT_EQ(DrawTypeRenderer(43), DrawTypeRenderer(42));
-  EXPECT_EQ(DrawTypeRenderer(70), &DrawFolderSlot);
-  EXPECT_EQ(DrawTypeRenderer(49), &DrawTextEntry);
-  EXPECT_EQ(DrawTypeRenderer(48), &DrawGLView);
-}
 
 }  // namespace

@@ -1,9 +1,10 @@
 // MButton through the recording backend: the looks chosen by the style word, the flags
-// and colour code in it, the segmented keys' joins and hover box, and the decoding of
-// the pedal and routing texts.
+// and colour code in it, the segmented keys' joins, and the pedal and routing texts.
 #include "framework/buttons.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "framework/colorcodes.h"
 #include "framework/rendertesting.h"
@@ -87,6 +88,60 @@ TEST_F(ButtonRendererTest, RaisedKeyShowsItsColourCodeOnlyWhileSelected) {
   EXPECT_EQ(ViewportNow(), (Box{101, 51, 60, 30}));
 }
 
+TEST_F(ButtonRendererTest, GlossyKeyIsLitOnlyWhenLiveOverOrSelectedAndNeverHovers) {
+  Button(16, 0, 0, 0);
+  EXPECT_TRUE(Of(TDrawCallKind::Immediate).empty());
+  EXPECT_TRUE(Of(TDrawCallKind::Rect).empty());
+  EXPECT_FALSE(Of(TDrawCallKind::Text).empty());
+
+  MAlpha(0.3f);
+  Button(16, 0, 0, 1);
+  EXPECT_FALSE(Of(TDrawCallKind::Immediate).empty());
+  EXPECT_TRUE(Of(TDrawCallKind::Line).empty());  // no hover frame though live
+  EXPECT_FLOAT_EQ(g_fAlpha, 1.0f);
+}
+
+TEST_F(ButtonRendererTest, PedalLabelFollowsTheDecodedEntry) {
+  const auto saved = FXName;
+  FXName = {"a", "b", "chorus", "d", "e", "f", "g", "h"};
+  auto texts = [&] {
+    std::vector<std::string> out;
+    for (const TDrawCall& c : Of(TDrawCallKind::Text)) out.push_back(c.text);
+    return out;
+  };
+  Button(26, 0, 0, 0, "3");
+  EXPECT_EQ(texts(), (std::vector<std::string>{"chorus", "chorus"}));
+  Button(26, 0, 0, 0, "x1220");
+  EXPECT_EQ(texts(), (std::vector<std::string>{"0", "0"}));
+  // Entries outside the tables draw no label and read nothing past them.
+  for (const char* text : {"", "9", "0", "x"}) {
+    Button(26, 0, 0, 0, text);
+    EXPECT_TRUE(texts().empty()) << text;
+  }
+  Button(26, 0, 0, 0, "x1299");
+  EXPECT_EQ(texts(), (std::vector<std::string>{"9", "9"}));
+  FXName = saved;
+}
+
+TEST_F(ButtonRendererTest, RoutingDiagramFrameAndAbsoluteAlpha) {
+  PutImage(3, "fxrouting.png", 117 * 10, 40);
+  auto sourceX = [&] { return Of(TDrawCallKind::Image).at(0).args[4]; };
+  auto diagram = [&](int selected, const std::string& text) {
+    recorder.Clear();
+    MButton(0, 0, 200, 150, 0, 27, 0, -1, 0, text, selected, 0, 0, 0);
+  };
+  MAlpha(0.3f);
+  diagram(0, "12");  // out of 0-9: frame 0
+  EXPECT_EQ(sourceX(), 0.0f);
+  EXPECT_FLOAT_EQ(Of(TDrawCallKind::Image)[0].state.alpha, 0.6f);
+  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image)[0]), (Box{30, 30, 140, 90}));
+  diagram(1, "3");
+  EXPECT_EQ(sourceX(), 3 * 117.0f);
+  EXPECT_FLOAT_EQ(Of(TDrawCallKind::Image)[0].state.alpha, 1.0f);
+  // Only the highlight plate follows the master alpha: 70 of 255, times 0.3.
+  EXPECT_EQ(std::get<3>(VertexColour(Of(TDrawCallKind::Immediate)[0], 0)), 70 * 3 / 10);
+}
+
 TEST_F(ButtonRendererTest, SegmentedKeysJoinIntoTheNeighboursMargins) {
   struct Case {
     int align;
@@ -110,68 +165,6 @@ TEST_F(ButtonRendererTest, SegmentedKeysJoinIntoTheNeighboursMargins) {
     EXPECT_EQ(corner(w.x + 1), (c.align & 0x400) != 0) << c.align;
     EXPECT_EQ(corner(w.x + w.w - 1), (c.align & 0x800) != 0) << c.align;
   }
-}
-
-TEST_F(ButtonRendererTest, GlossyKeyIsLitOnlyWhenLiveOverOrSelectedAndNeverHovers) {
-  Button(16, 0, 0, 0);
-  EXPECT_TRUE(Of(TDrawCallKind::Immediate).empty());
-  EXPECT_TRUE(Of(TDrawCallKind::Rect).empty());
-  EXPECT_FALSE(Of(TDrawCallKind::Text).empty());
-
-  MAlpha(0.3f);
-  Button(16, 0, 0, 1);
-  EXPECT_FALSE(Of(TDrawCallKind::Immediate).empty());
-  EXPECT_TRUE(Of(TDrawCallKind::Line).empty());  // no hover frame though live
-  EXPECT_FLOAT_EQ(g_fAlpha, 1.0f);
-}
-
-TEST_F(ButtonRendererTest, EmptySwitchHoversWithAnOpaqueGreyPlate) {
-  Button(2, 0, 1, 0, "");
-  const TDrawCall last = Of(TDrawCallKind::Immediate).back();
-  EXPECT_EQ(BoxOf(last), (Box{100, 50, 60, 30}));
-  EXPECT_EQ(VertexColour(last, 0), Rgba(100, 100, 100, 255));
-  EXPECT_TRUE(Of(TDrawCallKind::Text).empty());
-}
-
-TEST_F(ButtonRendererTest, RoutingDiagramFrameAndAbsoluteAlpha) {
-  PutImage(3, "fxrouting.png", 117 * 10, 40);
-  auto sourceX = [&] { return Of(TDrawCallKind::Image).at(0).args[4]; };
-  auto diagram = [&](int selected, const std::string& text) {
-    recorder.Clear();
-    MButton(0, 0, 200, 150, 0, 27, 0, -1, 0, text, selected, 0, 0, 0);
-  };
-  MAlpha(0.3f);
-  diagram(0, "12");  // out of 0-9: frame 0
-  EXPECT_EQ(sourceX(), 0.0f);
-  EXPECT_FLOAT_EQ(Of(TDrawCallKind::Image)[0].state.alpha, 0.6f);
-  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image)[0]), (Box{30, 30, 140, 90}));
-  diagram(1, "3");
-  EXPECT_EQ(sourceX(), 3 * 117.0f);
-  EXPECT_FLOAT_EQ(Of(TDrawCallKind::Image)[0].state.alpha, 1.0f);
-  // Only the highlight plate follows the master alpha: 70 of 255, times 0.3.
-  EXPECT_EQ(std::get<3>(VertexColour(Of(TDrawCallKind::Immediate)[0], 0)), 70 * 3 / 10);
-}
-
-TEST_F(ButtonRendererTest, PedalLabelFollowsTheDecodedEntry) {
-  const auto saved = FXName;
-  FXName = {"a", "b", "chorus", "d", "e", "f", "g", "h"};
-  auto texts = [&] {
-    std::vector<std::string> out;
-    for (const TDrawCall& c : Of(TDrawCallKind::Text)) out.push_back(c.text);
-    return out;
-  };
-  Button(26, 0, 0, 0, "3");
-  EXPECT_EQ(texts(), (std::vector<std::string>{"chorus", "chorus"}));
-  Button(26, 0, 0, 0, "x1220");
-  EXPECT_EQ(texts(), (std::vector<std::string>{"0", "0"}));
-  // Entries outside the tables draw no label and read nothing past them.
-  for (const char* text : {"", "9", "0", "x"}) {
-    Button(26, 0, 0, 0, text);
-    EXPECT_TRUE(texts().empty()) << text;
-  }
-  Button(26, 0, 0, 0, "x1299");
-  EXPECT_EQ(texts(), (std::vector<std::string>{"9", "9"}));
-  FXName = saved;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // MText through the recording backend: each size variant's scale, font and measured
-// sizes, the alignment arithmetic of each bit, the prefixes, raise and underline, the
-// shadow at a quarter of the master alpha, and the colour code.
+// sizes, the alignment arithmetic, the prefixes, raise and underline, and the shadow.
 #include "framework/captions.h"
 
 #include <gtest/gtest.h>
@@ -80,16 +79,69 @@ TEST_F(CaptionTest, CentresByTheMeasuredSizeInWhiteAtTheCallersScaleAndFont) {
   EXPECT_EQ(std::tuple(sx, sy), std::tuple(1.0f, 1.0f));
 }
 
-TEST_F(CaptionTest, ShadowTwoPixelsBelowAtAQuarterOfTheMasterAlpha) {
-  MAlpha(0.5f);
-  MText(10, 20, 100, 20, kTextShadow, 0, "Hi");
-  const Calls texts = Texts();
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(std::tuple(texts[0].args, ColourOf(texts[0].state), texts[0].state.alpha),
-            std::tuple(Pos{10, 22}, Rgb{0, 0, 0}, 0.125f));
-  EXPECT_EQ(std::tuple(texts[1].args, ColourOf(texts[1].state), texts[1].state.alpha),
-            std::tuple(Pos{10, 20}, Rgb{255, 255, 255}, 0.5f));
-  EXPECT_EQ(GetAlpha(), 0.5f);
+TEST_F(CaptionTest, KeepHeightLeavesTheMeasuredHeightWhileTheWidthDoubles) {
+  MText(0, 100, 300, 80, kTextLarge, kAlignCentre | kAlignMiddle | kAlignKeepHeight, "Keep");
+  const float px = static_cast<float>((300 - 2 * Width("Keep")) / 2);
+  const float py = static_cast<float>(100 - 4 + (80 - Height()) / 2);
+  EXPECT_EQ(Main().args, (Pos{px, py}));
+  // The tall variant moves up by the measured height either way.
+  recorder.Clear();
+  MText(0, 100, 300, 80, kTextLarge | kTextNarrow, kAlignKeepHeight | kAlignBottom, "Keep");
+  EXPECT_EQ(Main().args[1], static_cast<float>(100 - 2 - Height() + 80 - Height()));
+}
+
+TEST_F(CaptionTest, AlignmentBitsAddUpAndTruncateTowardZero) {
+  const std::string text = "Align";
+  const int tw = Width(text);
+  const int th = Height();
+  MText(5, 7, 200, 50, 0, kAlignRight | kAlignBottom, text);
+  EXPECT_EQ(Main().args, (Pos{static_cast<float>(5 + 200 - tw - 2), static_cast<float>(7 + 50 - th)}));
+  // All four bits add up.
+  MText(5, 7, 200, 50, 0, kAlignCentre | kAlignRight | kAlignMiddle | kAlignBottom, text);
+  EXPECT_EQ(Main().args, (Pos{static_cast<float>(5 + (200 - tw) / 2 + 200 - tw - 2),
+                              static_cast<float>(7 + (50 - th) / 2 + 50 - th)}));
+  // A text wider than its box starts left of it; an odd overhang halves toward zero.
+  const int narrow = (tw % 2 == 0) ? 1 : 2;  // makes narrow - tw odd and negative
+  MText(50, 0, narrow, 1, 0, kAlignCentre | kAlignMiddle, text);
+  EXPECT_EQ(Main().args,
+            (Pos{static_cast<float>(50 - (tw - narrow) / 2), static_cast<float>(-((th - 1) / 2))}));
+}
+
+TEST_F(CaptionTest, EmbossedPrefixAndShortTexts) {
+  MText(10, 20, 100, 40, kTextEmbossed, 0, "XYrest");
+  Calls texts = Texts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(std::tuple(texts[0].text, texts[0].args, ColourOf(texts[0].state)),
+            std::tuple(std::string("XY"), Pos{16, 22}, Rgb{50, 50, 50}));
+  EXPECT_EQ(std::tuple(texts[1].text, texts[1].args, ColourOf(texts[1].state)),
+            std::tuple(std::string("XY"), Pos{16, 21}, Rgb{220, 220, 220}));
+  EXPECT_EQ(std::tuple(texts[2].text, texts[2].args), std::tuple(std::string("rest"), Pos{10, 20}));
+
+  // Fewer than two characters: the prefix is what there is, the main text empty.
+  recorder.Clear();
+  MText(0, 0, 10, 10, kTextStacked, 0, "Q");
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_EQ(Texts()[0].text, "Q");
+  recorder.Clear();
+  MText(0, 0, 10, 10, kTextStacked | kTextEmbossed | kTextUnderline, 0, "");
+  EXPECT_TRUE(Texts().empty());
+}
+
+TEST_F(CaptionTest, RaiseAndAnUnderlineAcrossTheWholeBox) {
+  MText(10, 50, 120, 30, kTextRaise | kTextUnderline, 0, "Under");
+  EXPECT_EQ(Main().args, (Pos{10, 42}));
+  Calls lines = recorder.CallsOf(TDrawCallKind::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  const float at = static_cast<float>(42 + Height());
+  EXPECT_EQ(std::vector<float>(lines[0].args.begin(), lines[0].args.begin() + 4),
+            (Pos{10, at, 130, at}));
+
+  // Measured again in the large font for a large caption.
+  recorder.Clear();
+  MText(10, 50, 120, 30, kTextLarge | kTextUnderline, 0, "Under");
+  lines = recorder.CallsOf(TDrawCallKind::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].args[1], static_cast<float>(46 + ImageFont2->Height()));
 }
 
 TEST_F(CaptionTest, SizeVariantsPickScaleFontAndTheSizesTheAlignmentUses) {
@@ -139,110 +191,16 @@ TEST_F(CaptionTest, SizeVariantsPickScaleFontAndTheSizesTheAlignmentUses) {
   EXPECT_EQ(GetImageFont(), ImageFont2);
 }
 
-TEST_F(CaptionTest, KeepHeightLeavesTheMeasuredHeightWhileTheWidthDoubles) {
-  MText(0, 100, 300, 80, kTextLarge, kAlignCentre | kAlignMiddle | kAlignKeepHeight, "Keep");
-  const float px = static_cast<float>((300 - 2 * Width("Keep")) / 2);
-  const float py = static_cast<float>(100 - 4 + (80 - Height()) / 2);
-  EXPECT_EQ(Main().args, (Pos{px, py}));
-  // The tall variant moves up by the measured height either way.
-  recorder.Clear();
-  MText(0, 100, 300, 80, kTextLarge | kTextNarrow, kAlignKeepHeight | kAlignBottom, "Keep");
-  EXPECT_EQ(Main().args[1], static_cast<float>(100 - 2 - Height() + 80 - Height()));
-}
-
-TEST_F(CaptionTest, AlignmentBitsAddUpAndTruncateTowardZero) {
-  const std::string text = "Align";
-  const int tw = Width(text);
-  const int th = Height();
-  MText(5, 7, 200, 50, 0, kAlignRight | kAlignBottom, text);
-  EXPECT_EQ(Main().args, (Pos{static_cast<float>(5 + 200 - tw - 2), static_cast<float>(7 + 50 - th)}));
-  // All four bits add up.
-  MText(5, 7, 200, 50, 0, kAlignCentre | kAlignRight | kAlignMiddle | kAlignBottom, text);
-  EXPECT_EQ(Main().args, (Pos{static_cast<float>(5 + (200 - tw) / 2 + 200 - tw - 2),
-                              static_cast<float>(7 + (50 - th) / 2 + 50 - th)}));
-  // A text wider than its box starts left of it; an odd overhang halves toward zero.
-  const int narrow = (tw % 2 == 0) ? 1 : 2;  // makes narrow - tw odd and negative
-  MText(50, 0, narrow, 1, 0, kAlignCentre | kAlignMiddle, text);
-  EXPECT_EQ(Main().args,
-            (Pos{static_cast<float>(50 - (tw - narrow) / 2), static_cast<float>(-((th - 1) / 2))}));
-}
-
-TEST_F(CaptionTest, StackedPrefixStandsInAColumnLeftOfTheShiftedText) {
-  const int th = Height();
-  MText(10, 20, 100, 40, kTextStacked | kTextShadow, kAlignCentre, "ABcdefg");
+TEST_F(CaptionTest, ShadowTwoPixelsBelowAtAQuarterOfTheMasterAlpha) {
+  MAlpha(0.5f);
+  MText(10, 20, 100, 20, kTextShadow, 0, "Hi");
   const Calls texts = Texts();
-  ASSERT_EQ(texts.size(), 4u);  // the column's two, the shadow, the text
-  EXPECT_EQ(std::tuple(texts[0].text, texts[0].args),
-            std::tuple(std::string("B"), Pos{19, static_cast<float>(20 + 40 - th - 3)}));
-  EXPECT_EQ(std::tuple(texts[1].text, texts[1].args),
-            std::tuple(std::string("A"), Pos{19, static_cast<float>(20 + 40 - 2 * th - 1)}));
-  EXPECT_EQ(ColourOf(texts[0].state), (Rgb{220, 220, 220}));
-  EXPECT_EQ(ColourOf(texts[1].state), (Rgb{220, 220, 220}));
-  // Only the main text is aligned, from 11 px right.
-  EXPECT_EQ(texts[3].text, "cdefg");
-  EXPECT_EQ(texts[3].args, (Pos{static_cast<float>(21 + (100 - Width("cdefg")) / 2), 20}));
-}
-
-TEST_F(CaptionTest, EmbossedPrefixAndShortTexts) {
-  MText(10, 20, 100, 40, kTextEmbossed, 0, "XYrest");
-  Calls texts = Texts();
-  ASSERT_EQ(texts.size(), 3u);
-  EXPECT_EQ(std::tuple(texts[0].text, texts[0].args, ColourOf(texts[0].state)),
-            std::tuple(std::string("XY"), Pos{16, 22}, Rgb{50, 50, 50}));
-  EXPECT_EQ(std::tuple(texts[1].text, texts[1].args, ColourOf(texts[1].state)),
-            std::tuple(std::string("XY"), Pos{16, 21}, Rgb{220, 220, 220}));
-  EXPECT_EQ(std::tuple(texts[2].text, texts[2].args), std::tuple(std::string("rest"), Pos{10, 20}));
-
-  // Fewer than two characters: the prefix is what there is, the main text empty.
-  recorder.Clear();
-  MText(0, 0, 10, 10, kTextStacked, 0, "Q");
-  ASSERT_EQ(Texts().size(), 1u);
-  EXPECT_EQ(Texts()[0].text, "Q");
-  recorder.Clear();
-  MText(0, 0, 10, 10, kTextStacked | kTextEmbossed | kTextUnderline, 0, "");
-  EXPECT_TRUE(Texts().empty());
-}
-
-TEST_F(CaptionTest, RaiseAndAnUnderlineAcrossTheWholeBox) {
-  MText(10, 50, 120, 30, kTextRaise | kTextUnderline, 0, "Under");
-  EXPECT_EQ(Main().args, (Pos{10, 42}));
-  Calls lines = recorder.CallsOf(TDrawCallKind::Line);
-  ASSERT_EQ(lines.size(), 1u);
-  const float at = static_cast<float>(42 + Height());
-  EXPECT_EQ(std::vector<float>(lines[0].args.begin(), lines[0].args.begin() + 4),
-            (Pos{10, at, 130, at}));
-
-  // Measured again in the large font for a large caption.
-  recorder.Clear();
-  MText(10, 50, 120, 30, kTextLarge | kTextUnderline, 0, "Under");
-  lines = recorder.CallsOf(TDrawCallKind::Line);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].args[1], static_cast<float>(46 + ImageFont2->Height()));
-}
-
-TEST_F(CaptionTest, ColourCodeOrWhiteWhateverTheCallerSet) {
-  SetColor(1, 2, 3);
-  MText(0, 0, 10, 10, 5 << 11, 0, "Red");
-  EXPECT_EQ(ColourOf(Main().state), (Rgb{230, 10, 0}));
-  EXPECT_EQ(std::tuple(AppCol.r, AppCol.g, AppCol.b), std::tuple(230, 10, 0));
-
-  recorder.Clear();
-  MText(0, 0, 10, 10, (32 << 11) | kTextShadow, 0, "Grey");
-  ASSERT_EQ(Texts().size(), 2u);
-  EXPECT_EQ(ColourOf(Texts()[0].state), (Rgb{0, 0, 0}));
-  EXPECT_EQ(ColourOf(Texts()[1].state), (Rgb{200, 200, 200}));
-
-  // A code naming no colour still draws in whatever AppCol holds.
-  AppCol.SetCol(7, 8, 9);
-  recorder.Clear();
-  MText(0, 0, 10, 10, 49 << 11, 0, "None");
-  EXPECT_EQ(ColourOf(Main().state), (Rgb{7, 8, 9}));
-
-  // Bits above the code are not a code.
-  SetColor(1, 2, 3);
-  recorder.Clear();
-  MText(0, 0, 10, 10, 1 << 20, 0, "White");
-  EXPECT_EQ(ColourOf(Main().state), (Rgb{255, 255, 255}));
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(std::tuple(texts[0].args, ColourOf(texts[0].state), texts[0].state.alpha),
+            std::tuple(Pos{10, 22}, Rgb{0, 0, 0}, 0.125f));
+  EXPECT_EQ(std::tuple(texts[1].args, ColourOf(texts[1].state), texts[1].state.alpha),
+            std::tuple(Pos{10, 20}, Rgb{255, 255, 255}, 0.5f));
+  EXPECT_EQ(GetAlpha(), 0.5f);
 }
 
 }  // namespace

@@ -23,18 +23,6 @@ Rgb DrawColor() {
   return c;
 }
 
-// Names in table order; entry 17 has a second name.
-const std::vector<std::string> kNames = {
-    "white",      "lightestgrey", "snowgrey",    "lightergrey", "grey",        "darkgrey",
-    "red",        "green",        "blue",        "yellow",      "cyan",        "magenta",
-    "purple",     "lightpurple",  "darkblue",    "orange",      "brown",       "maroon",
-    "violet",     "lightviolet",  "skyblue",     "lightblue",   "duskblue",    "pink",
-    "lightgreen", "seagreen",     "springgreen", "darkgreen",   "lime",        "lemon",
-    "apricot",    "gold",         "lightgold",   "darkgold",    "khaki",       "darkorange",
-    "yellowgreen", "olive",       "darkpurple",  "plum",        "coral",       "lightcoral",
-    "salmon",     "lightsalmon",  "sandybrown",  "hotpink",     "darkhotpink", "black",
-    "darkestgrey", "lightgrey",   "darkergrey"};
-
 Rgb Named(int n) {
   TMColor c;
   c.SetNum(n);
@@ -42,33 +30,6 @@ Rgb Named(int n) {
 }
 
 }  // namespace
-
-TEST(NamedColors, NumberTextNameAndPackedIntegerAgree) {
-  ASSERT_EQ(kNames.size(), 51u);
-  for (int n = 0; n < kNamedColorCount; ++n) {
-    SCOPED_TRACE(kNames[n]);
-    const Rgb byNumber = Named(n);
-    TMColor byName, byNumberText;
-    byName.SetName(kNames[n]);
-    byNumberText.SetName(std::to_string(n));
-    EXPECT_EQ(Channels(byName), byNumber);
-    EXPECT_EQ(Channels(byNumberText), byNumber);
-    EXPECT_EQ(byName.GetNum(kNames[n]), n);
-    EXPECT_EQ(byName.GetNum(std::to_string(n)), n);
-    EXPECT_EQ(gIntColor[n], byNumber.r * 65536 + byNumber.g * 256 + byNumber.b);
-    for (int channel : {byNumber.r, byNumber.g, byNumber.b}) {
-      EXPECT_GE(channel, 0);
-      EXPECT_LE(channel, 255);
-    }
-  }
-  // A few rows checked channel by channel, the odd grey among them.
-  EXPECT_EQ(Named(4), (Rgb{127, 128, 128}));
-  EXPECT_EQ(Named(18), (Rgb{141, 56, 201}));
-  EXPECT_EQ(Named(47), (Rgb{0, 0, 0}));
-  EXPECT_EQ(Named(50), (Rgb{96, 96, 96}));
-  EXPECT_EQ(gIntColor[0], 0xFFFFFF);
-  EXPECT_EQ(gIntColor[47], 0);
-}
 
 TEST(NamedColors, SecondNameAndFallbacks) {
   TMColor c;
@@ -90,29 +51,6 @@ TEST(NamedColors, SecondNameAndFallbacks) {
   EXPECT_EQ(Named(51), (Rgb{255, 255, 255}));
 }
 
-TEST(TMColorValue, NewSettersAndFloats) {
-  TMColor c;
-  EXPECT_EQ(Channels(c), (Rgb{0, 0, 0}));
-  EXPECT_EQ(c.fr + c.fg + c.fb, 0.0f);
-
-  c.SetCol(128, 0, 255);
-  EXPECT_NEAR(c.fr, 0.50196, 1e-5);
-  EXPECT_EQ(c.fg, 0.0f);
-  EXPECT_EQ(c.fb, 1.0f);
-
-  c.SetCol(-5, 300, 7);  // stored unclamped
-  EXPECT_EQ(Channels(c), (Rgb{-5, 300, 7}));
-
-  c.SetRGB(0x7F123456);  // bits above 23 ignored
-  EXPECT_EQ(Channels(c), (Rgb{0x12, 0x34, 0x56}));
-  c.SetRGB(-1);
-  EXPECT_EQ(Channels(c), (Rgb{255, 255, 255}));
-
-  EXPECT_EQ(TMColor::GetIntCol(256, 1, 2), 258);
-  EXPECT_EQ(c.GetIntCol(-1, -1, -1), 0xFFFFFF);
-
-}
-
 TEST(TMColorValue, ModifyClampsAndRecomputesFloats) {
   TMColor c;
   c.SetCol(200, 10, 0);
@@ -127,48 +65,6 @@ TEST(TMColorValue, ModifyClampsAndRecomputesFloats) {
   EXPECT_EQ(Channels(c), (Rgb{0, 0, 0}));
   c.Modify(INT32_MAX);
   EXPECT_EQ(Channels(c), (Rgb{255, 255, 255}));
-}
-
-TEST(DrawColor, ForegroundDarkenedMultipliedAndShifted) {
-  TMColor white;
-  white.SetNum(0);
-  white.SetFGDark(0.5f);
-  EXPECT_EQ(DrawColor(), (Rgb{127, 127, 127}));
-  EXPECT_EQ(Channels(white), (Rgb{255, 255, 255}));
-
-  TMColor red;
-  red.SetCol(200, 0, 0);
-  red.SetFGDark(2.0f);
-  EXPECT_EQ(DrawColor(), (Rgb{400, 0, 0}));  // not clamped
-
-  red.SetFG();
-  EXPECT_EQ(DrawColor(), (Rgb{200, 0, 0}));
-
-  SetDrawColor(100, 200, 50);
-  MultiplyColor(1.5f);
-  EXPECT_EQ(DrawColor(), (Rgb{150, 255, 75}));
-  MultiplyColor(-1.0f);
-  EXPECT_EQ(DrawColor(), (Rgb{0, 0, 0}));
-
-  SetDrawColor(10, 128, 250);
-  ModifyColor(20);
-  EXPECT_EQ(DrawColor(), (Rgb{30, 148, 255}));
-  ModifyColor(-40);
-  EXPECT_EQ(DrawColor(), (Rgb{0, 108, 215}));
-}
-
-TEST(ColorCodes, CodesThatRepeatNamedColours) {
-  // code -> named colour number, as the code table notes.
-  const std::vector<std::pair<int, int>> same = {
-      {2, 22},  {4, 13},  {7, 35},  {8, 44},  {9, 31},  {10, 15}, {11, 28}, {12, 24},
-      {17, 0},  {19, 19}, {22, 40}, {23, 42}, {24, 43}, {25, 32}, {26, 30}, {27, 29},
-      {32, 2},  {35, 16}, {39, 14}, {40, 27}, {42, 17}, {43, 12}};
-  for (const auto& [code, named] : same) {
-    AppCol.SetCol(1, 2, 3);
-    SetMuisColor(code * 2048, 0);
-    EXPECT_EQ(Channels(AppCol), Named(named)) << "code " << code;
-    EXPECT_EQ(TMColor::GetIntCol(AppCol.r, AppCol.g, AppCol.b), gIntColor[named]) << "code " << code;
-  }
 }
 
 TEST(ColorCodes, OnlyCodesOneToFortyEightLoadAppCol) {
@@ -222,4 +118,55 @@ TEST(ColorCodes, ResultKeepsOnlyTheStyleBits) {
   EXPECT_EQ(SetMuisColor(0x40 | 0x100 | 3, 0), 0x143);  // bit 6 and the low bits stay
   EXPECT_EQ(SetMuisColor(0x200 | 0x400 | 3, 0), 3);      // bits 9 and 10 go
   EXPECT_EQ(SetMuisColor((1 << 19) | (1 << 25) | 0x1FF, 0), 0x1FF);
+}
+
+TEST(TMColorValue, NewSettersAndFloats) {
+  TMColor c;
+  EXPECT_EQ(Channels(c), (Rgb{0, 0, 0}));
+  EXPECT_EQ(c.fr + c.fg + c.fb, 0.0f);
+
+  c.SetCol(128, 0, 255);
+  EXPECT_NEAR(c.fr, 0.50196, 1e-5);
+  EXPECT_EQ(c.fg, 0.0f);
+  EXPECT_EQ(c.fb, 1.0f);
+
+  c.SetCol(-5, 300, 7);  // stored unclamped
+  EXPECT_EQ(Channels(c), (Rgb{-5, 300, 7}));
+
+  c.SetRGB(0x7F123456);  // bits above 23 ignored
+  EXPECT_EQ(Channels(c), (Rgb{0x12, 0x34, 0x56}));
+  c.SetRGB(-1);
+  EXPECT_EQ(Channels(c), (Rgb{255, 255, 255}));
+
+  EXPECT_EQ(TMColor::GetIntCol(256, 1, 2), 258);
+  EXPECT_EQ(c.GetIntCol(-1, -1, -1), 0xFFFFFF);
+
+}
+
+TEST(DrawColor, ForegroundDarkenedMultipliedAndShifted) {
+  TMColor white;
+  white.SetNum(0);
+  white.SetFGDark(0.5f);
+  EXPECT_EQ(DrawColor(), (Rgb{127, 127, 127}));
+  EXPECT_EQ(Channels(white), (Rgb{255, 255, 255}));
+
+  TMColor red;
+  red.SetCol(200, 0, 0);
+  red.SetFGDark(2.0f);
+  EXPECT_EQ(DrawColor(), (Rgb{400, 0, 0}));  // not clamped
+
+  red.SetFG();
+  EXPECT_EQ(DrawColor(), (Rgb{200, 0, 0}));
+
+  SetDrawColor(100, 200, 50);
+  MultiplyColor(1.5f);
+  EXPECT_EQ(DrawColor(), (Rgb{150, 255, 75}));
+  MultiplyColor(-1.0f);
+  EXPECT_EQ(DrawColor(), (Rgb{0, 0, 0}));
+
+  SetDrawColor(10, 128, 250);
+  ModifyColor(20);
+  EXPECT_EQ(DrawColor(), (Rgb{30, 148, 255}));
+  ModifyColor(-40);
+  EXPECT_EQ(DrawColor(), (Rgb{0, 108, 215}));
 }

@@ -1,5 +1,6 @@
-// The control manager's declaration side: tables with and without Init, page runs, the
-// live control, growth of the control array, page-tab captions, groups and the hook.
+// The control manager's declaration side: page runs, the live control, growth of the
+// control array, navigation setters and page-tab captions, groups and their limits, and
+// the hook.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,26 +9,6 @@
 #include "framework/controltesting.h"
 
 namespace {
-
-TEST(ControlManagerTables, InitFillsTheTablesThatNewLeavesZero) {
-  TestManager fresh;
-  EXPECT_EQ(fresh.PageData.size(), 101u);
-  EXPECT_EQ(std::tuple(fresh.PageActive[0], fresh.PageLayer[50], fresh.SubPageArray[13][13]),
-            std::tuple(0, 0, 0));
-
-  TestManager m;
-  m.Init();
-  for (int p = 0; p < kPageCount; ++p)
-    EXPECT_EQ(std::tuple(m.PageActive[p], m.PageLayer[p]), std::tuple(-1, 1)) << p;
-  EXPECT_EQ(m.PageLayer[100], 0);  // the extra entry is no page
-  for (int main = 0; main < kMainPageCount; ++main) {
-    EXPECT_EQ(std::tuple(m.CurrentSubPage[main], m.nMainPageKey[main]), std::tuple(-1, -1));
-    for (int sub = 0; sub < kSubPageCount; ++sub)
-      EXPECT_EQ(std::tuple(m.SubPageArray[main][sub], m.nSubPageKey[main][sub]),
-                std::tuple(-1, -1));
-  }
-  for (int g : m.gGroupStatus) EXPECT_EQ(g, 1);
-}
 
 TEST(ControlManagerTables, PageRunsFollowTheDeclarations) {
   TestManager m;
@@ -47,88 +28,16 @@ TEST(ControlManagerTables, PageRunsFollowTheDeclarations) {
   EXPECT_EQ(m.GetFirstControl(6), nullptr);
 }
 
-TEST(ControlManagerTables, ArgumentsLandInTheirFields) {
+TEST(ControlManagerTables, CheckFlagAndExtremeRanges) {
   TestManager m;
   m.Init();
-  m.AddPage(2);
-  Declare(m, {.drawType = 3,
-              .type = 4,
-              .style = 0x400,
-              .align = 0x12,
-              .id = 7,
-              .xGrid = 9,
-              .x = 1.5f,
-              .w = 2.5f,
-              .yGrid = 8,
-              .y = 3.0f,
-              .h = 0.5f,
-              .indent = 4,
-              .selected = 1,
-              .enabled = 0,
-              .shown = 1,
-              .live = 0,
-              .textStyle = 6,
-              .text = "cap",
-              .tip = "tip",
-              .min = -10,
-              .max = 30,
-              .pos = 5,
-              .thumbX = 3,
-              .thumbY = 2,
-              .text2 = "second"});
-  const TMControl& c = *m.PageData[0];
-  EXPECT_EQ(std::tuple(c.bPage, c.nDrawType, c.nType, c.bStyle, c.bAlign, c.nID, c.bXGrid, c.bYGrid,
-                       c.bIndent, c.bTextStyle),
-            std::tuple(2, 3, 4, 0x400, 0x12, 7, 9, 8, 4, 6));
-  EXPECT_EQ(std::tuple(c.bXPos, c.bXCount, c.bYPos, c.bYCount), std::tuple(1.5f, 2.5f, 3.0f, 0.5f));
-  EXPECT_EQ(std::tuple(c.bSelected, c.bEnabled, c.bShown, c.bLive, c.bCheck),
-            std::tuple(1, 0, 1, 0, 1));
-  EXPECT_EQ(std::tuple(c.nMin, c.nMax, c.nPos, c.nRange, c.nThumbX, c.nThumbY),
-            std::tuple(-10, 30, 5, 40, 3, 2));
-  EXPECT_EQ(std::tuple(c.strText, c.strTipText, c.strText2), std::tuple("cap", "tip", "second"));
-  EXPECT_EQ(std::tuple(c.nImage, c.nImage2, c.Midi), std::tuple(-1, -1, -9999));
-  EXPECT_EQ(c.Col, nullptr);
-
+  m.AddPage(0);
   Declare(m, {.type = 5});
   Declare(m, {.type = 6});
-  EXPECT_EQ(std::tuple(m.PageData[1]->bCheck, m.PageData[2]->bCheck), std::tuple(1, 0));
+  EXPECT_EQ(std::tuple(m.PageData[0]->bCheck, m.PageData[1]->bCheck), std::tuple(1, 0));
   // Extreme ranges wrap instead of overflowing.
   Declare(m, {.min = -2147483647 - 1, .max = 2147483647});
-  EXPECT_EQ(m.PageData[3]->nRange, -1);
-}
-
-TEST(ControlManagerTables, PageLayerAndNavigationSetters) {
-  TestManager m;  // no Init: zero-filled tables
-  m.AddPage(3);
-  m.PageLayer[4] = 2;
-  m.AddPage(4);
-  EXPECT_EQ(std::tuple(m.PageLayer[3], m.PageLayer[4]), std::tuple(1, 2));
-  m.AddPage(100);  // no such page: nothing changes
-  m.AddPage(-1);
-  EXPECT_EQ(m.CurrentPage, 4);
-
-  m.Init();
-  m.AddMainPage(0, "Main", "main help", 112);
-  m.AddMainPage(0, "", "help", 0);
-  m.AddMainPage(0, "", "", -5);
-  EXPECT_EQ(std::tuple(m.strMainPage[0], m.strMainPageHelp[0], m.nMainPageKey[0]),
-            std::tuple("Main", "help", 112));
-  m.AddSubPage(2, 3, "Sub", "", 49);
-  m.AddSubPage(2, 3, "", "sub help", 0);
-  EXPECT_EQ(std::tuple(m.strSubPage[2][3], m.strSubPageHelp[2][3], m.nSubPageKey[2][3]),
-            std::tuple("Sub", "sub help", 49));
-  m.AddMainPage(14, "x", "x", 1);  // outside the table: ignored
-  m.AddSubPage(1, 14, "x", "x", 1);
-
-  m.NewSubPage(7, 2, 3);
-  EXPECT_EQ(std::tuple(m.CurrentMainPage, m.CurrentSubPage[2], m.SubPageArray[2][3], m.CurrentPage),
-            std::tuple(2, 3, 7, 7));
-  m.NewSubPage(8, 14, 0);  // a bad navigation slot still declares the page
-  EXPECT_EQ(std::tuple(m.CurrentMainPage, m.CurrentPage), std::tuple(2, 8));
-
-  m.InitStatus(10, 20, 30);
-  EXPECT_EQ(std::tuple(m.GotStatus, m.StatusRed, m.StatusGreen, m.StatusBlue),
-            std::tuple(1, 10, 20, 30));
+  EXPECT_EQ(m.PageData[2]->nRange, -1);
 }
 
 TEST(ControlManagerLive, FirstLiveControlOfEachPage) {
@@ -335,20 +244,6 @@ TEST(ControlManagerHook, CustomInitOnlyForTypeHundredThousand) {
   EXPECT_EQ(m.customInits[0].text, "game");
 }
 
-TEST(ControlManagerListing, OneLinePerControl) {
-  TestManager m;
-  m.Init();
-  m.AddMainPage(0, "Main", "", 0);
-  m.AddPage(2);
-  Declare(m, {.type = 19, .id = 0});
-  m.AddPage(3);
-  Declare(m, {.type = 7, .text = "files"});
-  testing::internal::CaptureStdout();
-  m.DebugControlList();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Page=2  Control=0  Type=19  F1Main\nPage=3  Control=1  Type=7  files\n");
-}
-
 TEST(ControlManagerBadInput, PageOutsideTheTablesNeverCorruptsThem) {
   TestManager m;
   m.Init();
@@ -366,6 +261,40 @@ TEST(ControlManagerBadInput, PageOutsideTheTablesNeverCorruptsThem) {
   testing::internal::CaptureStdout();
   m.DebugControlList();
   EXPECT_NE(testing::internal::GetCapturedStdout().find("Page=500"), std::string::npos);
+}
+
+TEST(ControlManagerTables, PageLayerAndNavigationSetters) {
+  TestManager m;  // no Init: zero-filled tables
+  m.AddPage(3);
+  m.PageLayer[4] = 2;
+  m.AddPage(4);
+  EXPECT_EQ(std::tuple(m.PageLayer[3], m.PageLayer[4]), std::tuple(1, 2));
+  m.AddPage(100);  // no such page: nothing changes
+  m.AddPage(-1);
+  EXPECT_EQ(m.CurrentPage, 4);
+
+  m.Init();
+  m.AddMainPage(0, "Main", "main help", 112);
+  m.AddMainPage(0, "", "help", 0);
+  m.AddMainPage(0, "", "", -5);
+  EXPECT_EQ(std::tuple(m.strMainPage[0], m.strMainPageHelp[0], m.nMainPageKey[0]),
+            std::tuple("Main", "help", 112));
+  m.AddSubPage(2, 3, "Sub", "", 49);
+  m.AddSubPage(2, 3, "", "sub help", 0);
+  EXPECT_EQ(std::tuple(m.strSubPage[2][3], m.strSubPageHelp[2][3], m.nSubPageKey[2][3]),
+            std::tuple("Sub", "sub help", 49));
+  m.AddMainPage(14, "x", "x", 1);  // outside the table: ignored
+  m.AddSubPage(1, 14, "x", "x", 1);
+
+  m.NewSubPage(7, 2, 3);
+  EXPECT_EQ(std::tuple(m.CurrentMainPage, m.CurrentSubPage[2], m.SubPageArray[2][3], m.CurrentPage),
+            std::tuple(2, 3, 7, 7));
+  m.NewSubPage(8, 14, 0);  // a bad navigation slot still declares the page
+  EXPECT_EQ(std::tuple(m.CurrentMainPage, m.CurrentPage), std::tuple(2, 8));
+
+  m.InitStatus(10, 20, 30);
+  EXPECT_EQ(std::tuple(m.GotStatus, m.StatusRed, m.StatusGreen, m.StatusBlue),
+            std::tuple(1, 10, 20, 30));
 }
 
 }  // namespace

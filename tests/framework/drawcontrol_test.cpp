@@ -14,27 +14,10 @@
 
 namespace {
 
-// Page 0 of a 640 x 480 window layer with a grid of 64 x 48 cells of 10 pixels.
-struct Page : TestWindowLayer {
-  Page() {
-    Init();
-    SetGrid(64, 48);
-    AddPage(0);
-    AppRedrawingUI = 0;
-    Measure(640, 480);
-  }
-  TMControl& Add(int drawType, float x, int live = 1) {
-    const int index =
-        Declare(*this, {.drawType = drawType, .x = x, .w = 4, .y = 1, .h = 3, .live = live});
-    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
-    return *PageData[index];
-  }
-  // Only what DrawControl draws from here on is kept.
-  void Draw(TRecordingBackend& recorder, TMControl& c, int drawType) {
-    recorder.Clear();
-    DrawControl(&c, drawType);
-  }
-};
+// A control of the given draw type four cells wide at column x of the page.
+TMControl& Add(DrawnPage& p, int drawType, float x, int live = 1) {
+  return p.Add({.drawType = drawType, .x = x, .w = 4, .y = 1, .h = 3, .live = live});
+}
 
 class DrawControlTest : public ::testing::Test {
  protected:
@@ -48,23 +31,29 @@ class DrawControlTest : public ::testing::Test {
     g_fAlpha = 1.0f;
   }
 
+  // Only what DrawControl draws from here on is kept.
+  void Draw(DrawnPage& p, TMControl& c, int drawType) {
+    recorder.Clear();
+    p.DrawControl(&c, drawType);
+  }
+
   TRecordingBackend recorder{640, 480};
 };
 
 TEST_F(DrawControlTest, KindsWithoutARendererDrawNothingButTakeTheCommonSteps) {
-  Page p;
-  TMControl& c = p.Add(1, 0);
+  DrawnPage p;
+  TMControl& c = Add(p, 1, 0);
   // Outside the table, and the group markers, never have a renderer.
   for (int drawType : {-5, -1, 71, 72, kFrameworkDrawTypes, kFrameworkDrawTypes + 5, 99999})
     EXPECT_EQ(DrawTypeRenderer(drawType), nullptr) << drawType;
   size_t drawn = 0;
   for (int drawType = -5; drawType <= kFrameworkDrawTypes + 5; ++drawType) {
     if (DrawTypeRenderer(drawType) != nullptr) continue;
-    p.Draw(recorder, c, drawType);
+    Draw(p, c, drawType);
     ++drawn;
     EXPECT_TRUE(recorder.Calls().empty()) << drawType;
   }
-  p.Draw(recorder, c, 99999);
+  Draw(p, c, 99999);
   ++drawn;
   EXPECT_TRUE(recorder.Calls().empty());
   EXPECT_TRUE(p.customDraws.empty());
@@ -75,11 +64,11 @@ TEST_F(DrawControlTest, KindsWithoutARendererDrawNothingButTakeTheCommonSteps) {
 }
 
 TEST_F(DrawControlTest, AnApplicationDrawnLiveControlGetsTheHoverMark) {
-  Page p;
-  TMControl& live = p.Add(kDrawCustom, 0);
-  TMControl& other = p.Add(kDrawCustom + 7, 10);
+  DrawnPage p;
+  TMControl& live = Add(p, kDrawCustom, 0);
+  TMControl& other = Add(p, kDrawCustom + 7, 10);
   ASSERT_EQ(p.PageActive[0], live.nArrayPos);
-  p.Draw(recorder, live, live.nDrawType);
+  Draw(p, live, live.nDrawType);
   const std::vector<TDrawCall> lines = recorder.CallsOf(TDrawCallKind::Line);
   ASSERT_EQ(lines.size(), 12u);  // the triple frame
   EXPECT_EQ(std::vector<float>(lines[0].args.begin(), lines[0].args.begin() + 4),
@@ -87,32 +76,20 @@ TEST_F(DrawControlTest, AnApplicationDrawnLiveControlGetsTheHoverMark) {
                                 static_cast<float>(live.nX + live.nWidth - 1),
                                 static_cast<float>(live.nY)}));
   // Another control of the page is drawn with live 0: no mark.
-  p.Draw(recorder, other, other.nDrawType);
+  Draw(p, other, other.nDrawType);
   EXPECT_TRUE(recorder.Calls().empty());
   ASSERT_EQ(p.customDraws.size(), 2u);
   EXPECT_EQ(std::tuple(p.customDraws[0].live, p.customDraws[1].live), std::tuple(1, 0));
 }
 
 TEST_F(DrawControlTest, AControlThatTakesNoPartInTheLiveControlHasNoMark) {
-  Page p;
-  TMControl& c = p.Add(kDrawCustom, 0, 0);
+  DrawnPage p;
+  TMControl& c = Add(p, kDrawCustom, 0, 0);
   p.PageActive[0] = c.nArrayPos;  // live all the same
-  p.Draw(recorder, c, c.nDrawType);
+  Draw(p, c, c.nDrawType);
   EXPECT_TRUE(recorder.Calls().empty());
   ASSERT_EQ(p.customDraws.size(), 1u);
   EXPECT_EQ(p.customDraws[0].live, 1);
-}
-
-TEST_F(DrawControlTest, MinusNineNineNineDrawsAsTheControlsType) {
-  Page p;
-  TMControl& c = p.Add(5, 0);
-  c.nType = kDrawCustom + 3;
-  p.DrawControl(&c, -999);
-  ASSERT_EQ(p.customDraws.size(), 1u);
-  c.nType = 35;
-  p.DrawControl(&c, -999);
-  EXPECT_EQ(p.customDraws.size(), 1u);
-  EXPECT_EQ(p.preDraws.size(), 2u);
 }
 
 }  // namespace

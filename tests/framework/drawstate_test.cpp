@@ -29,29 +29,6 @@ class GradientPair : public ::testing::Test {
   }
 };
 
-TEST_F(GradientPair, EveryColourSetterScalesItsAlphaByTheMasterAlpha) {
-  MAlpha(0.5f);
-  EXPECT_EQ(GetAlpha(), 0.5f);  // the draw alpha goes with it
-  MSetCols(255, 0, 0, 255, 0, 0, 255, 200);
-  EXPECT_EQ(Colour1(), (Rgba{255, 0, 0, 127}));  // 127.5 truncated
-  EXPECT_EQ(Colour2(), (Rgba{0, 0, 255, 100}));
-
-  MSetCol(1, 2, 3, 99);
-  EXPECT_EQ(Colour1(), (Rgba{1, 2, 3, 49}));
-  EXPECT_EQ(Colour2(), (Rgba{0, 0, 255, 100}));  // untouched
-  MSetCol2(4, 5, 6, 3);
-  EXPECT_EQ(Colour2(), (Rgba{4, 5, 6, 1}));
-  EXPECT_EQ(Colour1(), (Rgba{1, 2, 3, 49}));
-
-  MAlpha(0.0f);
-  MSetColsMod2(9, 9, 9, 255, 9, 9, 9, 255, 0);
-  EXPECT_EQ(std::tuple(g_bAlpha, g_bAlpha2), std::tuple(0, 0));
-  MAlpha(0.3f);
-  TMColor grey(100, 100, 100);
-  MSetColsCol(grey, 255);
-  EXPECT_EQ(std::tuple(g_bAlpha, g_bAlpha2), std::tuple(76, 76));  // 76.5 truncated
-}
-
 TEST_F(GradientPair, OnlyTheSettersThatSaySoClamp) {
   // As given, out of range or not.
   MSetCols(300, -5, 256, 255, 1000, 0, -1, 255);
@@ -128,6 +105,29 @@ TEST(ToolkitNumbers, FaderValueAndPositionStayInRange) {
   EXPECT_EQ(GetHFaderPos(20, 120, -10, 10, 0), 70);
   EXPECT_EQ(GetHFaderPos(20, 120, 5, 5, 5), 20);               // no range: the left end
   EXPECT_EQ(GetHFaderPos(0, 1000, INT_MIN, INT_MAX, 0), 500);  // no overflow
+}
+
+TEST_F(GradientPair, EveryColourSetterScalesItsAlphaByTheMasterAlpha) {
+  MAlpha(0.5f);
+  EXPECT_EQ(GetAlpha(), 0.5f);  // the draw alpha goes with it
+  MSetCols(255, 0, 0, 255, 0, 0, 255, 200);
+  EXPECT_EQ(Colour1(), (Rgba{255, 0, 0, 127}));  // 127.5 truncated
+  EXPECT_EQ(Colour2(), (Rgba{0, 0, 255, 100}));
+
+  MSetCol(1, 2, 3, 99);
+  EXPECT_EQ(Colour1(), (Rgba{1, 2, 3, 49}));
+  EXPECT_EQ(Colour2(), (Rgba{0, 0, 255, 100}));  // untouched
+  MSetCol2(4, 5, 6, 3);
+  EXPECT_EQ(Colour2(), (Rgba{4, 5, 6, 1}));
+  EXPECT_EQ(Colour1(), (Rgba{1, 2, 3, 49}));
+
+  MAlpha(0.0f);
+  MSetColsMod2(9, 9, 9, 255, 9, 9, 9, 255, 0);
+  EXPECT_EQ(std::tuple(g_bAlpha, g_bAlpha2), std::tuple(0, 0));
+  MAlpha(0.3f);
+  TMColor grey(100, 100, 100);
+  MSetColsCol(grey, 255);
+  EXPECT_EQ(std::tuple(g_bAlpha, g_bAlpha2), std::tuple(76, 76));  // 76.5 truncated
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The draw-type table: which renderer each of the framework's kinds reaches, and
-// through DrawControl the arguments the kinds hand on (check-button frame, strip or
-// whole image, tab selection, image-button styles) and the image slot stored back.
+// Through DrawControl, the arguments the framework's kinds hand on (check-button frame,
+// strip or whole image, tab selection, image-button styles) and the image slot stored back.
 #include "framework/drawtypes.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +12,7 @@
 
 namespace {
 
-// Page 0 of a 640 x 480 window layer with a grid of 10-pixel cells.
-struct Page : TestWindowLayer {
-  Page() {
-    Init();
-    SetGrid(64, 48);
-    AddPage(0);
-    AppRedrawingUI = 0;
-    Measure(640, 480);
-  }
-  TMControl& Add(const Decl& d) {
-    const int index = Declare(*this, d);
-    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
-    return *PageData[index];
-  }
-};
+using Page = DrawnPage;
 
 class DrawTypeTableTest : public RenderTest {
  protected:
@@ -36,24 +21,6 @@ class DrawTypeTableTest : public RenderTest {
     p.DrawControl(&c, c.nDrawType);
   }
 };
-
-TEST_F(DrawTypeTableTest, EachKindReachesItsRenderer) {
-  std::map<int, TDrawTypeRenderer> expected = {
-      {0, DrawCaptionKind},      {2, DrawPictureKind},      {16, DrawBackgroundKind},
-      {18, DrawSubPageTabKind},  {19, DrawMainPageTabKind}, {20, DrawVersionKind},
-      {22, DrawClockKind},       {23, DrawDateKind},        {24, DrawDayKind},
-      {26, DrawPageTitleKind},   {27, DrawImageStripKind},  {29, DrawLevelMeterKind},
-      {30, DrawImageFaderKind},  {33, DrawKnobKind},        {61, DrawKnobKind},
-      {36, DrawPictureValueKind}, {40, DrawArrowSliderKind}};
-  for (int t : {1, 6, 8, 11, 12, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 62, 63, 64, 65, 66, 67,
-                68, 69})
-    expected[t] = DrawPushButtonKind;
-  for (int t : {3, 28, 37, 38, 39}) expected[t] = DrawImageButtonKind;
-  for (int t : {4, 5, 44}) expected[t] = DrawCheckButtonKind;
-  for (int t : {31, 32, 34, 35, 45, 46, 50, 71, 72}) expected[t] = nullptr;
-  for (const auto& [type, draw] : expected) EXPECT_EQ(DrawTypeRenderer(type), draw) << type;
-  for (int t : {-999, -1, kFrameworkDrawTypes, 99999}) EXPECT_EQ(DrawTypeRenderer(t), nullptr);
-}
 
 TEST_F(DrawTypeTableTest, ImageSlotIsStoredBackAndAFailedLookupIsKept) {
   PutImage(5, "pic.png", 30, 20);

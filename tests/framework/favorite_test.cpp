@@ -16,17 +16,6 @@
 
 namespace {
 
-TEST(PlacesInit, FillsThePlacesInListOrderInLowerCase) {
-  auto fav = PlacesOf("/Users/a");
-  const std::string expected[] = {"/users/a/desktop/",   "/users/a/",           "/applications/",
-                                  "/users/a/documents/", "/users/a/downloads/", "/users/a/movies/",
-                                  "/users/a/music/",     "/users/a/pictures/"};
-  EXPECT_EQ(fav->FavPosition[0], "");
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(fav->FavPosition[i + 1], expected[i]) << i;
-  EXPECT_EQ(fav->StartUser, 9);
-  EXPECT_EQ(fav->MaxUser, 9);
-}
-
 TEST(PlacesInit, TakesTheFoldersFromTheXdgVariables) {
   TestFolder t;
   for (const char* sub : {"Desktop", "Docs", "Music", "config", "data/applications"})

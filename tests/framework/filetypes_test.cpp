@@ -66,23 +66,6 @@ TEST(GetFileTypeTable, EveryExtensionInEveryCase) {
   EXPECT_EQ(codes.size(), 39u);
 }
 
-TEST(GetFileTypeTable, NamedCases) {
-  EXPECT_EQ(GetFileType("/a/b/Piano.WAV", 1), 0);
-  EXPECT_EQ(SoundHandled, 1);
-  EXPECT_EQ(GetFileType("loop.vc", 1), 28);
-  EXPECT_EQ(SoundHandled, 0);
-  EXPECT_EQ(GetFileType("loop.vcd", 1), 28);
-  EXPECT_EQ(SoundHandled, 1);
-  EXPECT_EQ(GetFileType("archive.rar", 1), 46);
-  EXPECT_EQ(GetFileType("archive.zip", 1), 14);
-  EXPECT_EQ(GetFileType("archive.tar", 1), 14);
-  EXPECT_EQ(GetFileType("MOVIE.IFO", 1), 39);
-  EXPECT_EQ(GetFileType("README.TXT", 1), 25);
-  EXPECT_EQ(SoundHandled, 1);
-  EXPECT_EQ(GetFileType("data.bin", 1), 45);
-  EXPECT_EQ(SoundHandled, 0);
-}
-
 TEST(GetFileTypeTable, NoExtensionAndUnlistedOnes) {
   for (const char* path : {"notes", "notes.", "/a.dir/file", "/a.dir/", "a.b\\c", "", ".", "/"}) {
     SoundHandled = 1;

@@ -41,17 +41,6 @@ TEST(TGarbagePacer, LargeHeapsDoNotOverflow) {
   EXPECT_EQ(collections, 1);
 }
 
-TEST(TGarbagePacer, DebugPrintShowsTheGrowth) {
-  int64_t allocated = 500;
-  TGarbage pacer([&] { return allocated; }, [] {});
-  allocated = 1234;
-  testing::internal::CaptureStdout();
-  pacer.DebugPrint();
-  allocated = 100;
-  pacer.DebugPrint();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "734\n-400\n");
-}
-
 TEST(TGarbagePacer, CountsTheCLibraryHeap) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer's allocator keeps no C library statistics";

@@ -1,6 +1,9 @@
 // TRect keeps its derived fields in step; edges count as inside.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "framework/geometry.h"
 
 namespace {
@@ -16,49 +19,21 @@ void ExpectConsistent(const TRect& r) {
 
 }  // namespace
 
-TEST(TRectShape, SetRectDerivesEdgesMiddlesAndHalves) {
-  TRect r;
-  r.SetRect(10, 20, 30, 40);
-  EXPECT_EQ(r.fX1, 40);
-  EXPECT_EQ(r.fY1, 60);
-  EXPECT_EQ(r.fXHalf, 15);
-  EXPECT_EQ(r.fYHalf, 20);
-  EXPECT_EQ(r.fXMid, 25);
-  EXPECT_EQ(r.fYMid, 40);
-}
-
 TEST(TRectShape, EveryOperationKeepsTheDerivedFields) {
   TRect r;
   r.SetRect(0, 0, 10, 10);
   r.OffsetRect(5, -5);
-  EXPECT_EQ(r.fX, 5);
-  EXPECT_EQ(r.fX1, 15);
-  EXPECT_EQ(r.fWidth, 10);
-  EXPECT_EQ(r.fY, -5);
-  EXPECT_EQ(r.fY1, 5);
-  EXPECT_EQ(r.fHeight, 10);
+  EXPECT_EQ(std::tuple(r.fX, r.fY, r.fWidth, r.fHeight), std::tuple(5.0f, -5.0f, 10.0f, 10.0f));
   ExpectConsistent(r);
-
   r.SetRect(0, 0, 10, 10);
   r.InflateRect(1, 1, 1, 1);
-  EXPECT_EQ(r.fX, -1);
-  EXPECT_EQ(r.fY, -1);
-  EXPECT_EQ(r.fX1, 11);
-  EXPECT_EQ(r.fY1, 11);
-  EXPECT_EQ(r.fWidth, 12);
-  EXPECT_EQ(r.fHeight, 12);
+  EXPECT_EQ(std::tuple(r.fX, r.fY, r.fWidth, r.fHeight), std::tuple(-1.0f, -1.0f, 12.0f, 12.0f));
   ExpectConsistent(r);
-
   r.DeflateRect(2, 3, 4, 5);
-  EXPECT_EQ(r.fX, 1);
-  EXPECT_EQ(r.fY, 2);
-  EXPECT_EQ(r.fWidth, 6);
-  EXPECT_EQ(r.fHeight, 4);
+  EXPECT_EQ(std::tuple(r.fX, r.fY, r.fWidth, r.fHeight), std::tuple(1.0f, 2.0f, 6.0f, 4.0f));
   ExpectConsistent(r);
-
   r.MoveToXY(100, -50);
-  EXPECT_EQ(r.fWidth, 6);
-  EXPECT_EQ(r.fXMid, 103);
+  EXPECT_EQ(std::tuple(r.fX, r.fY, r.fWidth), std::tuple(100.0f, -50.0f, 6.0f));
   ExpectConsistent(r);
 }
 
@@ -66,14 +41,8 @@ TEST(TRectShape, NormalizeKeepsTheCoveredArea) {
   TRect r;
   r.SetRect(10, 20, -4, -6);
   r.NormalizeRect();
-  EXPECT_EQ(r.fX, 6);
-  EXPECT_EQ(r.fWidth, 4);
-  EXPECT_EQ(r.fY, 14);
-  EXPECT_EQ(r.fHeight, 6);
-  EXPECT_EQ(r.fX1, 10);
-  EXPECT_EQ(r.fY1, 20);
+  EXPECT_EQ(std::tuple(r.fX, r.fY, r.fWidth, r.fHeight), std::tuple(6.0f, 14.0f, 4.0f, 6.0f));
   ExpectConsistent(r);
-
   // A rectangle of non-negative size is left untouched, even when its fields disagree.
   r.SetRect(1, 2, 3, 4);
   r.fXMid = 99;
@@ -84,12 +53,8 @@ TEST(TRectShape, NormalizeKeepsTheCoveredArea) {
 TEST(TRectShape, PointInRectCountsEdges) {
   TRect r;
   r.SetRect(10, 20, 30, 40);
-  EXPECT_EQ(r.PointInRect(10, 20), 1);
-  EXPECT_EQ(r.PointInRect(40, 60), 1);
-  EXPECT_EQ(r.PointInRect(10, 60), 1);
-  EXPECT_EQ(r.PointInRect(40, 20), 1);
-  EXPECT_EQ(r.PointInRect(9.99f, 30), 0);
-  EXPECT_EQ(r.PointInRect(40.01f, 30), 0);
-  EXPECT_EQ(r.PointInRect(20, 19.99f), 0);
-  EXPECT_EQ(r.PointInRect(20, 60.01f), 0);
+  for (auto [x, y] : {std::pair{10.0f, 20.0f}, {40.0f, 60.0f}, {10.0f, 60.0f}, {40.0f, 20.0f}})
+    EXPECT_EQ(r.PointInRect(x, y), 1) << x << "," << y;
+  for (auto [x, y] : {std::pair{9.99f, 30.0f}, {40.01f, 30.0f}, {20.0f, 19.99f}, {20.0f, 60.01f}})
+    EXPECT_EQ(r.PointInRect(x, y), 0) << x << "," << y;
 }

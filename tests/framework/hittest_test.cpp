@@ -68,44 +68,6 @@ TEST(HitTest, OnlyLiveEnabledVisibleControlsAreHit) {
   EXPECT_EQ(m.GetControl(0, 5, 5), -1);
 }
 
-TEST(HitTest, LastDeclaredWinsAndTheLastHitIsTriedFirst) {
-  WithPage m;
-  const int a = Declare(m, {});
-  const int b = Declare(m, {});
-  Place(m, a, 0, 0, 100, 100);
-  Place(m, b, 50, 50, 100, 100);
-
-  EXPECT_EQ(m.GetControl(0, 75, 75), b);
-  EXPECT_EQ(m.GetControl(0, 10, 10), a);  // the remembered B misses: scan
-  EXPECT_EQ(m.CurrentControl, a);
-  EXPECT_EQ(m.GetControl(0, 75, 75), a);  // the remembered A still holds the point
-  EXPECT_EQ(m.CurrentControl, -1);
-  EXPECT_EQ(m.GetControl(0, 75, 75), b);  // nothing remembered: scan
-}
-
-TEST(HitTest, TheShortcutServesEverySecondCall) {
-  WithPage m;
-  const int c = Declare(m, {});
-  Place(m, c, 0, 0, 10, 10);
-  EXPECT_EQ(m.GetControl(0, 5, 5), c);
-  EXPECT_EQ(m.CurrentControl, c);
-  EXPECT_EQ(m.GetControl(0, 5, 5), c);
-  EXPECT_EQ(m.CurrentControl, -1);
-  EXPECT_EQ(m.GetControl(0, 5, 5), c);
-  EXPECT_EQ(m.CurrentControl, c);
-
-  // The remembered control is tried whatever page is asked for.
-  m.AddPage(1);
-  const int other = Declare(m, {});
-  Place(m, other, 100, 100, 10, 10);
-  EXPECT_EQ(m.GetControl(1, 5, 5), c);
-  EXPECT_EQ(m.GetControl(1, 5, 5), -1);
-  // The shortcut re-checks the flags.
-  EXPECT_EQ(m.GetControl(0, 5, 5), c);
-  m.PageData[c]->bEnabled = 0;
-  EXPECT_EQ(m.GetControl(0, 5, 5), -1);
-}
-
 TEST(HitTest, PageWithoutControlsTestsItsLastSlot) {
   TestManager m;  // no Init: every PageEnd is 0
   m.AddPage(0);

@@ -1,5 +1,5 @@
 // The image cache's slots: where a name is looked for and in which order, the frame size
-// a lookup sets, case-sensitive names, a full cache, failed loads, and the log line.
+// a lookup sets, case-sensitive names, a full cache and failed loads.
 #include "framework/imagecache.h"
 
 #include <gtest/gtest.h>
@@ -157,19 +157,6 @@ TEST(ImageCacheTest, AFullCacheFindsItsLastSlotAndRefusesMore) {
   EXPECT_EQ(cache.SetImage("more.png"), -1);
   EXPECT_EQ(cache.GetImage("", -1), -1);
   EXPECT_EQ(cache.nCount, kMaxImages);
-}
-
-TEST(ImageCacheTest, EachLoadSaysWhichFileItLoadedAndNothingElseIsPrinted) {
-  TestFolder tmp;
-  WritePng(tmp / "Resources/icon.png", 2, 2);
-  InFolder in(tmp.path());
-  Cache cache;
-  EXPECT_EQ(PrintedBy([&] { cache.GetImage("icon.png", -1); }),
-            std::vector<std::string>{"Image icon.png loaded from Resources/icon.png"});
-  EXPECT_TRUE(PrintedBy([&] {
-                cache.GetImage("icon.png", -1);
-                cache.GetImage("absent.png", -1);
-              }).empty());
 }
 
 TEST(ImageCacheTest, SizesAndFrameSettersStayInsideTheSlots) {

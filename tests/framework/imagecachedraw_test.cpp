@@ -1,6 +1,5 @@
-// The image cache's draws through the recording backend: the source rectangle and
-// destination box each one asks for, which of them stamp the time, and the slots that
-// draw nothing.
+// The image cache's draws through the recording backend: centred boxes, 32-bit cell
+// positions, and the slots and empty cells that draw nothing.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,41 +45,11 @@ class ImageCacheDrawTest : public RecordedImageTest {
 
 using Expected = std::pair<ImageDraw, bool>;
 
-TEST_F(ImageCacheDrawTest, EachDrawAsksForItsSourceRectangleAndBox) {
-  EXPECT_EQ(Drawn([&] { cache.draw(10, 20, 30, 40, 0); }),
-            Expected({kRect, {10, 20, 30, 40}, {0, 0, 300, 60}}, true));
-  EXPECT_EQ(Drawn([&] { cache.drawFramePart(10, 20, 30, 40, 0, 2, 0.25f, 0.75f); }),
-            Expected({kSub, {10, 30, 30, 20}, {100, 15, 50, 30}}, true));
-  EXPECT_EQ(Drawn([&] { cache.DrawFrameRect(10, 20, 30, 40, 0, 1, 2, 3, 4); }),
-            Expected({kSub, {10, 20, 30, 40}, {1, 2, 3, 4}}, false));
-  EXPECT_EQ(Drawn([&] { cache.drawFrame(10, 20, 30, 40, 0, 3); }),
-            Expected({kSub, {10, 20, 30, 40}, {150, 0, 50, 20}}, false));
-  EXPECT_EQ(Drawn([&] { cache.drawFrameLine(10, 20, 30, 40, 0, 1, 2); }),
-            Expected({kSub, {10, 20, 30, 40}, {50, 40, 50, 20}}, false));
-  EXPECT_EQ(Drawn([&] { cache.drawFrameLinePart(10, 20, 30, 40, 0, 1, 2, 0.25f); }),
-            Expected({kSub, {10, 20, 30, 25}, {50, 40, 50, 10}}, false));
-  EXPECT_EQ(Drawn([&] { cache.drawCustomFramePart(10, 20, 30, 40, 7, 8, 0, 2, 0.5f, 1.0f); }),
-            Expected({kSub, {10, 20, 30, 40}, {100, 30, 50, 30}}, true));
-  EXPECT_EQ(Drawn([&] { cache.drawCustomFrame(10, 20, 30, 40, 7, 8, 0, 2); }),
-            Expected({kSub, {10, 20, 30, 40}, {100, 0, 50, 60}}, true));
-  EXPECT_EQ(Drawn([&] { cache.drawCustom(10, 20, 30, 40, 0); }),
-            Expected({kSub, {10, 20, 30, 40}, {0, 0, 300, 60}}, true));
-}
-
 TEST_F(ImageCacheDrawTest, CentredDrawsPutTheBoxHalfItsSizeLeftAndUp) {
   EXPECT_EQ(Drawn([&] { cache.drawCenter(10, 20, 5, 7, 0); }),
             Expected({kRect, {8, 17, 5, 7}, {0, 0, 300, 60}}, true));
   EXPECT_EQ(Drawn([&] { cache.drawFrameCenter(10, 20, 5, 7, 0, 1); }),
             Expected({kSub, {8, 17, 5, 7}, {50, 0, 50, 60}}, true));
-}
-
-TEST_F(ImageCacheDrawTest, TheLineFormsAgreeWithEachOther) {
-  const auto line = Drawn([&] { cache.drawFrameLine(3, 4, 33, 44, 0, 5, 1); });
-  EXPECT_EQ(Drawn([&] { cache.drawFrame2(3, 4, 33, 44, 0, 5, 1); }), line);
-  EXPECT_EQ(Drawn([&] { cache.drawFrameLinePart(3, 4, 33, 44, 0, 5, 1, 0.0f); }), line);
-  // A whole-image draw and the custom draw show the same picture.
-  EXPECT_EQ(Drawn([&] { cache.draw(1, 2, 3, 4, 0); }).first.box,
-            Drawn([&] { cache.drawCustom(1, 2, 3, 4, 0); }).first.box);
 }
 
 TEST_F(ImageCacheDrawTest, SlotsWithoutAnImageDrawNothing) {

@@ -1,6 +1,6 @@
-// The image controls, the pedal and the hover mark through the recording backend: slot
-// resolution and the -2 mark, the icon's geometry, the pedal's frames and colours in
-// both forms, the hover mark's branches and the square point test.
+// The image controls and the pedal through the recording backend: slot resolution and
+// the -2 mark, frames cut at the image height, the icon's geometry, and the pedal's
+// effect tables and bounds.
 #include "framework/imagecontrols.h"
 
 #include <gtest/gtest.h>
@@ -72,23 +72,6 @@ TEST_F(ImageControlTest, ASlotIsLookedUpOnceAndAFailureIsRemembered) {
   EXPECT_EQ(ColorOf(calls[1]), Rgb(255, 255, 255));
 }
 
-TEST_F(ImageControlTest, TheIconSitsRightOfCentreWithItsShadowBelow) {
-  SetColor(9, 9, 9);
-  Quietly([] {
-    MDrawImageControl(100, 200, 100, 40, -1, "pic", 1, 0);
-    MDrawImageControl(100, 200, 100, 40, -1, "pic", 1, 1);
-  });
-  EXPECT_EQ(ImageDraws(recorder), (std::vector<ImageDraw>{
-                                      {kRect, {145, 205, 22, 22}, {0, 0, 20, 10}},
-                                      {kRect, {145, 203, 22, 22}, {0, 0, 20, 10}},
-                                      {kRect, {139, 205, 22, 22}, {0, 0, 20, 10}},
-                                      {kRect, {139, 203, 22, 22}, {0, 0, 20, 10}},
-                                  }));
-  const std::vector<TDrawCall> calls = recorder.CallsOf(TDrawCallKind::Image);
-  EXPECT_EQ(std::tuple(ColorOf(calls[0]), ColorOf(calls[1])),
-            std::tuple(Rgb(0, 0, 0), Rgb(255, 255, 255)));
-}
-
 TEST_F(ImageControlTest, FramesAreCutAtTheFullImageHeight) {
   int slot = -1;
   Quietly([&] { slot = MImageFrame(0, 0, 10, 20, -1, "strip", 30, 2); });
@@ -113,20 +96,6 @@ TEST_F(ImageControlTest, FramesAreCutAtTheFullImageHeight) {
 // The pedal's image box in a 100 x 100 box at the origin is (22, 4, 56, 92).
 ImageDraw PedalFrame(int frame) {
   return {kSub, {22, 4, 56, 92}, {180.0f * static_cast<float>(frame), 0, 180, 50}};
-}
-
-TEST_F(ImageControlTest, ThePedalsExplicitFormDrawsBodyAndTopOrOnlyTheDecal) {
-  Quietly([] { MPedal(0, 0, 100, 100, 0, 0, 0, 2, 0, 0x800, -1, ""); });
-  EXPECT_EQ(ImageDraws(recorder), (std::vector<ImageDraw>{PedalFrame(0), PedalFrame(2)}));
-  std::vector<TDrawCall> calls = recorder.CallsOf(TDrawCallKind::Image);
-  EXPECT_EQ(std::tuple(ColorOf(calls[0]), ColorOf(calls[1])),
-            std::tuple(Rgb(140, 140, 140), Rgb(255, 255, 255)));
-  EXPECT_EQ(calls[0].state.alpha, 1.0f);
-
-  recorder.Clear();
-  MPedal(0, 0, 100, 100, 0, 0, 0, 2, 1, 0x800, -1, "");
-  EXPECT_EQ(ImageDraws(recorder), std::vector<ImageDraw>{PedalFrame(7)});
-  EXPECT_EQ(ColorOf(recorder.Calls().back()), Rgb(255, 255, 255));
 }
 
 TEST_F(ImageControlTest, ThePedalsTableFormReadsTheEffectTables) {
@@ -168,31 +137,21 @@ TEST_F(ImageControlTest, ThePedalDrawsNothingForIndicesOutsideTheTables) {
   EXPECT_EQ(ImageDraws(recorder).size(), 4u);
 }
 
-TEST_F(ImageControlTest, ASelectedPedalStandsOnAHighlightPlateAndCarriesItsLabel) {
-  Quietly([] { MPedal(0, 0, 100, 100, 1, 0, 0, 2, 0, 0x800, -1, ""); });
-  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Immediate).empty());  // over alone: no plate
-  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Text).empty());
-
-  recorder.Clear();
-  g_fAlpha = 0.8f;
-  MPedal(0, 0, 100, 100, 0, 1, 0, 2, 0, 0x800, -1, "Fuzz");
-  const std::vector<TDrawCall> plate = recorder.CallsOf(TDrawCallKind::Immediate);
-  ASSERT_EQ(plate.size(), 2u);  // the rounded outline, then the rounded fill
-  // The fill is the highlight colour at alpha 100 scaled by the master alpha.
-  for (const TImmediateVertex& v : plate[1].primitive.vertices) {
-    EXPECT_NEAR(v.red * 255.0f, AppHL.GetRed(), 0.01f);
-    EXPECT_NEAR(v.green * 255.0f, AppHL.GetGreen(), 0.01f);
-    EXPECT_NEAR(v.blue * 255.0f, AppHL.GetBlue(), 0.01f);
-    EXPECT_NEAR(v.alpha * 255.0f, 80.0f, 0.01f);
-  }
-  // The label's dark copy one pixel below the light one, both at full alpha.
-  const std::vector<TDrawCall> texts = recorder.CallsOf(TDrawCallKind::Text);
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(std::tuple(texts[0].text, ColorOf(texts[0])), std::tuple("Fuzz", Rgb(30, 30, 30)));
-  EXPECT_EQ(std::tuple(texts[1].text, ColorOf(texts[1])), std::tuple("Fuzz", Rgb(200, 200, 200)));
-  EXPECT_EQ(texts[0].args[0], texts[1].args[0]);
-  EXPECT_EQ(texts[0].args[1], texts[1].args[1] + 1.0f);
-  EXPECT_EQ(std::tuple(texts[0].state.alpha, texts[1].state.alpha), std::tuple(1.0f, 1.0f));
+TEST_F(ImageControlTest, TheIconSitsRightOfCentreWithItsShadowBelow) {
+  SetColor(9, 9, 9);
+  Quietly([] {
+    MDrawImageControl(100, 200, 100, 40, -1, "pic", 1, 0);
+    MDrawImageControl(100, 200, 100, 40, -1, "pic", 1, 1);
+  });
+  EXPECT_EQ(ImageDraws(recorder), (std::vector<ImageDraw>{
+                                      {kRect, {145, 205, 22, 22}, {0, 0, 20, 10}},
+                                      {kRect, {145, 203, 22, 22}, {0, 0, 20, 10}},
+                                      {kRect, {139, 205, 22, 22}, {0, 0, 20, 10}},
+                                      {kRect, {139, 203, 22, 22}, {0, 0, 20, 10}},
+                                  }));
+  const std::vector<TDrawCall> calls = recorder.CallsOf(TDrawCallKind::Image);
+  EXPECT_EQ(std::tuple(ColorOf(calls[0]), ColorOf(calls[1])),
+            std::tuple(Rgb(0, 0, 0), Rgb(255, 255, 255)));
 }
 
 }  // namespace

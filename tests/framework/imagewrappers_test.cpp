@@ -73,21 +73,6 @@ TEST_F(ImageWrapperTest, TheGridCellSizeIsTheImageCutIntoColumnsAndRows) {
   EXPECT_EQ(Images->nFWidth[slot], 100);
 }
 
-TEST_F(ImageWrapperTest, EachCallDrawsWithTheFrameWidthItSets) {
-  PrintedBy([] {
-    MDrawImageFrameWidth(0, 0, 10, 10, "strip.png", 1, 40);
-    MDrawImageFrameWidth(0, 0, 10, 10, "strip.png", 1, 20);
-  });
-  const std::vector<ImageDraw> draws = ImageDraws(recorder);
-  ASSERT_EQ(draws.size(), 2u);
-  EXPECT_EQ(draws[0].source, (std::vector<float>{40, 0, 40, 30}));
-  EXPECT_EQ(draws[1].source, (std::vector<float>{20, 0, 20, 30}));
-  // Without a setter the cell stays as the last caller set it.
-  recorder.Clear();
-  MDrawImageFrame(0, 0, 10, 10, "strip.png", 2);
-  EXPECT_EQ(ImageDraws(recorder)[0].source, (std::vector<float>{40, 0, 20, 30}));
-}
-
 TEST_F(ImageWrapperTest, SlotWrappersSetTheCellBeforeTheyDraw) {
   const int slot = Slot("strip.png");
   MDrawImageNumFrameWidthHeight(1, 2, 3, 4, slot, 2, 40, 15);
@@ -137,6 +122,21 @@ TEST_F(ImageWrapperTest, SlotsWithoutAnImageDrawAndSetNothing) {
   MDrawImageFrameWidthHeight(0, 0, 9, 9, "missing.png", 0, 5, 5);
   EXPECT_TRUE(recorder.Calls().empty());
   EXPECT_EQ(std::tuple(Images->nFWidth[slot + 1], Images->nFHeight[slot + 1]), std::tuple(0, 0));
+}
+
+TEST_F(ImageWrapperTest, EachCallDrawsWithTheFrameWidthItSets) {
+  PrintedBy([] {
+    MDrawImageFrameWidth(0, 0, 10, 10, "strip.png", 1, 40);
+    MDrawImageFrameWidth(0, 0, 10, 10, "strip.png", 1, 20);
+  });
+  const std::vector<ImageDraw> draws = ImageDraws(recorder);
+  ASSERT_EQ(draws.size(), 2u);
+  EXPECT_EQ(draws[0].source, (std::vector<float>{40, 0, 40, 30}));
+  EXPECT_EQ(draws[1].source, (std::vector<float>{20, 0, 20, 30}));
+  // Without a setter the cell stays as the last caller set it.
+  recorder.Clear();
+  MDrawImageFrame(0, 0, 10, 10, "strip.png", 2);
+  EXPECT_EQ(ImageDraws(recorder)[0].source, (std::vector<float>{40, 0, 20, 30}));
 }
 
 }  // namespace

@@ -112,25 +112,6 @@ TEST(TIniFormat, HandWrittenLines) {
   EXPECT_EQ(ini.map, expected);
 }
 
-TEST(TIniFormat, LineEndsDoNotMatter) {
-  const std::string lf = "[s]\na=\"1\"\n\n[t]\nb=2\n";
-  std::string crlf, mixed, bare;
-  for (char c : lf) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  mixed = "[s]\r\na=\"1\"\n\r\n[t]\nb=2";
-  bare = "[s]\na=\"1\"\n[t]\nb=2";
-  const Sections expected = {{"s", {{"a", "1"}}}, {"t", {{"b", "2"}}}};
-  for (const std::string& text : {lf, crlf, mixed, bare}) EXPECT_EQ(Parsed(text).map, expected);
-}
-
-TEST(TIniFormat, RepeatedSectionsMergeAndTheLastValueWins) {
-  const TIni ini = Parsed("[s]\na=1\nb=1\n[t]\nc=1\n[s]\na=2\nd=2\n");
-  const Sections expected = {{"s", {{"a", "2"}, {"b", "1"}, {"d", "2"}}}, {"t", {{"c", "1"}}}};
-  EXPECT_EQ(ini.map, expected);
-}
-
 TEST(TIniFile, RoundTripOfGeneratedSettings) {
   TestFolder folder;
   std::mt19937 rng(20240229);

@@ -28,13 +28,6 @@ struct PagedApp : RecordingApp {
   }
 };
 
-TEST_F(PellamTest, AKeyGoesToTheLiveControlAfterAnMMouseCursor) {
-  RecordingApp app;
-  app.Run({Emit({Move(250, 100)}), Do([&] { app.calls.clear(); }), Emit({Key('Q')})});
-  EXPECT_EQ(app.calls, (Calls{"MMouseCursor(250,100,0,0,0,0,c0)",
-                              "MKeyDown(250,100,81,0,0,0,0,c0)"}));
-}
-
 TEST_F(PellamTest, ShiftWithoutTextEntrySendsTheKeyWithoutAControl) {
   RecordingApp app;
   app.PageActive[0] = -1;  // even on a page without a live control

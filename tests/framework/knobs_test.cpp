@@ -26,31 +26,6 @@ class KnobsTest : public RenderTest {
   }
 };
 
-TEST_F(KnobsTest, PointerTurnsAboutTheKnobsCentreByTheValueItself) {
-  KnobStrip(32);
-  struct Case {
-    int min, max, pos;
-    float angle;
-    int px, py;  // the pointer's top-left corner, which the rotation turns about
-  };
-  // Turning a square about its centre by 0, 90 and 180 degrees clockwise moves its
-  // top-left corner to the top-left, top-right and bottom-right of the body.
-  for (const Case& c : {Case{0, 100, 0, 0, 10, 20}, Case{0, 100, 25, 90, 42, 20},
-                        Case{50, 150, 50, 180, 42, 52}}) {
-    const std::vector<TDrawCall> draws = Knob(10, 20, 32, 0, 32, c.min, c.max, c.pos);
-    ASSERT_EQ(draws.size(), 2u);
-    EXPECT_EQ(BoxOf(draws[0]), (Box{10, 20, 32, 32}));
-    EXPECT_EQ(draws[0].args[4], 32.0f);  // body: frame 1
-    EXPECT_EQ(draws[0].state.rotation, 0.0f);
-    EXPECT_EQ(BoxOf(draws[1]), (Box{c.px, c.py, 32, 32})) << c.pos;
-    EXPECT_EQ(draws[1].args[4], 0.0f);  // pointer: frame 0
-    EXPECT_EQ(draws[1].state.rotation, c.angle);
-  }
-  EXPECT_EQ(CurrentDrawState().rotation, 0.0f);
-  // An empty range draws the pointer unturned rather than at an undefined angle.
-  EXPECT_EQ(Knob(10, 20, 32, 0, 32, 5, 5, 3).at(1).state.rotation, 0.0f);
-}
-
 TEST_F(KnobsTest, AlignmentPicksTheKnobsColumn) {
   KnobStrip(20);
   struct Case {
@@ -85,6 +60,61 @@ TEST_F(KnobsTest, FaderThumbKeepsASixthOfItsHeightFromBothEnds) {
   EXPECT_EQ(Of(TDrawCallKind::Image)[0].args[6], 10.0f);
 }
 
+TEST_F(KnobsTest, ArrowSliderThumbRunsFromTheLeftArrowToTheRightOne) {
+  PutImage(2, "arrows.png", 48, 16);
+  TMControl c;
+  c.nX = 100;
+  c.nWidth = 200;
+  c.nX1 = 300;
+  c.nHeight = 40;
+  c.nYMid = 20;
+  c.strText = "arrows.png";
+  c.nMin = 10;
+  c.nMax = 30;
+  auto thumbX = [&](int pos) {
+    c.nPos = pos;
+    recorder.Clear();
+    DrawArrowSliderKind(app, c, 40, 0, 0);
+    const std::vector<TDrawCall> images = Of(TDrawCallKind::Image);
+    EXPECT_EQ(images.size(), 3u);
+    return images.empty() ? -1 : BoxOf(images.back()).x;
+  };
+  EXPECT_EQ(thumbX(10), 123);
+  EXPECT_EQ(thumbX(30), 300 - 48);
+  EXPECT_EQ(thumbX(20), 123 + ((300 - 43) - (100 + 28)) / 2);
+}
+
+TEST_F(KnobsTest, DistanceIsTheStraightLine) {
+  EXPECT_FLOAT_EQ(app.GetDistance(0, 0, 0, 1, 2, 2), 3.0f);
+  EXPECT_FLOAT_EQ(app.GetDistance(1, 2, 2, 0, 0, 0), 3.0f);
+  EXPECT_FLOAT_EQ(app.GetDistance(-1, -1, -1, -1, -1, -1), 0.0f);
+}
+
+TEST_F(KnobsTest, PointerTurnsAboutTheKnobsCentreByTheValueItself) {
+  KnobStrip(32);
+  struct Case {
+    int min, max, pos;
+    float angle;
+    int px, py;  // the pointer's top-left corner, which the rotation turns about
+  };
+  // Turning a square about its centre by 0, 90 and 180 degrees clockwise moves its
+  // top-left corner to the top-left, top-right and bottom-right of the body.
+  for (const Case& c : {Case{0, 100, 0, 0, 10, 20}, Case{0, 100, 25, 90, 42, 20},
+                        Case{50, 150, 50, 180, 42, 52}}) {
+    const std::vector<TDrawCall> draws = Knob(10, 20, 32, 0, 32, c.min, c.max, c.pos);
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(BoxOf(draws[0]), (Box{10, 20, 32, 32}));
+    EXPECT_EQ(draws[0].args[4], 32.0f);  // body: frame 1
+    EXPECT_EQ(draws[0].state.rotation, 0.0f);
+    EXPECT_EQ(BoxOf(draws[1]), (Box{c.px, c.py, 32, 32})) << c.pos;
+    EXPECT_EQ(draws[1].args[4], 0.0f);  // pointer: frame 0
+    EXPECT_EQ(draws[1].state.rotation, c.angle);
+  }
+  EXPECT_EQ(CurrentDrawState().rotation, 0.0f);
+  // An empty range draws the pointer unturned rather than at an undefined angle.
+  EXPECT_EQ(Knob(10, 20, 32, 0, 32, 5, 5, 3).at(1).state.rotation, 0.0f);
+}
+
 TEST_F(KnobsTest, LevelMeterSquareSitsOnTheValue) {
   TMControl c;
   c.nX = 10;
@@ -114,36 +144,6 @@ TEST_F(KnobsTest, LevelMeterSquareSitsOnTheValue) {
     const float middle = texts[0].args[0] + TextWidth(texts[0].text) / 2.0f;
     EXPECT_NEAR(middle, 20.0f, 1.0f);
   }
-}
-
-TEST_F(KnobsTest, ArrowSliderThumbRunsFromTheLeftArrowToTheRightOne) {
-  PutImage(2, "arrows.png", 48, 16);
-  TMControl c;
-  c.nX = 100;
-  c.nWidth = 200;
-  c.nX1 = 300;
-  c.nHeight = 40;
-  c.nYMid = 20;
-  c.strText = "arrows.png";
-  c.nMin = 10;
-  c.nMax = 30;
-  auto thumbX = [&](int pos) {
-    c.nPos = pos;
-    recorder.Clear();
-    DrawArrowSliderKind(app, c, 40, 0, 0);
-    const std::vector<TDrawCall> images = Of(TDrawCallKind::Image);
-    EXPECT_EQ(images.size(), 3u);
-    return images.empty() ? -1 : BoxOf(images.back()).x;
-  };
-  EXPECT_EQ(thumbX(10), 123);
-  EXPECT_EQ(thumbX(30), 300 - 48);
-  EXPECT_EQ(thumbX(20), 123 + ((300 - 43) - (100 + 28)) / 2);
-}
-
-TEST_F(KnobsTest, DistanceIsTheStraightLine) {
-  EXPECT_FLOAT_EQ(app.GetDistance(0, 0, 0, 1, 2, 2), 3.0f);
-  EXPECT_FLOAT_EQ(app.GetDistance(1, 2, 2, 0, 0, 0), 3.0f);
-  EXPECT_FLOAT_EQ(app.GetDistance(-1, -1, -1, -1, -1, -1), 0.0f);
 }
 
 }  // namespace

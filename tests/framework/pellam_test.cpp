@@ -12,23 +12,6 @@
 
 namespace {
 
-TEST_F(PellamTest, TheWindowLayersNamesakesAreSeparateAndInitClearsOnlyTheKeyTable) {
-  RecordingApp app;
-  EXPECT_EQ(std::tuple(app.AppActive, app.TMUIDraw2::AppActive), std::tuple(1, 1));
-  app.AppMouseDown = 1;
-  app.AppFullScreen = 1;
-  app.App_Document = "doc";
-  EXPECT_EQ(std::tuple(app.TMUIDraw2::AppMouseDown, app.TMUIDraw2::AppFullScreen),
-            std::tuple(0, 0));
-  EXPECT_EQ(app.TMUIDraw2::App_Document, "");
-
-  app.AppKeys[3] = 1;
-  app.AppKeys[255] = 9;
-  EXPECT_EQ(app.Init(), 0);
-  EXPECT_EQ(app.AppKeys, (std::array<int, kKeyStates>{}));
-  EXPECT_EQ(app.PageActive[0], kA);  // the control manager's tables are left alone
-}
-
 TEST_F(PellamTest, TheSameRateTwiceKeepsTheTimerAndAnotherReplacesIt) {
   TPellam app;
   app.SetTimer(1, 60);

@@ -111,15 +111,6 @@ TEST_F(PellamTest, KeyCodesOutsideTheTableLeaveKeyStateAloneAndAreStillDispatche
   EXPECT_EQ(app.oldKeyDown, -1);
 }
 
-TEST_F(PellamTest, OnlyTheSectionSignCharacterIsDispatched) {
-  RecordingApp app;
-  app.Run({Emit({Ev(EVENT_KEYCHAR, 'a'), Ev(EVENT_KEYCHAR, 0xA7, MODIFIER_SHIFT),
-                 Ev(EVENT_KEYCHAR, 0xA7, MODIFIER_CONTROL)})});
-  EXPECT_EQ(app.Only("MKey"),
-            (Calls{"MKeyPlusMinus(0,0,0,0,1,0,null)", "MKeyPlusMinus(0,0,2,0,0,0,c0)"}));
-  EXPECT_EQ(app.controlKeyDown, 2);
-}
-
 TEST_F(PellamTest, TheCustomEventAndUnknownIdsAreConsumedWithoutEffect) {
   ASSERT_GE(static_cast<unsigned>(EVENT_CUSTOMEVENT), 0x80000001u);
   EXPECT_EQ(EventIdDescription(EVENT_CUSTOMEVENT), "CustomEvent");
@@ -197,21 +188,6 @@ TEST_F(PellamTest, ButtonFlagComesFromThePolledStateAndOnlyAReleaseClearsIt) {
            Emit({Up()}), look()});
   EXPECT_EQ(downs, (std::vector<int>{0, 1, 1, 0}));
   EXPECT_EQ(app.TMUIDraw2::AppMouseDown, 0);  // the window layer's flag is left alone
-}
-
-TEST_F(PellamTest, GesturesAreDroppedWhileNoTrackpadHandlerIsAttached) {
-  RecordingApp app;
-  app.Run({Emit({Move(100, 100)}),
-           Do([&] {
-             DestroyTrackpadHandler(app.GfxHandle);
-             app.GfxHandle = 0;
-           }),
-           Emit({Ev(EVENT_GESTUREBEGIN), Magnify(0.05f)}),
-           Do([&] { app.InitTrackpad(); }),
-           Emit({Ev(EVENT_GESTUREBEGIN)})});
-  EXPECT_EQ(app.Only("MGesture"), Calls{"MGestureStart(c0)"});
-  EXPECT_TRUE(app.Only("MTrueMagnify").empty());
-  EXPECT_EQ(app.MagTrip, 0);
 }
 
 // SIGINT and SIGTERM reach the loop as AppTerminate, posted from another thread.

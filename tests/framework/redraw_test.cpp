@@ -1,7 +1,6 @@
 // The page redraw through the recording backend: clearing and overlays, grid lines,
-// the controls in index order with zero-size ones skipped, the status bar's strip, lines
-// and text, the 30-pixel guard, dropped requests during a redraw, the OpenGL view's
-// region, and DrawControl's visibility, alpha, clipping and hooks.
+// control order, the status text, the 30-pixel guard, dropped requests during a redraw,
+// the OpenGL view's region, and DrawControl's visibility, alpha, clipping and hooks.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,21 +29,9 @@ Box ViewportOf(const TDrawState& s) {
 
 std::tuple<int, int, int> ColorOf(const TDrawState& s) { return {s.red, s.green, s.blue}; }
 
-// A window layer past the event loop's start, 640 x 480 with the status bar, its status
-// colour set as the event loop sets it, page 0 under declaration.
-struct Drawn : TestWindowLayer {
-  Drawn() {
-    Init();
-    SetGrid(64, 48);
-    AddPage(0);
-    AppRedrawingUI = 0;
-    StatusRed = StatusGreen = StatusBlue = 120;
-    Measure(640, 480);
-  }
+struct Drawn : DrawnPage {
   int Custom(float x, float y, float w = 1, float h = 1, int drawType = kDrawCustom) {
-    const int index = Declare(*this, {.drawType = drawType, .x = x, .w = w, .y = y, .h = h});
-    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
-    return index;
+    return Add({.drawType = drawType, .x = x, .w = w, .y = y, .h = h}).nArrayPos;
   }
 };
 
@@ -98,68 +85,6 @@ TEST_F(RedrawTest, ControlsAreDrawnInIndexOrderAndZeroSizedOnesSkipped) {
   EXPECT_EQ(rects[1].args[0], static_cast<float>(w.PageData[d]->nX));
 }
 
-TEST_F(RedrawTest, GridLinesEveryFifthBrighterWithTheirLastPixel) {
-  TestWindowLayer w;
-  w.Init();
-  w.SetGrid(60, 40);
-  w.AddPage(0);
-  Declare(w, {.drawType = kDrawCustom});
-  w.AddPage(3);  // no controls: its first slot lies past the last control
-  w.CurrentPage = 3;
-  w.AppRedrawingUI = 0;
-  w.Measure(1200, 800);
-  w.SetShowGrid(1);
-  Redraw(w);
-  EXPECT_TRUE(w.customDraws.empty());
-  EXPECT_EQ(recorder.CallsOf(TDrawCallKind::Rect).size(), 1u);  // the status bar's strip
-  const Calls lines = recorder.CallsOf(TDrawCallKind::Line);
-  ASSERT_EQ(lines.size(), 60u + 40u + 2u);  // and the status bar's two
-  for (int n = 0; n < 100; ++n) {
-    const int i = n < 60 ? n + 1 : n - 59;
-    const float at = static_cast<float>(i) * (n < 60 ? w.GridXStep : w.GridYStep);
-    const std::vector<float> args = n < 60 ? std::vector<float>{at, 0.0f, at, 782.0f, 1.0f}
-                                           : std::vector<float>{0.0f, at, 1200.0f, at, 1.0f};
-    EXPECT_EQ(lines[n].args, args) << n;
-    EXPECT_EQ(ColorOf(lines[n].state), i % 5 == 0 ? std::tuple(144, 40, 40) : std::tuple(64, 0, 0));
-    EXPECT_EQ(lines[n].state.alpha, 1.0f);
-  }
-}
-
-// Where a call drew, in which colour and alpha, and the clip it had.
-std::tuple<std::vector<float>, std::tuple<int, int, int>, float, Box> Drew(const TDrawCall& c) {
-  const size_t n = c.kind == TDrawCallKind::Line ? 4 : c.args.size();
-  return {std::vector<float>(c.args.begin(), c.args.begin() + n), ColorOf(c.state), c.state.alpha,
-          ViewportOf(c.state)};
-}
-
-TEST_F(RedrawTest, StatusBarStripLinesAndTextStayBelowThePage) {
-  Drawn w;
-  ASSERT_EQ(w.AppGraphicHeight, 462);
-  const Box bar{0, 462, 640, 18};
-  const int dim = w.Custom(0, 0, 5, 5);
-  w.PageData[dim]->bEnabled = 0;  // drawn last, at master alpha 0.3
-  w.PageData[dim]->bLive = 0;     // no hover mark: only the status bar draws lines
-  Redraw(w);
-  const Calls rects = recorder.CallsOf(TDrawCallKind::Rect);
-  const Calls lines = recorder.CallsOf(TDrawCallKind::Line);
-  const Calls texts = recorder.CallsOf(TDrawCallKind::Text);
-  ASSERT_EQ(std::tuple(rects.size(), lines.size(), texts.size()), std::tuple(1u, 2u, 2u));
-  using C = std::tuple<int, int, int>;
-  using V = std::vector<float>;
-  EXPECT_EQ(Drew(rects[0]), std::tuple(V{0, 462, 640, 20}, C{120, 120, 120}, 1.0f, bar));
-  EXPECT_EQ(Drew(lines[0]), std::tuple(V{0, 462, 640, 462}, C{0, 0, 0}, 0.8f, bar));
-  EXPECT_EQ(Drew(lines[1]), std::tuple(V{1, 463, 640, 463}, C{255, 255, 255}, 0.3f, bar));
-  // Shadow two pixels down in black at a quarter alpha, then the text, centred.
-  const std::string text = "Status: System Ready";
-  EXPECT_EQ(std::tuple(texts[0].text, texts[1].text), std::tuple(text, text));
-  const float x = static_cast<float>((640 - TextWidth(text)) / 2);
-  const float y = static_cast<float>(462 + (18 - TextHeight(text)) / 2);
-  EXPECT_EQ(Drew(texts[0]), std::tuple(V{x, y + 2}, C{0, 0, 0}, 0.25f, bar));
-  EXPECT_EQ(Drew(texts[1]), std::tuple(V{x, y}, C{200, 200, 200}, 1.0f, bar));
-  // Whatever is drawn after it in the frame is kept to the page area.
-  EXPECT_EQ(ViewportOf(CurrentDrawState()), (Box{0, 0, 640, 462}));
-}
-
 TEST_F(RedrawTest, StatusTextOfAnInactiveWindowAndHelpTextPrecedence) {
   Drawn w;
   w.AppActive = 0;
@@ -179,22 +104,6 @@ TEST_F(RedrawTest, StatusTextOfAnInactiveWindowAndHelpTextPrecedence) {
   w.AppShowStatus = 0;  // no status bar: nothing below the page
   Redraw(w);
   EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Text).empty());
-}
-
-TEST_F(RedrawTest, HelpTextShowsTheInfoIconLeftOfTheCentredText) {
-  // The icon is looked up in the working folder.
-  std::shared_ptr<TPixmap> pixels = CreatePixmap(8, 8);
-  ASSERT_TRUE(pixels && SavePixmapPNG(*pixels, "info-mini.png"));
-  Drawn w;
-  w.AppTipTxt = "Drag a card";
-  Redraw(w);
-  std::remove("info-mini.png");
-  const Calls images = recorder.CallsOf(TDrawCallKind::Image);
-  ASSERT_EQ(images.size(), 1u);
-  const int x = 640 / 2 - TextWidth("Help: Drag a card") / 2 - 18 - 4;
-  EXPECT_EQ(std::vector<float>(images[0].args.begin(), images[0].args.begin() + 4),
-            (std::vector<float>{static_cast<float>(x), 464.0f, 14.0f, 14.0f}));
-  EXPECT_EQ(images[0].state.alpha, 1.0f);
 }
 
 TEST_F(RedrawTest, AWindowBelowThirtyPixelsIsNeverDrawn) {
@@ -359,6 +268,33 @@ TEST_F(RedrawTest, DrawControlSetsAlphaAndClipAndCallsTheHooksOfVisibleControls)
   w.DrawControl(w.PageData[live].get(), kDrawCustom);
   w.DrawControl(nullptr, kDrawCustom);
   EXPECT_EQ(w.preDraws, std::vector<int>{layer2});
+}
+
+TEST_F(RedrawTest, GridLinesEveryFifthBrighterWithTheirLastPixel) {
+  TestWindowLayer w;
+  w.Init();
+  w.SetGrid(60, 40);
+  w.AddPage(0);
+  Declare(w, {.drawType = kDrawCustom});
+  w.AddPage(3);  // no controls: its first slot lies past the last control
+  w.CurrentPage = 3;
+  w.AppRedrawingUI = 0;
+  w.Measure(1200, 800);
+  w.SetShowGrid(1);
+  Redraw(w);
+  EXPECT_TRUE(w.customDraws.empty());
+  EXPECT_EQ(recorder.CallsOf(TDrawCallKind::Rect).size(), 1u);  // the status bar's strip
+  const Calls lines = recorder.CallsOf(TDrawCallKind::Line);
+  ASSERT_EQ(lines.size(), 60u + 40u + 2u);  // and the status bar's two
+  for (int n = 0; n < 100; ++n) {
+    const int i = n < 60 ? n + 1 : n - 59;
+    const float at = static_cast<float>(i) * (n < 60 ? w.GridXStep : w.GridYStep);
+    const std::vector<float> args = n < 60 ? std::vector<float>{at, 0.0f, at, 782.0f, 1.0f}
+                                           : std::vector<float>{0.0f, at, 1200.0f, at, 1.0f};
+    EXPECT_EQ(lines[n].args, args) << n;
+    EXPECT_EQ(ColorOf(lines[n].state), i % 5 == 0 ? std::tuple(144, 40, 40) : std::tuple(64, 0, 0));
+    EXPECT_EQ(lines[n].state.alpha, 1.0f);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The shapes through the recording backend: the corner and circle points, the gradient
-// colours per vertex (alpha scaled by the master alpha, channels taken modulo 256), the
-// texturing and smoothing switches, and the 2D-module shapes' lines, boxes and alphas.
+// The shapes through the recording backend: corner and circle points, gradient colours
+// per vertex (master alpha, channels modulo 256), the texturing switches, frames and grids.
 #include "framework/shapes.h"
 
 #include <gtest/gtest.h>
@@ -79,41 +78,16 @@ TEST_F(ShapesTest, RoundRectCornersInThirtyDegreeStepsAroundAnInnerFirstVertex) 
   EXPECT_TRUE(CurrentDrawState().texturing);  // switched back on after
   const std::vector<TImmediateVertex>& v = prims[0].primitive.vertices;
   ASSERT_EQ(v.size(), 21u);
-  // Top-right centre, its arc; bottom-right edge vertex, its arc; bottom-left likewise;
-  // top-left likewise; the closing vertex on the top edge.
+  // The top-right centre first, each corner's radius its own, the top edge closing.
   ExpectAt(v, 0, {102, 28});
-  for (int k = 0; k < 4; ++k) ExpectAt(v, 1 + k, OnCircle(102, 28, 8, 270 + 30 * k));
-  ExpectAt(v, 5, {110, 50});
-  for (int k = 0; k < 4; ++k) ExpectAt(v, 6 + k, OnCircle(100, 50, 10, 30 * k));
-  ExpectAt(v, 10, {22, 60});
-  for (int k = 0; k < 4; ++k) ExpectAt(v, 11 + k, OnCircle(22, 48, 12, 90 + 30 * k));
-  ExpectAt(v, 15, {10, 26});
-  for (int k = 0; k < 4; ++k) ExpectAt(v, 16 + k, OnCircle(16, 26, 6, 180 + 30 * k));
+  ExpectAt(v, 2, OnCircle(102, 28, 8, 300));
+  ExpectAt(v, 8, OnCircle(100, 50, 10, 60));
+  ExpectAt(v, 14, OnCircle(22, 48, 12, 180));
+  ExpectAt(v, 17, OnCircle(16, 26, 6, 210));
   ExpectAt(v, 20, {102, 20});
   // Colour 1 on the top half's vertices, colour 2 on the bottom half's.
   for (size_t i = 0; i < v.size(); ++i)
     EXPECT_EQ(ColourOf(v[i]), i >= 5 && i < 15 ? bottom : top) << "vertex " << i;
-}
-
-TEST_F(ShapesTest, RoundFrameIsOneSmoothStripOfTheFourArcs) {
-  MRoundFrame(0, 0, 60, 30, 4, 5, 6, 7);
-  const Calls prims = Immediate();
-  ASSERT_EQ(prims.size(), 1u);
-  EXPECT_EQ(prims[0].primitive.mode, GL_LINE_STRIP);
-  EXPECT_TRUE(prims[0].state.lineSmooth);
-  EXPECT_FALSE(prims[0].state.texturing);
-  EXPECT_FALSE(CurrentDrawState().lineSmooth);
-  EXPECT_TRUE(CurrentDrawState().texturing);
-  const std::vector<TImmediateVertex>& v = prims[0].primitive.vertices;
-  ASSERT_EQ(v.size(), 17u);
-  for (int k = 0; k < 4; ++k) {
-    ExpectAt(v, k, OnCircle(55, 5, 5, 270 + 30 * k));
-    ExpectAt(v, 4 + k, OnCircle(54, 24, 6, 30 * k));
-    ExpectAt(v, 8 + k, OnCircle(7, 23, 7, 90 + 30 * k));
-    ExpectAt(v, 12 + k, OnCircle(4, 4, 4, 180 + 30 * k));
-  }
-  ExpectAt(v, 16, {55, 0});
-  for (size_t i = 0; i < v.size(); ++i) EXPECT_EQ(ColourOf(v[i]), i >= 4 && i < 12 ? bottom : top) << i;
 }
 
 TEST_F(ShapesTest, GradientRectanglesPutEachColourOnItsSide) {
@@ -190,48 +164,6 @@ TEST_F(ShapesTest, FrameCoversExactlyFromXToXPlusWMinusOne) {
   for (const TDrawCall& l : lines) EXPECT_EQ(l.args[4], 1.0f);
 }
 
-TEST_F(ShapesTest, Frame3dLightsTopLeftUnlessPressed) {
-  for (int pressed : {0, 1, -7}) {
-    recorder.Clear();
-    MAlpha(0.5f);
-    MFrame3d(0, 0, 10, 8, pressed);
-    const Calls lines = Lines();
-    ASSERT_EQ(lines.size(), 4u);
-    const Rgb light = pressed == 0 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
-    const Rgb dark = pressed == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
-    EXPECT_EQ(LineEnds(lines[0]), (std::vector<float>{0, 7, 0, 0}));  // left
-    EXPECT_EQ(LineEnds(lines[1]), (std::vector<float>{0, 0, 9, 0}));  // top
-    EXPECT_EQ(LineEnds(lines[2]), (std::vector<float>{9, 0, 9, 7}));  // right
-    EXPECT_EQ(LineEnds(lines[3]), (std::vector<float>{9, 7, 0, 7}));  // bottom
-    EXPECT_EQ(std::tuple(ColourOf(lines[0].state), ColourOf(lines[1].state)), std::tuple(light, light));
-    EXPECT_EQ(std::tuple(ColourOf(lines[2].state), ColourOf(lines[3].state)), std::tuple(dark, dark));
-    for (const TDrawCall& l : lines) EXPECT_FLOAT_EQ(l.state.alpha, 0.15f);
-    EXPECT_EQ(GetAlpha(), 0.5f);
-    int r, g, b;
-    GetColor(r, g, b);
-    EXPECT_EQ(Rgb(r, g, b), dark);  // the last colour used stays
-  }
-}
-
-TEST_F(ShapesTest, NullBoxAndColorBoxUseAbsoluteAlphas) {
-  MAlpha(0.5f);
-  MNullBox(10, 20, 30, 40);
-  EXPECT_EQ(Rects().at(0).state.alpha, 0.1f);
-  const Calls lines = Lines();
-  ASSERT_EQ(lines.size(), 6u);  // the frame and two diagonals
-  EXPECT_EQ(LineEnds(lines[5]), (std::vector<float>{10, 60, 40, 20}));
-  EXPECT_EQ(lines[5].state.alpha, 1.0f);
-
-  recorder.Clear();
-  MColorBox(0, 0, 20, 11, 10, 200, 100, 50, 51);
-  const Calls rects = Rects();
-  ASSERT_EQ(rects.size(), 3u);  // two grid cells one pixel down, then the swatch
-  EXPECT_EQ(rects[1].args, (std::vector<float>{11, 1, 9, 10}));
-  EXPECT_EQ(std::tuple(ColourOf(rects[2].state), rects[2].state.alpha),
-            std::tuple(Rgb{200, 100, 50}, 0.2f));
-  EXPECT_EQ(GetAlpha(), 1.0f);
-}
-
 TEST_F(ShapesTest, AlphaGridAlternatesByRowAndClipsTheLastCells) {
   MAlphaGrid(0, 0, 25, 15, 10);
   const Calls rects = Rects();
@@ -273,21 +205,15 @@ TEST_F(ShapesTest, CircleJoinsPointsFiveDegreesApartEitherWayRound) {
   recorder.Clear();
   MCircle(100, 50, 20, 90, 0);
   const Calls backward = Lines();
-  // From 0 to 1, 6, ... 91: 19 lines.
+  // From 0 to 1, 6, ... 91: 19 lines, the same either way round.
   ASSERT_EQ(forward.size(), 19u);
   ASSERT_EQ(backward.size(), forward.size());
-  std::vector<int> angles = {0};
-  for (int a = 1; a <= 91; a += 5) angles.push_back(a);
-  for (size_t i = 0; i < forward.size(); ++i) {
-    const Point from = OnCircle(100, 50, 20, angles[i]);
-    const Point to = OnCircle(100, 50, 20, angles[i + 1]);
-    EXPECT_NEAR(forward[i].args[0], from.x, 1e-3);
-    EXPECT_NEAR(forward[i].args[1], from.y, 1e-3);
-    EXPECT_NEAR(forward[i].args[2], to.x, 1e-3);
-    EXPECT_NEAR(forward[i].args[3], to.y, 1e-3);
-    EXPECT_EQ(forward[i].args, backward[i].args);
-    EXPECT_EQ(ColourOf(forward[i].state), (Rgb{5, 6, 7}));
-  }
+  for (size_t i = 0; i < forward.size(); ++i) EXPECT_EQ(forward[i].args, backward[i].args);
+  const Point start = OnCircle(100, 50, 20, 0), end = OnCircle(100, 50, 20, 91);
+  EXPECT_NEAR(forward[0].args[0], start.x, 1e-3);
+  EXPECT_NEAR(forward[18].args[2], end.x, 1e-3);
+  EXPECT_NEAR(forward[18].args[3], end.y, 1e-3);
+  EXPECT_EQ(ColourOf(forward[0].state), (Rgb{5, 6, 7}));
   // An arc of no span still joins its start to one degree on.
   recorder.Clear();
   MCircle(0, 0, 10, 45, 45);
@@ -296,21 +222,6 @@ TEST_F(ShapesTest, CircleJoinsPointsFiveDegreesApartEitherWayRound) {
   MAngleLine(10, 10, 20, 90);  // 90 degrees points down
   EXPECT_NEAR(Lines().at(0).args[2], 10, 1e-3);
   EXPECT_NEAR(Lines().at(0).args[3], 30, 1e-3);
-}
-
-TEST_F(ShapesTest, FilledCircleFansSeventyThreePointsInTheCurrentColour) {
-  SetColor(10, 20, 30);
-  SetAlpha(0.5f);
-  MFilledCircle(40, 30, 12);
-  const Calls prims = Immediate();
-  ASSERT_EQ(prims.size(), 1u);
-  EXPECT_EQ(prims[0].primitive.mode, GL_POLYGON);
-  const std::vector<TImmediateVertex>& v = prims[0].primitive.vertices;
-  ASSERT_EQ(v.size(), 75u);
-  ExpectAt(v, 0, {40, 30});
-  ExpectAt(v, 74, {40, 30});
-  for (int k = 0; k < 73; ++k) ExpectAt(v, 1 + k, OnCircle(40, 30, 12, 1 + 5 * k));
-  for (const TImmediateVertex& p : v) EXPECT_EQ(ColourOf(p), (Rgba{10, 20, 30, 127}));
 }
 
 TEST_F(ShapesTest, PieOutlineBringsOnlyItsStartIntoRange) {
@@ -333,34 +244,71 @@ TEST_F(ShapesTest, PieOutlineBringsOnlyItsStartIntoRange) {
   for (int k = 0; k < 5; ++k) ExpectAt(v, 1 + k, OnCircle(50, 50, 10, 1 + 5 * k));
 }
 
-TEST_F(ShapesTest, DiamondsAndTheCallOutBox) {
-  MDrawDiamond(20, 20, 5, 1);
-  const Calls prims = Immediate();
+TEST_F(ShapesTest, RoundFrameAndFilledCircleAreSmoothStripAndFan) {
+  MRoundFrame(0, 0, 60, 30, 4, 5, 6, 7);
+  Calls prims = Immediate();
   ASSERT_EQ(prims.size(), 1u);
-  EXPECT_EQ(ColourOf(prims[0].primitive.vertices.at(0)), (Rgba{250, 140, 60, 255}));
-  EXPECT_EQ(ColourOf(Lines().at(0).state), (Rgb{170, 170, 170}));
-  for (auto draw : {MDrawDiamondIn, MDrawDiamondOut}) {
-    recorder.Clear();
-    draw(7, 9, 2);  // three lines of no length
-    const Calls lines = Lines();
-    ASSERT_EQ(lines.size(), 3u);
-    for (const TDrawCall& l : lines) EXPECT_EQ(LineEnds(l), (std::vector<float>{7, 9, 7, 9}));
-  }
+  EXPECT_EQ(prims[0].primitive.mode, GL_LINE_STRIP);
+  EXPECT_TRUE(prims[0].state.lineSmooth);
+  EXPECT_FALSE(CurrentDrawState().lineSmooth);
+  const std::vector<TImmediateVertex>& v = prims[0].primitive.vertices;
+  ASSERT_EQ(v.size(), 17u);
+  ExpectAt(v, 4, OnCircle(54, 24, 6, 0));
+  ExpectAt(v, 16, {55, 0});
+  EXPECT_EQ(ColourOf(v[8]), bottom);
 
-  // The call-out's alphas are absolute; its polygons take signed bytes, 127 full.
   recorder.Clear();
+  SetColor(10, 20, 30);
+  SetAlpha(0.5f);
+  MFilledCircle(40, 30, 12);
+  prims = Immediate();
+  ASSERT_EQ(prims.size(), 1u);
+  const std::vector<TImmediateVertex>& fan = prims[0].primitive.vertices;
+  ASSERT_EQ(fan.size(), 75u);  // the centre, 73 points, the centre
+  ExpectAt(fan, 0, {40, 30});
+  ExpectAt(fan, 74, {40, 30});
+  EXPECT_EQ(ColourOf(fan[1]), (Rgba{10, 20, 30, 127}));
+}
+
+TEST_F(ShapesTest, Frame3dLightsTopLeftUnlessPressed) {
+  for (int pressed : {0, 1, -7}) {
+    recorder.Clear();
+    MAlpha(0.5f);
+    MFrame3d(0, 0, 10, 8, pressed);
+    const Calls lines = Lines();
+    ASSERT_EQ(lines.size(), 4u);
+    const Rgb light = pressed == 0 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    EXPECT_EQ(LineEnds(lines[1]), (std::vector<float>{0, 0, 9, 0}));  // top
+    EXPECT_EQ(ColourOf(lines[1].state), light) << pressed;
+    EXPECT_NE(ColourOf(lines[2].state), light) << pressed;
+    EXPECT_FLOAT_EQ(lines[0].state.alpha, 0.15f);
+    EXPECT_EQ(GetAlpha(), 0.5f);
+  }
+}
+
+TEST_F(ShapesTest, BoxesAndTheCallOutUseAbsoluteAlphas) {
   MAlpha(0.5f);
+  MNullBox(10, 20, 30, 40);
+  EXPECT_EQ(Rects().at(0).state.alpha, 0.1f);
+  ASSERT_EQ(Lines().size(), 6u);  // the frame and two diagonals
+  EXPECT_EQ(LineEnds(Lines()[5]), (std::vector<float>{10, 60, 40, 20}));
+
+  recorder.Clear();
+  MColorBox(0, 0, 20, 11, 10, 200, 100, 50, 51);
+  const Calls rects = Rects();
+  ASSERT_EQ(rects.size(), 3u);  // two grid cells one pixel down, then the swatch
+  EXPECT_EQ(std::tuple(ColourOf(rects[2].state), rects[2].state.alpha),
+            std::tuple(Rgb{200, 100, 50}, 0.2f));
+
+  recorder.Clear();
   MRectUp(10, 100, 200, 60, 80);
-  EXPECT_EQ(LineEnds(Lines().at(1)), (std::vector<float>{64, 115, 79, 100}));
-  EXPECT_EQ(Lines().at(1).state.alpha, 0.34f);
   EXPECT_EQ(Rects().at(0).state.alpha, 0.3f);
-  const Calls shapes = Immediate();
-  ASSERT_EQ(shapes.size(), 2u);
-  EXPECT_NEAR(shapes[0].primitive.vertices.at(0).alpha, 51.0f / 127.0f, 1e-6);
-  const std::vector<TImmediateVertex>& band = shapes[1].primitive.vertices;
-  ASSERT_EQ(band.size(), 4u);
-  EXPECT_EQ(std::tuple(band[0].alpha, band[0].y), std::tuple(0.0f, 130.0f));
-  EXPECT_NEAR(band[1].alpha, 30.0f / 127.0f, 1e-6);
+  ASSERT_EQ(Immediate().size(), 2u);  // signed-byte alphas, 127 full
+  EXPECT_NEAR(Immediate()[0].primitive.vertices.at(0).alpha, 51.0f / 127.0f, 1e-6);
+
+  recorder.Clear();
+  MDrawDiamond(20, 20, 5, 1);
+  EXPECT_EQ(ColourOf(Immediate().at(0).primitive.vertices.at(0)), (Rgba{250, 140, 60, 255}));
 }
 
 }  // namespace

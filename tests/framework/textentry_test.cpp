@@ -1,7 +1,6 @@
-// The state kinds through the recording backend: the text entry field at rest and while
-// edited (cursor place, width and colour), the command line's cursor and hover mark, the
-// transport bar's buttons and lit states, the main-page key tab, and the OpenGL view
-// control making its canvas.
+// The state kinds through the recording backend: the edited text field's cursor, the
+// command line's cursor, the transport bar and its lit states, the main-page key tab,
+// and the OpenGL view control making its canvas.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,18 +48,6 @@ class TextEntry : public IconStripTest {
   }
   GLLayer app;
 };
-
-TEST_F(TextEntry, AtRestIsAFaintPanelWithoutCursor) {
-  TMControl c = Field("hello");
-  DrawTextEntry(app, c, 49, 0, 0);
-  const auto black = RectsIn(0, 0, 0);
-  ASSERT_FALSE(black.empty());
-  EXPECT_EQ(black[0].args, (std::vector<float>{10, 20, 200, 24}));
-  EXPECT_FLOAT_EQ(black[0].state.alpha, 0.25f);
-  EXPECT_TRUE(RectsIn(15, 155, 15).empty());
-  EXPECT_TRUE(RectsIn(155, 255, 55).empty());
-  EXPECT_TRUE(Drew("hello"));
-}
 
 TEST_F(TextEntry, WhileEditedGrowsAndShowsTheCursorOverTheNextCharacter) {
   TMControl c = Field("hello");
@@ -128,34 +115,6 @@ TEST_F(TextEntry, TheCommandLineShowsItsCursorOnlyOverAnOverlay) {
   EXPECT_EQ(RectsIn(15, 105, 15).size(), 1u);
 }
 
-TEST_F(TextEntry, TheTransportBarDrawsFiveButtonsInAJoinedRow) {
-  TMControl c = Field("");
-  c.nX = 0;
-  c.nWidth = 500;
-  c.nHeight = 30;
-  c.bOver = 2;
-  TransportCommand = kTransportRecord;
-  DrawTransportBar(app, c, 47, 0, 0);
-  const std::vector<TDrawCall> bar = recorder.Calls();
-  // The same five buttons drawn by hand: 96 wide, 100 apart, play and record lit,
-  // forward under the pointer.
-  recorder.Clear();
-  ResetDrawState();
-  SetDrawBackend(&recorder);
-  MButton(2, 22, 96, 26, 4, 0x5487, 0x812, 0, 0, "backward", 0, 0, 0, 0);
-  MButton(102, 22, 96, 26, 4, 0x5487, 0xC12, 0, 0, "forward", 0, 1, 0, 0);
-  MButton(202, 22, 96, 26, 2, 0x17C87, 0xC12, 0, 0, "stop", 0, 0, 0, 0);
-  MButton(302, 22, 96, 26, 2, 0x6487, 0xC12, 0, 0, "play", 1, 0, 0, 0);
-  MButton(402, 22, 96, 26, 6, 0x2C87, 0x412, 0, 0, "record", 1, 0, 0, 0);
-  const std::vector<TDrawCall> byHand = recorder.Calls();
-  ASSERT_EQ(bar.size(), byHand.size());
-  for (size_t i = 0; i < bar.size(); ++i) {
-    EXPECT_EQ(bar[i].args, byHand[i].args) << i;
-    EXPECT_EQ(bar[i].state.red, byHand[i].state.red) << i;
-    EXPECT_EQ(bar[i].state.viewportX, byHand[i].state.viewportX) << i;
-  }
-}
-
 TEST_F(TextEntry, TransportStatesLightTheirButtons) {
   auto lit = [] {
     std::vector<int> out;
@@ -204,6 +163,34 @@ TEST_F(TextEntry, TheGLViewMakesItsCanvasOnlyInsideTheGrid) {
   EXPECT_EQ(app.AppGLDraw, 9);
   EXPECT_EQ(app.resizes.size(), 1u);
   app.DestroyGL();
+}
+
+TEST_F(TextEntry, TheTransportBarDrawsFiveButtonsInAJoinedRow) {
+  TMControl c = Field("");
+  c.nX = 0;
+  c.nWidth = 500;
+  c.nHeight = 30;
+  c.bOver = 2;
+  TransportCommand = kTransportRecord;
+  DrawTransportBar(app, c, 47, 0, 0);
+  const std::vector<TDrawCall> bar = recorder.Calls();
+  // The same five buttons drawn by hand: 96 wide, 100 apart, play and record lit,
+  // forward under the pointer.
+  recorder.Clear();
+  ResetDrawState();
+  SetDrawBackend(&recorder);
+  MButton(2, 22, 96, 26, 4, 0x5487, 0x812, 0, 0, "backward", 0, 0, 0, 0);
+  MButton(102, 22, 96, 26, 4, 0x5487, 0xC12, 0, 0, "forward", 0, 1, 0, 0);
+  MButton(202, 22, 96, 26, 2, 0x17C87, 0xC12, 0, 0, "stop", 0, 0, 0, 0);
+  MButton(302, 22, 96, 26, 2, 0x6487, 0xC12, 0, 0, "play", 1, 0, 0, 0);
+  MButton(402, 22, 96, 26, 6, 0x2C87, 0x412, 0, 0, "record", 1, 0, 0, 0);
+  const std::vector<TDrawCall> byHand = recorder.Calls();
+  ASSERT_EQ(bar.size(), byHand.size());
+  for (size_t i = 0; i < bar.size(); ++i) {
+    EXPECT_EQ(bar[i].args, byHand[i].args) << i;
+    EXPECT_EQ(bar[i].state.red, byHand[i].state.red) << i;
+    EXPECT_EQ(bar[i].state.viewportX, byHand[i].state.viewportX) << i;
+  }
 }
 
 }  // namespace

@@ -47,12 +47,9 @@ TEST(VolumesList, KeepsTheFirstThirtyWithTheirFigures) {
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->size(), 30u);
   const TVolume& last = *list->back();
-  EXPECT_EQ(last.volumeName, "/mnt/29");
-  EXPECT_EQ(last.volumeDevice, "/dev/sd29");
-  EXPECT_EQ(last.volumeType, "ext4");
-  EXPECT_EQ(last.volumeSize, (int64_t{1} << 33) + 29);
-  EXPECT_EQ(last.volumeFree, 4096 * 10);
-  EXPECT_EQ(last.available, 1);
+  EXPECT_EQ(std::tuple(last.volumeName, last.volumeDevice, last.volumeType, last.volumeSize,
+                       last.volumeFree, last.available),
+            std::tuple("/mnt/29", "/dev/sd29", "ext4", (int64_t{1} << 33) + 29, 4096 * 10, 1));
   v.records.clear();
   EXPECT_EQ(v.ListVolumes(), nullptr);
 }

@@ -1,7 +1,6 @@
 // The window layer without a display: SetGraphicsResize's sizes, ResetGraphics's
-// re-measuring (minimum size, status-bar heights and font steps, lines printed, layout,
-// full-screen flag, the OpenGL view dropped), the grid and status setters, and the
-// trackpad handlers' life cycle and the gate they put on the gesture events.
+// re-measuring (minimum size, status-bar heights and font steps, full-screen flag, the
+// OpenGL view dropped), the grid and status setters, and the trackpad handlers.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -88,25 +87,6 @@ TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {
   }
 }
 
-TEST_F(WindowLayerTest, ResetGraphicsPrintsItsLinesAndTakesAFontStepOnlyWithStatusBarAndFont) {
-  LoadFont();
-  TestWindowLayer w;
-  w.clientWidth = 1920;
-  w.clientHeight = 1080;
-  EXPECT_EQ(PrintedBy([&] { w.ResetGraphics(); }),
-            (Lines{"ResetGraphics", "ImageFont loaded", "new height=1080 1056   24"}));
-  EXPECT_EQ(GetImageFont(), ImageFont);
-
-  w.fontSteps.clear();
-  w.AppShowStatus = 0;
-  EXPECT_EQ(PrintedBy([&] { w.ResetGraphics(); }),
-            (Lines{"ResetGraphics", "new height=1080 1080   0"}));
-  ImageFont.reset();
-  w.Measure(1920, 1080, 1);
-  EXPECT_TRUE(w.fontSteps.empty());
-  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight), std::tuple(18, 1062));
-}
-
 TEST_F(WindowLayerTest, FullScreenFlagTellsWhetherTheClientAreaIsTheDesktop) {
   TestWindowLayer w;
   w.desktopWidth = 1280;
@@ -119,42 +99,6 @@ TEST_F(WindowLayerTest, FullScreenFlagTellsWhetherTheClientAreaIsTheDesktop) {
   w.desktopWidth = w.desktopHeight = 0;
   w.Measure(0, 0);
   EXPECT_EQ(w.AppFullScreen, 0);
-}
-
-TEST_F(WindowLayerTest, StatusBarAndGridSetters) {
-  TestWindowLayer w;
-  w.SetGrid(60, 40);
-  w.Measure(1200, 800);
-  w.SetShowGrid(1);
-  EXPECT_EQ(std::tuple(w.GridShow, w.GridXStep, w.GridYStep), std::tuple(1, 20.0f, 782.0f / 40));
-  // Off and on again: the height stays 0 until the next ResetGraphics.
-  w.SetShowStatus(0);
-  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight, w.GotStatus), std::tuple(0, 800, 0));
-  w.SetShowGrid(1);
-  EXPECT_EQ(w.GridYStep, 20.0f);
-  w.SetShowStatus(1);
-  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight, w.GotStatus), std::tuple(0, 800, 1));
-  w.ResetGraphics();
-  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight), std::tuple(18, 782));
-
-  w.SetGrid(7, 0);  // a grid without rows has no line distance, and no division by zero
-  w.SetShowGrid(1);
-  EXPECT_EQ(std::tuple(w.GridXStep, w.GridYStep), std::tuple(1200.0f / 7, 0.0f));
-}
-
-TEST_F(WindowLayerTest, SetGridAndResetGraphicsLayTheControlsOutAboveTheStatusBar) {
-  TestWindowLayer w;
-  w.Init();
-  w.SetGrid(60, 40);
-  EXPECT_EQ(std::tuple(w.AppGridX, w.AppGridY), std::tuple(60, 40));
-  w.AddPage(0);
-  const int full = Declare(w, {.x = 0, .w = 60, .y = 0, .h = 40});
-  const int cell = Declare(w, {.x = 30, .w = 1, .y = 20, .h = 1});
-  w.Measure(1200, 818);
-  EXPECT_EQ(std::tuple(w.PageData[full]->nWidth, w.PageData[full]->nHeight), std::tuple(1200, 800));
-  EXPECT_EQ(std::tuple(w.PageData[cell]->nX, w.PageData[cell]->nY), std::tuple(600, 400));
-  w.Measure(1200, 818, 0);
-  EXPECT_EQ(w.PageData[full]->nHeight, 818);
 }
 
 TEST_F(WindowLayerTest, ResetGraphicsDropsTheOpenGLViewAndRedrawsOnlyOnceTheLoopRuns) {
@@ -221,6 +165,27 @@ TEST_F(WindowLayerTest, GestureEventsPassOnlyWhileAHandlerIsAttached) {
   DestroyTrackpadHandler(0);
   EXPECT_EQ(CreateTrackpadHandler(nullptr), 0);
   EXPECT_EQ(AttachedTrackpadHandlers(), 0);
+}
+
+TEST_F(WindowLayerTest, StatusBarAndGridSetters) {
+  TestWindowLayer w;
+  w.SetGrid(60, 40);
+  w.Measure(1200, 800);
+  w.SetShowGrid(1);
+  EXPECT_EQ(std::tuple(w.GridShow, w.GridXStep, w.GridYStep), std::tuple(1, 20.0f, 782.0f / 40));
+  // Off and on again: the height stays 0 until the next ResetGraphics.
+  w.SetShowStatus(0);
+  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight, w.GotStatus), std::tuple(0, 800, 0));
+  w.SetShowGrid(1);
+  EXPECT_EQ(w.GridYStep, 20.0f);
+  w.SetShowStatus(1);
+  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight, w.GotStatus), std::tuple(0, 800, 1));
+  w.ResetGraphics();
+  EXPECT_EQ(std::tuple(w.AppStatusHeight, w.AppGraphicHeight), std::tuple(18, 782));
+
+  w.SetGrid(7, 0);  // a grid without rows has no line distance, and no division by zero
+  w.SetShowGrid(1);
+  EXPECT_EQ(std::tuple(w.GridXStep, w.GridYStep), std::tuple(1200.0f / 7, 0.0f));
 }
 
 }  // namespace

@@ -65,6 +65,25 @@ class TestWindowLayer : public TMUIDraw2 {
   }
 };
 
+// Page 0 of a 640 x 480 window layer past the event loop's start, with the status bar
+// coloured as the loop colours it, on a grid of 10-pixel cells.
+struct DrawnPage : TestWindowLayer {
+  DrawnPage() {
+    Init();
+    SetGrid(64, 48);
+    AddPage(0);
+    AppRedrawingUI = 0;
+    StatusRed = StatusGreen = StatusBlue = 120;
+    Measure(640, 480);
+  }
+  // Declares the control and lays the page out again.
+  TMControl& Add(const Decl& d) {
+    const int index = Declare(*this, d);
+    ResetControlPositions(AppWidth, AppHeight, AppStatusHeight);
+    return *PageData[index];
+  }
+};
+
 // The lines printed while f runs.
 template <typename F>
 std::vector<std::string> PrintedBy(F&& f) {

@@ -75,19 +75,4 @@ TEST_F(ImagesGui, AFrameOfAStripFillsItsBoxInThatCellsColour) {
   EXPECT_EQ(p.Count([](TRgba c) { return c.r > 8 || c.b > 8; }), 0);
 }
 
-TEST_F(ImagesGui, TheCellOfAGridAndACentredFrame) {
-  testing::internal::CaptureStdout();
-  MDrawImageFrameXCYC(10, 10, 16, 16, "grid.png", 2, 1, 4, 2);  // blue, lower row
-  const int slot = MGetImage("strip.png", -1);
-  testing::internal::GetCapturedStdout();
-  MSetFrameWidth(slot, 8);
-  MDrawCImageNumFrame(100, 100, 20, 20, slot, 3);  // white, centred on (100, 100)
-  TCanvasPixels p;
-  EXPECT_TRUE(IsColour(p.At(18, 18), 0, 0, 191));
-  EXPECT_TRUE(IsColour(p.At(100, 100), 255, 255, 255));
-  EXPECT_TRUE(IsColour(p.At(90, 90), 255, 255, 255));
-  EXPECT_FALSE(p.Lit(89, 100));
-  EXPECT_FALSE(p.Lit(110, 100));
-}
-
 }  // namespace

@@ -67,6 +67,37 @@ class WindowLayerGui : public ::testing::Test {
   }
 };
 
+TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
+  PaintingLayer w;
+  w.Init();
+  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
+  w.SetGrid(64, 48);
+  w.SetBG(0, 0, 64);
+  w.AddPage(0);
+  // Red at cells 4-13, green at 20-29, blue at 10-19 over the red's right part.
+  Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10, .live = 0});
+  Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10, .live = 0});
+  Declare(w, {.drawType = 100001, .id = 2, .x = 10, .w = 10, .y = 10, .h = 10, .live = 0});
+  w.StatusRed = w.StatusGreen = w.StatusBlue = 120;
+  w.AppRedrawingUI = 0;
+  w.ResetGraphics();  // lays out and draws
+  ASSERT_EQ(w.AppGraphicHeight, 462);
+  ASSERT_TRUE(w.frameRead);
+
+  const Rgb red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, background{0, 0, 64};
+  EXPECT_EQ(w.Frame(50, 50), red);
+  EXPECT_EQ(w.Frame(120, 120), blue);  // declared later, drawn over the red
+  EXPECT_EQ(w.Frame(250, 50), green);
+  // Each control is clipped to its box: its rectangle's 10-pixel rim is not there.
+  EXPECT_EQ(w.Frame(39, 50), background);
+  EXPECT_EQ(w.Frame(40, 50), red);
+  EXPECT_EQ(w.Frame(199, 50), background);
+  EXPECT_EQ(w.Frame(200, 40), green);
+  // The status bar's strip below the page, left of its centred text.
+  EXPECT_EQ(w.Frame(3, 475), (Rgb{120, 120, 120}));
+  EXPECT_EQ(w.Frame(3, 461), background);
+}
+
 TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
   TMUIDraw2 w;
   w.SetGraphicsResize(800, 600, 960, 640, -1, -1);
@@ -112,46 +143,6 @@ TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
   EXPECT_EQ(WindowMenu(w.AppWindow)->Menus().size(), 2u);
   EXPECT_EQ(TrackpadHandlerAttached(handle), 0);
   EXPECT_EQ(TrackpadHandlerAttached(w.GfxHandle), 1);
-}
-
-TEST_F(WindowLayerGui, TheCanvasFollowsTheWindowAndResetGraphicsMeasuresIt) {
-  TMUIDraw2 w;
-  w.SetGraphicsResize(640, 480, 320, 240, -1, -1);
-  SetWindowShape(w.AppWindow, 0, 0, 720, 500);
-  EXPECT_EQ(std::tuple(w.AppCanvas->Width(), w.AppCanvas->Height()), std::tuple(720, 500));
-  w.ResetGraphics();
-  EXPECT_EQ(std::tuple(w.AppWidth, w.AppHeight, w.AppGraphicHeight), std::tuple(720, 500, 482));
-}
-
-TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
-  PaintingLayer w;
-  w.Init();
-  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
-  w.SetGrid(64, 48);
-  w.SetBG(0, 0, 64);
-  w.AddPage(0);
-  // Red at cells 4-13, green at 20-29, blue at 10-19 over the red's right part.
-  Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10, .live = 0});
-  Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10, .live = 0});
-  Declare(w, {.drawType = 100001, .id = 2, .x = 10, .w = 10, .y = 10, .h = 10, .live = 0});
-  w.StatusRed = w.StatusGreen = w.StatusBlue = 120;
-  w.AppRedrawingUI = 0;
-  w.ResetGraphics();  // lays out and draws
-  ASSERT_EQ(w.AppGraphicHeight, 462);
-  ASSERT_TRUE(w.frameRead);
-
-  const Rgb red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, background{0, 0, 64};
-  EXPECT_EQ(w.Frame(50, 50), red);
-  EXPECT_EQ(w.Frame(120, 120), blue);  // declared later, drawn over the red
-  EXPECT_EQ(w.Frame(250, 50), green);
-  // Each control is clipped to its box: its rectangle's 10-pixel rim is not there.
-  EXPECT_EQ(w.Frame(39, 50), background);
-  EXPECT_EQ(w.Frame(40, 50), red);
-  EXPECT_EQ(w.Frame(199, 50), background);
-  EXPECT_EQ(w.Frame(200, 40), green);
-  // The status bar's strip below the page, left of its centred text.
-  EXPECT_EQ(w.Frame(3, 475), (Rgb{120, 120, 120}));
-  EXPECT_EQ(w.Frame(3, 461), background);
 }
 
 }  // namespace
