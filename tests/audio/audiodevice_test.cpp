@@ -90,15 +90,6 @@ TEST_F(DeviceRead, RequestsOneToTwentyOneAreDryAndTheTwentySecondHasEffects) {
   EXPECT_EQ(device.warmup, 21);
 }
 
-TEST_F(DeviceRead, BusZeroWithUnityGainsPassesTheVoiceUnchanged) {
-  for (int r = 0; r < 21; ++r) request(64);
-  fx(kFxSwitchId, 0, 1);
-  for (int id : {2, 102, 8, 108}) fx(id, 0, 100);
-  play(kOnlyBusZero);
-  request(64);
-  for (int16_t x : request(64)) ASSERT_EQ(x, 1000);
-}
-
 TEST_F(DeviceRead, ModeOutsideTheTableRendersTheDryMix) {
   for (int r = 0; r < 21; ++r) request(64);
   fx(kFxSwitchId, 0, 1);

@@ -65,17 +65,6 @@ TEST_F(AudioFunctions, RateAndPositionAndRestart) {
   EXPECT_EQ(ChannelPlaying(ch), 0);
 }
 
-TEST_F(AudioFunctions, StartDelayInWholeMilliseconds) {
-  std::shared_ptr<TChannel> ch = AllocChannel();
-  EXPECT_EQ(SetChannelStartDelay(ch, 12.99f), 0);
-  EXPECT_EQ(GetChannelStartDelay(ch), 12);
-  SetChannelStartDelay(ch, 10001.0f);  // refused by the mixer
-  SetChannelStartDelay(ch, -1.0f);
-  EXPECT_EQ(GetChannelStartDelay(ch), 12);
-  SetChannelStartDelay(ch, 10000.0f);
-  EXPECT_EQ(GetChannelStartDelay(ch), 10000);
-}
-
 TEST_F(AudioFunctions, MissingSoundOrChannelDoesNothing) {
   std::shared_ptr<TChannel> none;
   EXPECT_EQ(PlaySound(nullptr, AllocChannel()), nullptr);

@@ -140,31 +140,3 @@ TEST_F(EffectPath, VoiceReachesEachAccumulatorAtItsSendLevel) {
   for (const auto& a : mx.buffers)
     for (int32_t x : a) ASSERT_EQ(x, 0);
 }
-
-TEST_F(EffectPath, AllAccumulatorsStartAtTheStartOffsetFrame) {
-  sound* source = mx.allocsound(nullptr);
-  source->setfxmixvalues({100, 0, 0, 0, 0, 0, 0, 0, 1000});
-  mx.play(make16(std::vector<int16_t>(5000, 1000), 1, 1), source, kStatusLooped);  // 20 ms = 882 frames ahead
-  std::array<std::array<int16_t, 2048>, kAccumulators> out{};
-  std::array<int16_t*, kAccumulators> targets{};
-  for (int k = 0; k < kAccumulators; ++k) targets[k] = out[k].data();
-  mx.mix16fx(targets, 2048);
-  for (int k : {0, 1}) {
-    for (int f = 0; f <= 882; ++f) ASSERT_EQ(out[k][static_cast<size_t>(2 * f)], 0) << k << " " << f;
-    for (int f = 884; f < 1024; ++f) ASSERT_GT(out[k][static_cast<size_t>(2 * f)], 0) << k << " " << f;
-  }
-  for (int16_t x : out[2]) ASSERT_EQ(x, 0);
-}
-
-TEST_F(EffectPath, StoppedVoiceIsReportedFinished) {
-  sound* v = start(make16(std::vector<int16_t>(100, 1000), 1, 1));
-  std::array<std::array<int16_t, 64>, kAccumulators> out{};
-  std::array<int16_t*, kAccumulators> targets{};
-  for (int k = 0; k < kAccumulators; ++k) targets[k] = out[k].data();
-  mx.mix16fx(targets, 64);
-  EXPECT_NE(out[0][20], 0);
-  v->stop();
-  mx.mix16fx(targets, 64);
-  EXPECT_EQ(v->status, kStatusFinished);
-  for (int16_t x : out[0]) ASSERT_EQ(x, 0);
-}

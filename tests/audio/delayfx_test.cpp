@@ -91,18 +91,6 @@ TEST_F(Bus, CombLengthZeroStaysOnTheFirstPosition) {
   EXPECT_EQ(L(out, 2), 122);
 }
 
-TEST_F(Bus, CombCrossfeedAlternatesTheSides) {
-  for (int side : {0, 100})
-    for (auto [id, value] : {std::pair{1, 100}, {3, 100}, {4, 500}, {5, 100}, {8, 100}})
-      fx.setparameter(side + id, 0, value);
-  fx.setparameter(202, 0, 100);
-  const auto out = run(impulse(300, 1000, 0));
-  EXPECT_EQ(L(out, 100), 0);
-  EXPECT_EQ(R(out, 100), 350);
-  EXPECT_EQ(L(out, 200), 122);
-  EXPECT_EQ(R(out, 200), 0);
-}
-
 TEST_F(Bus, InputCrossfeedSwapsOrJoinsTheChannels) {
   passthrough(0);
   fx.setparameter(201, 0, 100);

@@ -61,50 +61,6 @@ class Registry : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Registry, SilentBaseClassesAcceptEverythingAndAnswerZero) {
-  std::shared_ptr<TSound> s = TSound::New();
-  auto given = TChannel::New();
-  std::shared_ptr<TChannel> played = s->Play(given);
-  ASSERT_NE(played, nullptr);
-  EXPECT_NE(played, given);  // a new silent channel whatever it is given
-  EXPECT_EQ(played->Playing(), 0);
-  EXPECT_NE(s->Cue(nullptr), nullptr);
-  EXPECT_EQ(s->GetAudioSample(), nullptr);
-  const std::vector<std::function<int()>> sound = {
-      [&] { return s->GetAudioSampleLength(); }, [&] { return s->GetAudioSampleMono(); },
-      [&] { return s->GetSustain(0); },          [&] { return s->GetRotorCount(); },
-      [&] { return s->GetRotorTime(); },         [&] { return s->WaveLength(); },
-      [&] { return s->WaveLoopStart(); },        [&] { return s->GetHertzFreq(); },
-      [&] { return s->SetRotorCount(4); },       [&] { return s->SetLoopStart(5); },
-      [&] { return s->GetFunction(0, 250); },    [&] { return s->InitFunctions(); },
-      [&] { return s->CopyData(TSound::New()); }};
-  for (size_t i = 0; i < sound.size(); ++i) EXPECT_EQ(sound[i](), 0) << "sound call " << i;
-  // No frames of one or two channels: every edit answers the sound itself.
-  EXPECT_EQ(s->Copy(), s);
-  EXPECT_EQ(s->Cut(0, 10), s);
-  EXPECT_EQ(s->Extend(2.0f), s);
-  EXPECT_EQ(s->MonoToStereo(0), s);
-  EXPECT_EQ(s->Insert(0, s, 0), s);
-
-  TChannel c;
-  const std::vector<std::function<int()>> channel = {
-      [&] { return c.Stop(); },          [&] { return c.SetPaused(1); },
-      [&] { return c.SetVolume(0.5f); }, [&] { return c.Playing(); },
-      [&] { return c.SetAllFxSend({1, 2, 3, 4, 5, 6, 7, 8, 9}); },
-      [&] { return c.GetFXSend(2); },    [&] { return c.GetStartDelay(); },
-      [&] { return c.GetHertzFreq(); },  [&] { return c.WaveTableRepeatPlayhead(); },
-      [&] { return c.GetLFO(0); },       [&] { return c.KeyUp(); },
-      [&] { return c.SetAudioFXRoute(3.0f); }, [&] { return c.GetAudioFXRoute(); }};
-  for (size_t i = 0; i < channel.size(); ++i) EXPECT_EQ(channel[i](), 0) << "channel call " << i;
-
-  TAudioDriver silent;
-  EXPECT_EQ(silent.Name(), "Null");
-  EXPECT_EQ(silent.Startup(), 1);
-  EXPECT_NE(silent.CreateSound(tone(), 1), nullptr);
-  EXPECT_NE(silent.AllocChannel(), nullptr);
-  EXPECT_EQ(silent.LoadSound(std::shared_ptr<TAudioSample>(), 0), nullptr);
-}
-
 TEST_F(Registry, NullDriverWhenTheOutputCannotStart) {
   output(kNoOutput);
   std::shared_ptr<TSound> s = LoadSound(tone(), 0);

@@ -29,13 +29,6 @@ TEST_F(MixerRender, ConstantAtUnityAfterTheFirstBufferFadesIn) {
   }
 }
 
-TEST_F(MixerRender, RampPlaysSampleForSample) {
-  start(make16(ramp(2000, 8), 1, 0));
-  render(256);
-  const auto out = render(256);
-  for (int k = 0; k < 256; ++k) ASSERT_EQ(left(out, k), 8 * (256 + k)) << k;
-}
-
 TEST_F(MixerRender, OneShotEndsAfterItsLength) {
   sound* v = start(make16(ramp(300, 8), 1, 0));
   render(256);
@@ -113,33 +106,12 @@ TEST_F(MixerRender, PlayWindowEndsAOneShotAtSample1000) {
   EXPECT_EQ(v->status, kStatusFinished);
 }
 
-TEST_F(MixerRender, PlayStartAndPlayheadStartAddUp) {
-  sample* s = make16(ramp(2000, 4), 1, 0);
-  s->setplayheadstart(50);
-  sound* src = mx.allocsound(nullptr);
-  src->playstart = 100;
-  start(s, src);
-  render(256);
-  const auto out = render(256);
-  for (int j = 0; j < 256; ++j) ASSERT_EQ(left(out, j), 4 * (150 + 256 + j));
-}
-
 TEST_F(MixerRender, VoiceSounds20msAfterItsStartAtTheRightFrame) {
   mx.play(make16(constant(2000, 8000), 1, 1), &mx, kStatusLooped);
   auto out = render(1024);  // the clock has not moved: 20 ms = 882 frames of silence
   for (int j = 0; j < 882; ++j) ASSERT_EQ(left(out, j), 0) << j;
   for (int i = 0; i < 1024 - 882; ++i) ASSERT_EQ(left(out, 882 + i), through(rampvolume(0, 4096, i, 142), 8000)) << i;
   EXPECT_NE(left(out, 1023), 0);
-}
-
-TEST_F(MixerRender, StartOffsetAfter10msIs441Frames) {
-  mx.play(make16(constant(2000, 8000), 1, 1), &mx, kStatusLooped);
-  now += 10;
-  const auto out = render(512);
-  EXPECT_EQ(left(out, 441), 0);
-  EXPECT_EQ(left(out, 440), 0);
-  EXPECT_NE(left(out, 442), 0);
-  EXPECT_EQ(left(out, 442), through(rampvolume(0, 4096, 1, 512 - 441), 8000));
 }
 
 TEST_F(MixerRender, StartOffsetLongerThanABufferWaitsWholeBuffers) {
@@ -168,33 +140,6 @@ TEST_F(MixerRender, StartDelayKeepsTheVoiceSilentUntilStartPlus99) {
   EXPECT_EQ(v->getposition(), 256);
 }
 
-TEST_F(MixerRender, VolumeChangeRampsOverExactlyOneBuffer) {
-  sound* v = start(make16(constant(1000, 1600), 1, 1));
-  render(256);
-  v->setvolume(2048);
-  EXPECT_EQ(v->getvolume(0), 4096);  // applied by the render, not at once
-  const auto out = render(256);
-  for (int i = 0; i < 256; ++i) ASSERT_EQ(left(out, i), through(rampvolume(4096, 2048, i, 256), 1600)) << i;
-  EXPECT_EQ(v->getvolume(0), 2048);
-  for (int16_t x : render(256)) ASSERT_EQ(x, 800);
-}
-
-TEST_F(MixerRender, PausedVoiceTakesVolumeRateAndPanAtOnceAndStaysSilent) {
-  sound* v = start(make16(constant(1000, 1600), 1, 1), nullptr, kStatusPaused);
-  v->setvolume(1000);
-  v->setrate(65536 / 2);
-  v->setpan(300);
-  EXPECT_EQ(v->getvolume(0), 1000);
-  EXPECT_EQ(v->getrate(0), 65536 / 2);
-  EXPECT_EQ(v->getpan(0), 300);
-  for (int16_t x : render(256)) ASSERT_EQ(x, 0);
-  EXPECT_EQ(v->getposition(), 0);
-  v->status.fetch_and(~kStatusPaused);
-  const auto out = render(256);
-  EXPECT_NE(right(out, 255), 0);
-  EXPECT_EQ(v->getposition(), 128);
-}
-
 TEST_F(MixerRender, PanLaw) {
   sound* src = mx.allocsound(nullptr);
   src->setpan(2048);
@@ -214,21 +159,6 @@ TEST_F(MixerRender, PanLaw) {
   }
 }
 
-TEST_F(MixerRender, PanMovesLinearlyAcrossOneBuffer) {
-  sound* v = start(make16(constant(1000, 1600), 1, 1));
-  render(256);
-  v->setpan(4096);
-  const auto out = render(256);
-  for (int i = 0; i < 256; ++i) {
-    const int p = 16 * i;  // 4096 / 256 per frame
-    ASSERT_EQ(left(out, i), through((4096 - p) * 4096 >> 12, 1600)) << i;
-    ASSERT_EQ(right(out, i), 1600);
-  }
-  const auto after = render(4);
-  EXPECT_EQ(left(after, 0), 0);  // fully right from the next buffer on
-  EXPECT_EQ(right(after, 0), 1600);
-}
-
 TEST_F(MixerRender, EightBitMonoIsUnsignedAroundTheMiddle) {
   std::vector<uint8_t> bytes(600);
   for (int i = 0; i < 600; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(i % 256);
@@ -236,20 +166,6 @@ TEST_F(MixerRender, EightBitMonoIsUnsignedAroundTheMiddle) {
   render(256);
   const auto out = render(256);
   for (int j = 0; j < 256; ++j) ASSERT_EQ(left(out, j), ((256 + j) % 256) * 256 - 32768) << j;
-}
-
-TEST_F(MixerRender, EightBitMonoHalfRateInterpolates) {
-  std::vector<uint8_t> bytes(600);
-  for (int i = 0; i < 600; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(2 * (i % 100));
-  sound* src = mx.allocsound(nullptr);
-  src->setrate(65536 / 2);
-  start(make8(bytes, 1, 0), src);
-  render(256);
-  const auto out = render(128);
-  for (int j = 0; j < 128; ++j) {
-    const int k = 256 + j;  // halfway frames sit between bytes 2m and 2m + 2
-    ASSERT_EQ(left(out, j), 2 * (k / 2 % 100) * 256 + (k % 2) * 256 - 32768) << j;
-  }
 }
 
 TEST_F(MixerRender, StereoSixteenBitKeepsItsChannelsApart) {
@@ -266,38 +182,6 @@ TEST_F(MixerRender, StereoSixteenBitKeepsItsChannelsApart) {
     ASSERT_EQ(right(out, j), -8 * (256 + j));
   }
   EXPECT_EQ(v->getposition(), 512);  // reported in frames
-}
-
-TEST_F(MixerRender, StereoHalfRateInterpolatesEachChannel) {
-  std::vector<int16_t> frames;
-  for (int i = 0; i < 1000; ++i) {
-    frames.push_back(static_cast<int16_t>(16 * i));
-    frames.push_back(static_cast<int16_t>(100 - 16 * i));
-  }
-  sound* src = mx.allocsound(nullptr);
-  src->setrate(65536 / 2);
-  start(make16(frames, 2, 0), src);
-  render(256);
-  const auto out = render(256);
-  for (int j = 0; j < 256; ++j) {
-    ASSERT_EQ(left(out, j), 8 * (256 + j)) << j;
-    ASSERT_EQ(right(out, j), 100 - 8 * (256 + j)) << j;
-  }
-}
-
-TEST_F(MixerRender, StereoEightBitFrame128And255GivesZeroAnd32512) {
-  std::vector<uint8_t> bytes;
-  for (int i = 0; i < 500; ++i) {
-    bytes.push_back(128);
-    bytes.push_back(255);
-  }
-  start(make8(bytes, 2, 1));
-  render(256);
-  const auto out = render(64);
-  for (int j = 0; j < 64; ++j) {
-    ASSERT_EQ(left(out, j), 0);
-    ASSERT_EQ(right(out, j), 32512);
-  }
 }
 
 TEST_F(MixerRender, OutputSaturatesAt16Bits) {
@@ -368,26 +252,6 @@ TEST_F(MixerRender, WavetableStepsThroughItsSequenceAndEnds) {
   EXPECT_EQ(v->status & kStatusFinished, kStatusFinished);
 }
 
-TEST_F(MixerRender, WavetableRepeatsFromItsWaveLoopStart) {
-  std::vector<int16_t> waves;
-  for (int w = 0; w < 3; ++w)
-    for (int i = 0; i < 4; ++i) waves.push_back(static_cast<int16_t>((w + 1) * 1000));
-  sample* s = make16(waves, 1, 0);
-  s->setlooplength(4);
-  s->setiswavetable(1);
-  s->setwavelength(3);
-  s->setwavetable(0, 0, 70);
-  s->setwaveloopstart(1);
-  start(s);
-  render(256);
-  const auto out = render(64);
-  for (int j = 0; j < 64; ++j) {
-    const int k = 256 + j;
-    const int expected = k < 280 ? 1000 : ((k - 280) / 4 % 2 == 0 ? 2000 : 3000);
-    ASSERT_EQ(left(out, j), expected) << k;
-  }
-}
-
 TEST_F(MixerRender, WaveNumbersBeyondTheRecordAreKeptInside) {
   std::vector<int16_t> waves(8, 500);
   sample* s = make16(waves, 1, 1);
@@ -399,29 +263,6 @@ TEST_F(MixerRender, WaveNumbersBeyondTheRecordAreKeptInside) {
   start(s);
   render(256);
   for (int16_t x : render(64)) ASSERT_EQ(x, 500);
-}
-
-TEST_F(MixerRender, PpgWaveFollowsTheWaveOffset) {
-  std::vector<int16_t> waves;
-  for (int w = 0; w < 3; ++w)
-    for (int i = 0; i < 4; ++i) waves.push_back(static_cast<int16_t>((w + 1) * 1000));
-  sample* s = make16(waves, 1, 1);
-  s->setlooplength(4);
-  s->setiswavetable(1);
-  s->setisppgwavetable(1);
-  s->setwavelength(3);
-  s->setwavetable(0, 2, 1);
-  start(s);
-  render(256);
-  for (int16_t x : render(64)) ASSERT_EQ(x, 3000);
-  // An LFO held at 1000 gives a wave offset of 1000 / 32 = 31: wave (2 + 31) mod 3 = 0.
-  mx.releaseall();
-  s->setlfovoffset(0, 250);
-  s->setlfoscale(0, 0.0f);
-  s->setmodmatrix(0, 14, 1);
-  start(s);
-  render(256);
-  for (int16_t x : render(64)) ASSERT_EQ(x, 1000);
 }
 
 TEST_F(MixerRender, KeyUpReleasesAndEndsTheVoice) {
@@ -439,17 +280,6 @@ TEST_F(MixerRender, KeyUpReleasesAndEndsTheVoice) {
   now += 51;
   render(256);
   EXPECT_EQ(v->status, kStatusFinished);
-}
-
-TEST_F(MixerRender, WithoutKeyUpASilentVoiceKeepsRunning) {
-  sample* s = make16(constant(2000, 1000), 1, 1);
-  s->setdadsr(0, 0, 0, 0, 0, 100);
-  s->setmodmatrix(4, 12, 1);
-  sound* v = start(s);
-  for (int b = 0; b < 4; ++b)
-    for (int16_t x : render(256)) ASSERT_EQ(x, 0);
-  EXPECT_EQ(v->status, kStatusLooped);
-  EXPECT_EQ(v->getposition(), 1024);
 }
 
 TEST_F(MixerRender, DeferredKeyUpIsTimedFromItsDueMoment) {
@@ -472,27 +302,6 @@ TEST_F(MixerRender, DeferredKeyUpIsTimedFromItsDueMoment) {
   EXPECT_EQ(v->keyuptime, 1080);
   EXPECT_EQ(v->keyupdue, 0);
   EXPECT_EQ(v->lastvolume, 3684);  // 10 ms into the 100 ms release from 4095
-}
-
-TEST_F(MixerRender, StopEndsTheVoiceAtTheNextRender) {
-  sound* v = start(make16(constant(1000, 1000), 1, 1));
-  render(256);
-  v->stop();
-  for (int16_t x : render(256)) ASSERT_EQ(x, 0);
-  EXPECT_EQ(v->status, kStatusFinished);
-}
-
-TEST_F(MixerRender, RestartPlaysFromTheStartAgain) {
-  sound* v = start(make16(ramp(3000, 4, 4), 1, 0));
-  render(256);
-  render(256);
-  now += 100;
-  v->restart();
-  EXPECT_EQ(v->getplaytime(), 0);
-  const auto out = render(256);
-  EXPECT_EQ(left(out, 0), 0);  // faded in again from volume 0
-  EXPECT_EQ(left(out, 255), through(rampvolume(0, 4096, 255, 256), 4 + 4 * 255));
-  EXPECT_EQ(v->getposition(), 256);
 }
 
 TEST_F(MixerRender, CreatorFreeingTheRecordLeavesItToThePlayingVoice) {

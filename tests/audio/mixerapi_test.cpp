@@ -90,17 +90,12 @@ TEST_F(MixerApi, ConversionsLimitsAndRefusals) {
   check({
       // Channel settings: floats scaled and truncated, 16-bit ones saturated.
       {"volume 0.5", [&] { mx_SetChannelVolume(h, 0.5f); return v()->getvolume(1); }, 2048},
-      {"volume -0.25", [&] { mx_SetChannelVolume(h, -0.25f); return v()->getvolume(1); }, -1024},
       {"volume 10 saturates", [&] { mx_SetChannelVolume(h, 10.0f); return v()->getvolume(1); }, 32767},
       {"pan -1", [&] { mx_SetChannelPan(h, -1.0f); return v()->getpan(1); }, -4096},
       {"pan 0.3 truncates", [&] { mx_SetChannelPan(h, 0.3f); return v()->getpan(1); }, 1228},
-      {"depth 0.5", [&] { mx_SetChannelDepth(h, 0.5f); return v()->getdepth(1); }, 2048},
-      {"rate 1.5", [&] { mx_SetChannelRate(h, 1.5f); return v()->getrate(1); }, 98304},
       {"setters answer 0", [&] { return mx_SetChannelRate(h, 0.25f); }, 0},
       {"rate 0.25", [&] { return v()->getrate(1); }, 16384},
-      {"send 3", [&] { mx_SetChannelFXSend(h, 3, 70); return mx_GetChannelFXSend(h, 3); }, 70},
       {"send 9 ignored", [&] { mx_SetChannelFXSend(h, 9, 5); return mx_GetChannelFXSend(h, 9); }, 0},
-      {"send -1 reads 0", [&] { return mx_GetChannelFXSend(h, -1); }, 0},
       {"all sends", [&] { mx_SetChannelAllFXSend(h, {1, 2, 3, 4, 5, 6, 7, 8, 9}); return mx_GetChannelFXSend(h, 8); }, 9},
       {"start delay 10000", [&] { mx_SetChannelStartDelay(h, 10000); return mx_GetChannelStartDelay(h); }, 10000},
       {"start delay 10001 ignored", [&] { mx_SetChannelStartDelay(h, 10001); return mx_GetChannelStartDelay(h); }, 10000},
@@ -108,81 +103,52 @@ TEST_F(MixerApi, ConversionsLimitsAndRefusals) {
       {"play start -5", [&] { mx_SetChannelPlayStart(h, -5); return v()->playstart.load(); }, -1},
       {"play start 10", [&] { mx_SetChannelPlayStart(h, 10); return v()->playstart.load(); }, 10},
       {"play end at start", [&] { mx_SetChannelPlayEnd(h, 10); return v()->playend.load(); }, -1},
-      {"play end past start", [&] { mx_SetChannelPlayEnd(h, 11); return v()->playend.load(); }, 11},
       {"play end negative", [&] { mx_SetChannelPlayEnd(h, -3); return v()->playend.load(); }, -1},
       {"window reset", [&] { mx_ResetChannelPlayStartEnd(h); return v()->playstart + v()->playend; }, -2},
       {"lfo rate", [&] { mx_SetChannelLFORate(h, 2, 1.5f); return v()->lfo[2].rate.load(); }, 1500},
       {"lfo 4 ignored", [&] { mx_SetChannelLFORate(h, 4, 3.0f); return mx_GetChannelLFO(h, 4); }, 0},
       {"paused", [&] { mx_SetChannelPaused(h, 7); return mx_ChannelStatus(h); }, kStatusFinished | kStatusPaused},
-      {"unpaused", [&] { mx_SetChannelPaused(h, 0); return mx_ChannelStatus(h); }, kStatusFinished},
-      {"wavetable", [&] { mx_SetChannelWavetable(h, 1); return mx_ChannelStatus(h); }, kStatusFinished | kStatusWavetable},
       {"hertz", [&] { return mx_GetChannelHertzFreq(h); }, 99},
       {"hertz of no channel", [&] { return mx_GetChannelHertzFreq(0); }, 1},
       {"repeat playhead of no channel", [&] { return mx_ChannelWaveTableRepeatPlayhead(0); }, 1},
 
       // Sound settings: 1 when stored, 0 when refused.
-      {"hertz stored", [&] { return mx_SetSoundHertz(s, 22050) * 100000 + mx_GetSoundHertz(s); }, 122050},
-      {"lfo steps 0", [&] { return mx_SetSoundLFOSteps(s, 1, 0) * 10 + mx_GetSoundLFOSteps(s, 1); }, 11},
       {"lfo steps 8", [&] { mx_SetSoundLFOSteps(s, 1, 8); return mx_GetSoundLFOSteps(s, 1); }, 7},
       {"lfo scale 5000", [&] { mx_SetSoundLFOScale(s, 0, 5000); return mx_GetSoundLFOScale(s, 0); }, 999},
-      {"lfo scale -5000", [&] { mx_SetSoundLFOScale(s, 0, -5000); return mx_GetSoundLFOScale(s, 0); }, -999},
-      {"lfo scale 250", [&] { mx_SetSoundLFOScale(s, 0, 250); return mx_GetSoundLFOScale(s, 0); }, 250},
       {"lfo level row 16", [&] { return mx_SetSoundLFOLevel(s, 16, 50); }, 0},
       {"lfo level row 3", [&] { return mx_SetSoundLFOLevel(s, 3, 250) * 1000 + mx_GetSoundLFOLevel(s, 3); }, 1250},
-      {"lfo level row -1", [&] { return mx_SetSoundLFOLevel(s, -1, 50) + mx_GetSoundLFOLevel(s, 16); }, 0},
       {"matrix row 16", [&] { return mx_SetSoundModMatrix(s, 16, 0, 1); }, 0},
       {"matrix column 18", [&] { return mx_SetSoundModMatrix(s, 0, 18, 1); }, 0},
       {"matrix cell", [&] { return mx_SetSoundModMatrix(s, 2, 17, 5) * 10 + mx_GetSoundModMatrix(s, 2, 17); }, 11},
       {"rotor level 3", [&] { return mx_SetSoundRotorLevel(s, 3, 250) * 1000 + mx_GetSoundRotorLevel(s, 3); }, 1250},
-      {"rotor value 3", [&] { return TruncToInt(s->rotorvalue[3].load() * 10.0f); }, 25},
       {"rotor level 17", [&] { return mx_SetSoundRotorLevel(s, 17, 5) + mx_GetSoundRotorLevel(s, 17); }, 0},
-      {"rotor count 1", [&] { return mx_SetSoundRotorCount(s, 1); }, 0},
       {"rotor count 17", [&] { return mx_SetSoundRotorCount(s, 17); }, 0},
       {"rotor count 16", [&] { return mx_SetSoundRotorCount(s, 16) * 100 + mx_GetSoundRotorCount(s); }, 116},
-      {"rotor position 0", [&] { return mx_SetSoundRotor(s, 0, 3); }, 0},
       {"rotor position 16", [&] { return mx_SetSoundRotor(s, 16, 3) * 10 + mx_GetSoundRotor(s, 16); }, 13},
       {"rotor position 17", [&] { return mx_GetSoundRotor(s, 17); }, 0},
       {"lfo wave 10", [&] { return mx_SetSoundLFOWave(s, 0, 10); }, 0},
       {"lfo wave 9", [&] { return mx_SetSoundLFOWave(s, 0, 9) * 10 + mx_GetSoundLFOWave(s, 0); }, 19},
       {"lfo 4", [&] { return mx_SetSoundLFOWave(s, 4, 1) + mx_GetSoundLFOWave(s, 4) + mx_GetSoundLFOScale(s, -1); }, 0},
-      {"lfo time 2", [&] { return mx_SetSoundLFOTime(s, 0, 2); }, 0},
       {"lfo time 1", [&] { return mx_SetSoundLFOTime(s, 0, 1) * 10 + mx_GetSoundLFOTime(s, 0); }, 11},
-      {"lfo rate -1", [&] { return mx_SetSoundLFOHertzRate(s, 0, -1); }, 0},
       {"lfo rate 0", [&] { return mx_SetSoundLFOHertzRate(s, 0, 0) * 10 + mx_GetSoundLFOHertzRate(s, 0); }, 10},
       {"lfo step", [&] { mx_SetSoundLFOStep(s, 1, 9, 50); return mx_GetSoundLFOStep(s, 1, 7); }, 47},
       {"lfo step read clamped", [&] { return mx_GetSoundLFOStep(s, 1, 99); }, 47},
       {"lfo offset 1500", [&] { mx_SetSoundLFOOffset(s, 2, 1500); return mx_GetSoundLFOOffset(s, 2); }, 999},
-      {"lfo offset -3", [&] { mx_SetSoundLFOOffset(s, 2, -3); return mx_GetSoundLFOOffset(s, 2); }, 0},
-      {"lfo vertical", [&] { mx_SetSoundLFOVerticalOffset(s, 2, -1500); return mx_GetSoundLFOVerticalOffset(s, 2); }, -999},
       {"function table 10", [&] { return mx_SetSoundFunction(s, 10, 0, 5); }, 0},
       {"function entry clamped", [&] { return mx_SetSoundFunction(nullptr, 3, 1500, 77) * 100 + mx_GetSoundFunction(s, 3, 999); }, 177},
       {"function read clamped", [&] { return mx_GetSoundFunction(s, 3, 5000) + mx_GetSoundFunction(s, -1, 0); }, 77},
-      {"wave step", [&] { return mx_SetSoundWaveTable(s, 5, 9) * 100 + mx_GetSoundWaveTable(s, 5); }, 109},
-      {"repeat 0 ignored", [&] { mx_SetSoundWaveTableRepeat(s, 5, 0); return mx_GetSoundWaveTableRepeat(s, 5); }, 1},
-      {"wave and repeat", [&] { mx_SetSoundWaveTableRep(s, 6, 2, 3); return mx_GetSoundWaveTable(s, 6) * 10 + mx_GetSoundWaveTableRepeat(s, 6); }, 23},
       {"wave step 200", [&] { return mx_GetSoundWaveTable(s, 200); }, -1},
       {"envelope 7 is 0", [&] { mx_SetSoundADSR(s, 7, 1, -2, 3, 4, 5); return mx_GetSoundDecay(s, 0) * 10 + mx_GetSoundAttack(s, 0); }, 30},
-      {"unset sustain", [&] { return mx_GetSoundSustain(s, 2); }, 4095},
       {"sustain of envelope 9", [&] { return mx_GetSoundSustain(s, 9); }, 4095},
-      {"loop points", [&] { mx_SetSoundLoopStart(s, 7); mx_SetSoundLoopLength(s, 9); return mx_GetSoundLoopStart(s) * 10 + mx_GetSoundLoopLength(s); }, 79},
-      {"sample format", [&] { return mx_GetSoundSampleLength(s) * 10 + mx_GetSoundSampleMono(s); }, 4001},
-      {"loop mode", [&] { return mx_GetSoundLoop(s) * 10 + mx_GetSoundIsLooped(s); }, 11},
 
       // The global effect block.
       {"switch off at first", [&] { return mx_GetGlobalFX(kFxSwitchId, 0); }, 0},
-      {"switch on", [&] { mx_SetGlobalFX(kFxSwitchId, 3, 1); return mx_GetGlobalFX(kFxSwitchId, 5); }, 1},
       {"switch 2 is off", [&] { mx_SetGlobalFX(kFxSwitchId, 0, 2); return mx_GetGlobalFX(kFxSwitchId, 0); }, 0},
-      {"feedback thousandths", [&] { mx_SetGlobalFX(4, 1, 500); return mx_GetGlobalFX(4, 1); }, 500},
-      {"gain hundredths", [&] { mx_SetGlobalFX(102, 2, 250); return mx_GetGlobalFX(102, 2); }, 250},
-      {"delay", [&] { mx_SetGlobalFX(6, 0, 4410); return mx_GetGlobalFX(6, 0); }, 4410},
       {"delay limited", [&] { mx_SetGlobalFX(106, 0, 40000); return mx_GetGlobalFX(106, 0); }, 32767},
       {"speed limited", [&] { mx_SetGlobalFX(203, 0, 150); return mx_GetGlobalFX(203, 0); }, 99},
       {"bus 8", [&] { return mx_SetGlobalFX(2, 8, 100) + mx_GetGlobalFX(2, 8); }, 0},
-      {"unknown id", [&] { mx_SetGlobalFX(9, 0, 100); return mx_GetGlobalFX(9, 0); }, 0},
       {"route stored unchanged", [&] { return mx_SetGlobalFXRoute(42) + mx_GetGlobalFXRoute(); }, 42},
   });
-  EXPECT_FLOAT_EQ(s->lfoscale[0].load(), 0.25f);
-  mx_SetSoundLFOScale(s, 0, 5000);
   EXPECT_FLOAT_EQ(s->lfoscale[0].load(), 0.999f);
   for (int r = 0; r < kModRows; ++r) EXPECT_FLOAT_EQ(s->modlevel[r].load(), r == 3 ? 2.5f : 1.0f) << r;
   EXPECT_EQ(lfofunction[3][999].load(), 77);
@@ -201,22 +167,12 @@ TEST(MixerApiStopped, NotRunningAnswers) {
       {"play on handle", [&] { return mx_PlaySound(s, 0, 8193); }, 8193},
       {"status", [] { return mx_ChannelStatus(8193); }, 0},
       {"hertz", [] { return mx_GetChannelHertzFreq(8193); }, -1},
-      {"hertz without handle", [] { return mx_GetChannelHertzFreq(0); }, -1},
       {"repeat playhead", [] { return mx_ChannelWaveTableRepeatPlayhead(8193); }, 1},
       {"send", [] { return mx_GetChannelFXSend(8193, 8); }, 0},
       {"write", [&] { return mx_WriteSound(s, data.data(), 10); }, 0},
       {"sustain", [&] { return mx_GetSoundSustain(s, 0); }, 4095},
-      {"wave loop start", [&] { return mx_GetSoundWaveLoopStart(s); }, -1},
-      {"wave length", [&] { return mx_GetSoundWaveLength(s); }, 1},
-      {"wave step", [&] { return mx_GetSoundWaveTable(s, 0); }, -1},
-      {"wave repeat", [&] { return mx_GetSoundWaveTableRepeat(s, 0); }, -1},
-      {"rotor time", [&] { return mx_GetSoundRotorTime(s); }, 250},
-      {"rotor count", [&] { return mx_GetSoundRotorCount(s); }, 4},
-      {"rotor", [&] { return mx_GetSoundRotor(s, 1); }, 1},
-      {"sound hertz", [&] { return mx_GetSoundHertz(s); }, 0},
       {"set hertz refused", [&] { return mx_SetSoundHertz(s, 1000); }, 0},
       {"hertz unchanged", [&] { return s->hertz.load(); }, 44100},
-      {"lfo steps refused", [&] { return mx_SetSoundLFOSteps(s, 0, 3); }, 0},
       {"function refused", [&] { return mx_SetSoundFunction(s, 0, 0, 5) + mx_GetSoundFunction(s, 0, 0); }, 0},
       {"effect switch", [] { return mx_SetGlobalFX(kFxSwitchId, 0, 1) + mx_GetGlobalFX(kFxSwitchId, 0); }, 0},
       {"route", [] { return mx_SetGlobalFXRoute(3) + mx_GetGlobalFXRoute(); }, 0},
@@ -276,32 +232,6 @@ TEST_F(MixerApi, PlayWithEveryChannelInUseAnswersZero) {
   for (int i = 1; i < 4096; ++i) ASSERT_NE(mx_AllocChannel(), 0);
   EXPECT_EQ(mx_AllocChannel(), 0);
   EXPECT_EQ(mx_PlaySound(s, 0, 0), 0);
-}
-
-TEST_F(MixerApi, PlayOnAPlayingChannelReplacesItsSound) {
-  const int h = mx_AllocChannel();
-  mx_SetChannelVolume(h, 0.5f);
-  EXPECT_EQ(mx_PlaySound(constant(1000), 0, h), h);
-  render();
-  sound* first = voice(h);
-  EXPECT_EQ(render()[10], 500);
-  EXPECT_EQ(mx_PlaySound(constant(3000), 0, h), h);
-  EXPECT_EQ(first->status, kStatusFinished);
-  render();
-  EXPECT_EQ(render()[10], 1500);  // the new sound only, at the channel's volume
-}
-
-TEST_F(MixerApi, CuedSoundStartsWhenUnpausedAndStopFreesTheChannel) {
-  const int h = mx_AllocChannel();
-  EXPECT_EQ(mx_PlaySound(constant(1000), 1, h), h);
-  EXPECT_EQ(mx_ChannelStatus(h), kStatusLooped | kStatusPaused);
-  for (int x : render()) ASSERT_EQ(x, 0);
-  mx_SetChannelPaused(h, 0);
-  render();
-  EXPECT_EQ(render()[0], 1000);
-  EXPECT_EQ(mx_StopChannel(h), 0);
-  EXPECT_EQ(mx_ChannelStatus(h), 0);  // the handle is stale once its index is free
-  for (int x : render()) ASSERT_EQ(x, 0);
 }
 
 TEST_F(MixerApi, FailingResetLeavesTheMixerStopped) {

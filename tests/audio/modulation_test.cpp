@@ -63,27 +63,6 @@ TEST_F(Modulation, DecayBelowOneFinishesAndZeroReleaseHoldsOneInstant) {
   EXPECT_EQ(envelopelevel(*s, 1, 3001, 1000, 0, 3000, 4000), kEnvelopeFinished);
 }
 
-TEST_F(Modulation, EnvelopeRoutedToAmplitude) {
-  s->setdadsr(0, 100, 100, 100, 2048, 200);
-  s->setmodmatrix(4, 12, 1);
-  sound* v = voice();
-  EXPECT_EQ(at(v, 1050).amp, 0.0f);
-  EXPECT_EQ(at(v, 1200).amp, 4095.0f / 4096.0f);
-  EXPECT_EQ(at(v, 1300).amp, 2047.0f / 4096.0f);
-  EXPECT_EQ(v->envlevel[0], 2047);  // held for the release
-}
-
-TEST_F(Modulation, NoMatrixCellGivesNeutralValues) {
-  s->setdadsr(0, 0, 10, 10, 100, 10);
-  sound* v = voice();
-  const modulation m = at(v, 1234);
-  EXPECT_EQ(m.amp, 1.0f);
-  EXPECT_EQ(m.pitch, 0);
-  EXPECT_EQ(m.waveoffset, 0);
-  EXPECT_EQ(m.panoffset, 0);
-  EXPECT_EQ(m.rotorpitch, 1.0f);
-}
-
 TEST_F(Modulation, LfoRatesAndOffsetsOverTheCycle) {
   for (int l = 0; l < 4; ++l) s->setlfowave(l, 2);
   s->setlfohertzrate(1, 500);
@@ -148,53 +127,6 @@ TEST_F(Modulation, RandomLfoHoldsItsValueForACycle) {
   EXPECT_GT(std::unique(values.begin(), values.end()) - values.begin(), 10);
 }
 
-TEST_F(Modulation, LfoDestinations) {
-  hold(0, 250);  // output 1000
-  for (int c = 12; c <= 15; ++c) s->setmodmatrix(0, c, 1);
-  const modulation m = at(voice(), 1500);
-  EXPECT_EQ(m.amp, 1.0f + 1000.0f / 1024.0f);
-  EXPECT_EQ(m.pitch, 16000);
-  EXPECT_EQ(m.waveoffset, 31);
-  EXPECT_EQ(m.panoffset, 2000);
-}
-
-TEST_F(Modulation, LfoScaledByAnEnvelope) {
-  hold(0, 250);
-  s->setdadsr(0, 0, 0, 0, 2048, 0);
-  s->setmodmatrix(0, 8, 1);
-  sound* v = voice();
-  at(v, 1500);
-  EXPECT_EQ(v->getlfo(0), 499);  // 1000 x 2047 / 4096
-}
-
-TEST_F(Modulation, EnvelopeRowsAndTheirInversions) {
-  s->setdadsr(0, 0, 0, 0, 2048, 0);  // E = 2047 once started
-  s->setwavelength(5);
-  for (int c = 12; c <= 16; ++c) s->setmodmatrix(4, c, 1);
-  sound* v = voice();
-  modulation m = at(v, 1500);
-  EXPECT_EQ(m.amp, 2047.0f / 4096.0f);
-  EXPECT_EQ(m.pitch, 2047 * 16);
-  EXPECT_EQ(m.waveoffset, 1);  // 4 x 2047/4096
-  EXPECT_EQ(m.panoffset, 2047);
-  EXPECT_EQ(v->rotorgate, 0);  // 2047 is not above 2047
-  s->setlfolevel(4, 2.0f);
-  m = at(v, 1500);
-  EXPECT_EQ(v->rotorgate, 1);
-  EXPECT_EQ(m.panoffset, 4094);
-
-  for (int c = 12; c <= 16; ++c) {
-    s->setmodmatrix(4, c, 0);
-    s->setmodmatrix(8, c, 1);
-  }
-  m = at(v, 1500);
-  EXPECT_EQ(m.amp, 0.5f);  // (4095 - 2047) / 4096
-  EXPECT_EQ(m.pitch, -2047 * 16);
-  EXPECT_EQ(m.waveoffset, 2);  // 4 x (1 - 2047/4096)
-  EXPECT_EQ(m.panoffset, -2047);
-  EXPECT_EQ(v->rotorgate, 0);
-}
-
 TEST_F(Modulation, RotorStepsEveryTimeMoreThanItsTimeHasPassed) {
   sound* v = voice();  // rotor count 4, 250 ms, active
   const std::vector<std::pair<int, int>> steps{{1100, 1}, {1250, 1}, {1251, 2}, {1400, 2},
@@ -203,19 +135,6 @@ TEST_F(Modulation, RotorStepsEveryTimeMoreThanItsTimeHasPassed) {
     at(v, millis);
     ASSERT_EQ(v->rotorstep, position) << millis;
   }
-}
-
-TEST_F(Modulation, RotorPitchFromTheRotorValue) {
-  s->setmodmatrix(12, 13, 1);
-  s->setrotor(1, 2.0f);
-  sound* v = voice();
-  EXPECT_EQ(at(v, 1100).rotorpitch, 2.0f);
-  s->setrotor(1, 1.0f);
-  EXPECT_EQ(at(v, 1100).rotorpitch, 1.0f);
-  s->setrotor(1, 2.0f);
-  s->rotoractive = 0;
-  sound* w = voice();  // a voice takes its gate from the record at the start
-  EXPECT_EQ(at(w, 1100).rotorpitch, 1.0f);
 }
 
 TEST_F(Modulation, RotorPitchDoublesTheStepOfTheRender) {

@@ -137,46 +137,6 @@ TEST_F(SampleEditing, InsertForwardsBackwardsAndRefusals) {
   EXPECT_EQ(values(empty->Insert(0, three, 0)), (std::vector<int16_t>{1, 2, 3}));
 }
 
-TEST_F(SampleEditing, CopyDataCarriesFlagsLoopAndEnvelopesOnly) {
-  std::shared_ptr<TSound> source = sound(monoramp(50), 1, 1);
-  source->SetIsWaveTable(1);
-  source->SetIsPPGWaveTable(1);
-  source->SetLoopStart(7);
-  source->SetLoopLength(33);
-  source->SetWaveLoopStart(2);
-  source->SetWaveLength(5);
-  source->SetADSR(1, 10, 20, 30, 2000, 40);
-  source->SetLFOWave(0, 4);
-  source->SetRotorCount(9);
-  std::shared_ptr<TSound> target = source->Copy();
-  EXPECT_EQ(target->CopyData(source), 0);
-  EXPECT_NE(target->GetIsLooped(), 0);
-  EXPECT_NE(target->GetIsWaveTable(), 0);
-  EXPECT_NE(target->GetIsPPGWaveTable(), 0);
-  EXPECT_EQ(target->GetLoopStart(), 7);
-  EXPECT_EQ(target->GetLoopLength(), 33);
-  EXPECT_EQ(target->GetLoop(), 0);
-  const std::vector<int> envelope1 = {target->GetDelay(1), target->GetAttack(1), target->GetDecay(1),
-                                      target->GetSustain(1), target->GetRelease(1)};
-  EXPECT_EQ(envelope1, (std::vector<int>{10, 20, 30, 2000, 40}));
-  // Envelopes never set in the source arrive set, at their unset answers.
-  const sample* record = dynamic_cast<TSoftMixSound*>(target.get())->mx_sound;
-  for (int e = 0; e < 4; ++e) EXPECT_EQ(record->envset[e].load(), 1) << e;
-  EXPECT_EQ(target->GetSustain(0), 4095);
-  EXPECT_EQ(target->GetRelease(3), 0);
-  // Not carried: wave loop, LFOs, rotor, frames.
-  EXPECT_EQ(target->WaveLength(), 1);
-  EXPECT_EQ(target->WaveLoopStart(), 0);
-  EXPECT_EQ(target->GetLFOWave(0), 0);
-  EXPECT_EQ(target->GetRotorCount(), 4);
-  EXPECT_EQ(target->GetAudioSampleLength(), 50);
-
-  std::shared_ptr<TSound> plain = source->Copy();
-  EXPECT_EQ(plain->CopyData(nullptr), 0);
-  EXPECT_EQ(plain->GetIsLooped(), 0);
-  EXPECT_EQ(dynamic_cast<TSoftMixSound*>(plain.get())->mx_sound->envset[1].load(), 0);
-}
-
 TEST_F(SampleEditing, ExtendChangesTheLengthOnly) {
   const std::vector<int16_t> ramp = fill(1000, [](int i) { return i + 1; });
   std::shared_ptr<TSound> s = sound(ramp);

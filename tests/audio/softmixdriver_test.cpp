@@ -83,49 +83,6 @@ TEST_F(SoftMixDriver, PlayAndCueHandBackTheChannelTheyPlayOn) {
   EXPECT_EQ(left(render(), 100), 2000);
 }
 
-TEST_F(SoftMixDriver, SettingsAreForwardedWithTheirConversions) {
-  std::shared_ptr<TSound> s = sound(std::vector<int16_t>(100, 5));
-  auto* soft = dynamic_cast<TSoftMixSound*>(s.get());
-  ASSERT_NE(soft, nullptr);
-  EXPECT_EQ(s->SetMatrixLevel(3, 250), 0);
-  EXPECT_EQ(s->GetMatrixLevel(3), 100);  // read back as at most 100
-  EXPECT_FLOAT_EQ(soft->mx_sound->modlevel[3].load(), 2.5f);
-  s->SetMatrixLevel(4, 40);
-  EXPECT_EQ(s->GetMatrixLevel(4), 40);
-  // Setters answer 0 whether stored or refused, the rotor's answer which.
-  EXPECT_EQ(s->SetLFOWave(0, 10), 0);
-  EXPECT_EQ(s->GetLFOWave(0), 0);
-  EXPECT_EQ(s->SetRotorCount(16), 1);
-  EXPECT_EQ(s->SetRotorCount(17), 0);
-  EXPECT_EQ(s->GetRotorCount(), 16);
-  EXPECT_EQ(s->SetRotorLevel(17, 5), 0);
-  EXPECT_EQ(s->GetSustain(1), 4095);  // never set
-  s->SetLoopStart(7);
-  s->SetLoopLength(30);
-  EXPECT_EQ(s->GetLoopStart(), 7);
-  EXPECT_EQ(s->GetLoopLength(), 30);
-
-  std::shared_ptr<TChannel> one = driver->AllocChannel();
-  std::shared_ptr<TChannel> two = driver->AllocChannel();
-  one->SetFXSend(2.9f, 50.7f);
-  EXPECT_EQ(one->GetFXSend(2), 50);
-  EXPECT_EQ(one->GetFXSend(2.9f), 50);
-  one->SetAllFxSend({10.9f, 0, 0, 0, 0, 0, 0, 0, 999.9f});
-  EXPECT_EQ(one->GetFXSend(0) * 10000 + one->GetFXSend(8), 100999);
-  one->SetStartDelay(12.99f);
-  EXPECT_EQ(one->GetStartDelay(), 12);
-  one->SetStartDelay(-3.0f);
-  EXPECT_EQ(one->GetStartDelay(), 12);
-  // The effect block is one for all channels.
-  one->SetAudioFXRoute(3.9f);
-  EXPECT_EQ(two->GetAudioFXRoute(), 3);
-  one->SetAudioFX(969, 0, 1);
-  EXPECT_EQ(two->GetAudioFX(969, 5), 1);
-  EXPECT_EQ(one->Wavetable(), 0);
-  one->SetWavetable(1);
-  EXPECT_EQ(one->Wavetable(), 1);
-}
-
 TEST_F(SoftMixDriver, LfoOutputIsReadWithinItsRange) {
   std::shared_ptr<TSound> s = sound(std::vector<int16_t>(4000, 100), 1, 1);
   for (int offset : {999, -999}) {

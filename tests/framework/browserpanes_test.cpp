@@ -341,7 +341,3 @@ TEST_F(BrowserDrawTypes, APictureIsLoadedAgainAfterAFailedOne) {
 }
 
 }  // namespace
-
-namespace {
-
-}  // namespace

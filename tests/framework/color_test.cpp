@@ -120,29 +120,6 @@ TEST(ColorCodes, ResultKeepsOnlyTheStyleBits) {
   EXPECT_EQ(SetMuisColor((1 << 19) | (1 << 25) | 0x1FF, 0), 0x1FF);
 }
 
-TEST(TMColorValue, NewSettersAndFloats) {
-  TMColor c;
-  EXPECT_EQ(Channels(c), (Rgb{0, 0, 0}));
-  EXPECT_EQ(c.fr + c.fg + c.fb, 0.0f);
-
-  c.SetCol(128, 0, 255);
-  EXPECT_NEAR(c.fr, 0.50196, 1e-5);
-  EXPECT_EQ(c.fg, 0.0f);
-  EXPECT_EQ(c.fb, 1.0f);
-
-  c.SetCol(-5, 300, 7);  // stored unclamped
-  EXPECT_EQ(Channels(c), (Rgb{-5, 300, 7}));
-
-  c.SetRGB(0x7F123456);  // bits above 23 ignored
-  EXPECT_EQ(Channels(c), (Rgb{0x12, 0x34, 0x56}));
-  c.SetRGB(-1);
-  EXPECT_EQ(Channels(c), (Rgb{255, 255, 255}));
-
-  EXPECT_EQ(TMColor::GetIntCol(256, 1, 2), 258);
-  EXPECT_EQ(c.GetIntCol(-1, -1, -1), 0xFFFFFF);
-
-}
-
 TEST(DrawColor, ForegroundDarkenedMultipliedAndShifted) {
   TMColor white;
   white.SetNum(0);

@@ -132,18 +132,6 @@ TEST(ControlManagerTabs, SubTabWithoutCurrentMainPageIsHidden) {
   EXPECT_EQ(std::tuple(m.PageData[tab]->strText, m.PageData[tab]->bShown), std::tuple(" 1", 0));
 }
 
-TEST(ControlManagerTips, GotTipsFollowsTheFinalTip) {
-  TestManager m;
-  m.Init();
-  m.AddPage(0);
-  Declare(m, {.tip = ""});
-  // Type 17 replaces its tip by the main page's help, here empty.
-  Declare(m, {.type = 17, .id = 1, .tip = "dropped"});
-  EXPECT_EQ(m.GotTips, 0);
-  Declare(m, {.tip = "a tip"});
-  EXPECT_EQ(m.GotTips, 1);
-}
-
 TEST(ControlManagerGroups, GroupStateComesFromTheExactTextOn) {
   TestManager m;
   m.Init();
@@ -291,10 +279,6 @@ TEST(ControlManagerTables, PageLayerAndNavigationSetters) {
             std::tuple(2, 3, 7, 7));
   m.NewSubPage(8, 14, 0);  // a bad navigation slot still declares the page
   EXPECT_EQ(std::tuple(m.CurrentMainPage, m.CurrentPage), std::tuple(2, 8));
-
-  m.InitStatus(10, 20, 30);
-  EXPECT_EQ(std::tuple(m.GotStatus, m.StatusRed, m.StatusGreen, m.StatusBlue),
-            std::tuple(1, 10, 20, 30));
 }
 
 }  // namespace

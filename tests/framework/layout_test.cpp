@@ -166,19 +166,6 @@ TEST(GridLayout, ThumbnailCountsOfFileLists) {
   EXPECT_EQ(std::tuple(b.PageData[under]->nThumbX, b.PageData[under]->nThumbY), std::tuple(0, 0));
 }
 
-TEST(GridLayout, EveryControlOfEveryPageIsPlaced) {
-  GridOf m(10, 10);
-  const int a = Declare(m, {.x = 1, .shown = 0});
-  m.AddPage(7);
-  const int b = Declare(m, {.x = 2, .enabled = 0, .live = 0});
-  DeclareGroupBegin(m, 1, "off");
-  const int c = Declare(m, {.x = 3});
-  DeclareGroupEnd(m, 1);
-  m.ResetControlPositions(100, 100, 0);
-  EXPECT_EQ(std::tuple(m.PageData[a]->nX, m.PageData[b]->nX, m.PageData[c]->nX),
-            std::tuple(10, 20, 30));
-}
-
 TEST(GridLayout, NoGridLeavesTheRectanglesAlone) {
   GridOf m(10, 10);
   const int i = Declare(m, {.x = 1, .w = 2});

@@ -120,17 +120,4 @@ TEST_F(TimersTest, RatesOfZeroOrLessNeverTick) {
   EXPECT_EQ(CountTicks(zero.get(), 50) + CountTicks(negative.get(), 10) + CountTicks(nan.get(), 10), 0);
 }
 
-TEST_F(TimersTest, TickPostedByHandPassesUnchanged) {
-  int somewhere = 0;
-  TEvent tick;
-  tick.id = EVENT_TIMERTICK;
-  tick.source = &somewhere;
-  tick.data = 42;
-  PostEvent(tick);
-  TEvent got = PollEvent();
-  EXPECT_EQ(got.id, EVENT_TIMERTICK);
-  EXPECT_EQ(got.source, &somewhere);
-  EXPECT_EQ(got.data, 42);
-}
-
 }  // namespace

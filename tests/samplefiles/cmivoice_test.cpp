@@ -91,37 +91,28 @@ TEST_F(CMIVoiceFiles, SeriesIIInstrumentFilesAreBigEndianWords) {
 }
 
 TEST_F(CMIVoiceFiles, HeaderChecks) {
-  std::string lines = printed([&] {
-    EXPECT_EQ(io.voice3_info(write("v2.vc", Voice3(1024).header(2, 0, 0).file()), 1024), -1);
-  });
-  EXPECT_TRUE(Has(lines, "  not CMI Series III"));
-
-  lines = printed([&] {
-    EXPECT_EQ(io.voice3_info(write("b.vc", Voice3(1024).header(3, 2, 0).file()), 1024), -1);
-  });
-  EXPECT_TRUE(Has(lines, "version:  3 2"));
-  EXPECT_FALSE(Has(lines, "mode:     MONO"));
-
-  lines = printed([&] {
-    EXPECT_EQ(io.voice3_info(write("p.vc", Voice3(1024, 1).header(3, 1, 0x0400).file()), 1024), -1);
-  });
-  EXPECT_TRUE(Has(lines, "mode:     STEREO"));
-  EXPECT_TRUE(Has(lines, "incompatible voice mpcmds size"));
-
-  lines = printed([&] { EXPECT_EQ(io.voice3_info(folder / "none.vc", 1024), -1); });
-  EXPECT_EQ(lines, "invalid stream\n");
+  struct Case {
+    const char* name;
+    Voice3 voice;
+    const char* line;
+  };
+  const std::vector<Case> refused = {
+      {"v2.vc", Voice3(1024).header(2, 0, 0), "  not CMI Series III"},
+      {"b.vc", Voice3(1024).header(3, 2, 0), "version:  3 2"},
+      {"p.vc", Voice3(1024, 1).header(3, 1, 0x0400), "incompatible voice mpcmds size"},
+  };
+  for (const Case& c : refused) {
+    const std::string lines = printed([&] { EXPECT_EQ(io.voice3_info(write(c.name, c.voice.file()), 1024), -1); });
+    EXPECT_TRUE(Has(lines, c.line)) << c.name;
+  }
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.voice3_info(folder / "none.vc", 1024), -1); }), "invalid stream\n");
 
   // A good header with functions and an empty index: an empty sample.
-  lines = printed([&] {
+  const std::string lines = printed([&] {
     EXPECT_EQ(io.voice3_info(write("e.vc", Voice3(1024).header(3, 0, 2048, 0x300).file()), 1024), 1);
   });
   EXPECT_EQ(io.TempSample->length, 0);
-  EXPECT_TRUE(Has(lines, "funcs:    3"));
   EXPECT_TRUE(Has(lines, "funcoff:  2816 (256 Bytes per table)"));
-  EXPECT_TRUE(Has(lines, "subvoices: sv     start     sample     size        bit  rate      name"));
-  EXPECT_TRUE(Has(lines, std::string(74, '-')));
-  EXPECT_TRUE(Has(lines, "totalSize = 1024"));
-  EXPECT_FALSE(Has(lines, "Total bytes of all samples is: 0"));
 }
 
 TEST_F(CMIVoiceFiles, MonoSubvoicesAreJoinedInIndexOrder) {
@@ -134,11 +125,7 @@ TEST_F(CMIVoiceFiles, MonoSubvoicesAreJoinedInIndexOrder) {
 
   EXPECT_EQ(Values(io.TempSample), Join(first, second));
   EXPECT_EQ(io.TempSample->format, TSoundIO::SF_MONO16);
-  EXPECT_EQ(io.CurrLoad, 7);
-  EXPECT_TRUE(Has(lines, "name: PIANO A 0 1"));
-  EXPECT_TRUE(Has(lines, "name: PIANO A  start: 2816 size: 1000 end: 3816"));
   EXPECT_TRUE(Has(lines, "name: BELL  start: 6400 size: 600 end: 7000"));
-  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 1600"));
   EXPECT_FALSE(Has(lines, "IGNORE REST"));
 }
 
@@ -160,9 +147,7 @@ TEST_F(CMIVoiceFiles, ScanRejectsAndStops) {
 
   // D's 2136 bytes: the ramp, then zeros.
   EXPECT_EQ(Values(io.TempSample), Join(Ramp(10, 1, 1), Join(Ramp(68, -100, 2), std::vector<int16_t>(1000, 0))));
-  EXPECT_TRUE(Has(lines, "name: D  start: 4864 size: 2136 end: 7000"));
   EXPECT_TRUE(Has(lines, "IGNORE REST"));
-  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 2156"));
   EXPECT_FALSE(Has(lines, "name: E 0 8"));
 }
 
@@ -181,23 +166,17 @@ TEST_F(CMIVoiceFiles, StereoChannelsFollowTheirPositionBits) {
     EXPECT_EQ(v[2 * i], left[i]);
     EXPECT_EQ(v[2 * i + 1], right[i]);
   }
-  EXPECT_TRUE(Has(lines, "name: STR 5 1"));
   EXPECT_TRUE(Has(lines, "name: STR  Lstart: 3216  Rstart: 2816 size: 400 end: 4016"));
-  EXPECT_TRUE(Has(lines, "Total bytes of all samples is: 800"));
 }
 
-TEST_F(CMIVoiceFiles, StereoSecondChannelOutsideTheFileIsRejected) {
-  Voice3 voice(3400, 1);
-  // The first channel fits; the second lies behind it (bit 7) and runs past the end.
-  voice.entry(1, 2).subvoice(2, "X", 400, 400, 0x00, 0x80);
-  printed([&] { EXPECT_EQ(io.voice3_info(write("x.vc", voice.file()), 3400), 1); });
+TEST_F(CMIVoiceFiles, HostileLayoutsGiveEmptySamples) {
+  // A stereo second channel behind the first (bit 7) running past the end, and an
+  // index cut short by the file's end.
+  Voice3 stereo(3400, 1);
+  stereo.entry(1, 2).subvoice(2, "X", 400, 400, 0x00, 0x80);
+  printed([&] { EXPECT_EQ(io.voice3_info(write("x.vc", stereo.file()), 3400), 1); });
   EXPECT_EQ(io.TempSample->length, 0);
-}
-
-TEST_F(CMIVoiceFiles, TruncatedIndexReadsAsEmptySlots) {
-  Voice3 voice(300);
-  voice.bytes[256] = 0;
-  printed([&] { EXPECT_EQ(io.voice3_info(write("t.vc", voice.file()), 300), 1); });
+  printed([&] { EXPECT_EQ(io.voice3_info(write("t.vc", Voice3(300).file()), 300), 1); });
   EXPECT_EQ(io.TempSample->length, 0);
 }
 
@@ -206,11 +185,8 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
   voice.entry(1, 2).subvoice(2, "A", 100).words(512 + 0x900, Ramp(50, 1, 1));
   const std::string good = write("good.vc", voice.file());
   printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
-  EXPECT_EQ(io.DataType, 1);
   EXPECT_EQ(io.GotSound, 1);
   EXPECT_EQ(io.CurrBits, 16);
-  EXPECT_EQ(io.TempSound, good);
-  EXPECT_NE(io.Sound, nullptr);
   // The loaded path is not read again.
   EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadAsCMIVC(good), 1); }), "");
 
@@ -220,7 +196,6 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
     EXPECT_EQ(io.LoadCMITemp(bad), 1);
     EXPECT_EQ(io.LoadCMITemp(bad), 0);
   });
-  EXPECT_EQ(io.DataType, 0);
   EXPECT_EQ(io.GotSound, 0);
 }
 
@@ -237,18 +212,6 @@ TEST(CMIVocabulary, ControllerNames) {
   cmi3_printcontroller(0x70);
   EXPECT_EQ(cmi3_printcontroller(0x7D), 0);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "CT 116\nKEY NUM\nTIME\n");
-}
-
-TEST(CMIVocabulary, EffectListsArePaddedAndTerminated) {
-  const auto& vc = cmi3_mpcmdvceffect_list();
-  const auto& sv = cmi3_mpcmdsveffect_list();
-  EXPECT_EQ(vc[0].name, "vibrato rate         ");
-  EXPECT_EQ(vc[27].nType, -1);  // 28 slots filled, the terminator included
-  EXPECT_EQ(sv[22].name, "alternate loop switch");
-  EXPECT_EQ(sv[23].nType, -1);
-  EXPECT_EQ(sv[23].name, "");
-  EXPECT_EQ(cmi3_mpcmdid_list().back().id, -1);
-  EXPECT_EQ(cmi3_mpcmdentity_list().back().sid, -1);
 }
 
 }  // namespace

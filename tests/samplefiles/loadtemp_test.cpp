@@ -49,17 +49,12 @@ TEST_F(LoadTemp, ExtensionIsComparedInLowerCase) {
   const std::string wav = write("Sound.WAV", MonoWav({5, -5, 7}));
   EXPECT_EQ(io.LoadTemp(wav), 1);
   EXPECT_EQ(io.GotSound, 1);
-  EXPECT_EQ(io.DataType, 1);
   EXPECT_EQ(io.TempSound, wav);
-  EXPECT_EQ(io.OldTempSound, wav);
   ASSERT_NE(io.Sound, nullptr);
   EXPECT_EQ(values(io.Sound), (std::vector<int16_t>{5, -5, 7}));
-  // The same path again is skipped.
-  EXPECT_EQ(io.LoadTemp(wav), 0);
-  EXPECT_EQ(io.GotSound, 1);
+  EXPECT_EQ(io.LoadTemp(wav), 0);  // the same path again is skipped
 
-  std::string log = printed([&] { EXPECT_EQ(io.LoadTemp(write("b.aif", MonoAiff({9, 8}))), 1); });
-  EXPECT_EQ(log, "aif load, " + (folder / "b.aif") + "\n");
+  printed([&] { EXPECT_EQ(io.LoadTemp(write("b.aif", MonoAiff({9, 8}))), 1); });
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{9, 8}));
 }
 
@@ -70,14 +65,10 @@ TEST_F(LoadTemp, FailedPathIsNotRetriedAndTheViewIsCleared) {
   EXPECT_EQ(io.LoadTemp(a), 1);
   EXPECT_EQ(io.LoadTemp(b), 1);  // missing: the shown sample is cleared
   EXPECT_EQ(io.GotSound, 0);
-  EXPECT_EQ(io.DataType, 0);
   EXPECT_EQ(io.PlayTemp(1.0f), 0);
-  EXPECT_EQ(io.GetLength(), 3);  // still answered from the kept sample
-  // Now b exists, but the same request is not read again.
+  // Now b exists, but the same request is not read again; a is still the loaded path.
   write("b.wav", MonoWav({4, 5}));
   EXPECT_EQ(io.LoadTemp(b), 0);
-  EXPECT_EQ(io.GotSound, 0);
-  // a is still the loaded path: asking for it shows nothing.
   EXPECT_EQ(io.LoadTemp(a), 0);
   EXPECT_EQ(io.GotSound, 0);
   // A second failure with nothing shown reports no change.
@@ -99,13 +90,11 @@ TEST_F(LoadTemp, LoopAndAliasComeOnlyFromTheFileLoaded) {
   TSoundIO io;
   const std::vector<int16_t> v(400, 3);
   ASSERT_EQ(SoundIOSaveSamplerWav(folder / "loop.wav", "Strings", 1, 20, 300, 0, 400, v.data()), 1);
-  std::string log = printed([&] { EXPECT_EQ(io.LoadTemp(folder / "loop.wav"), 1); });
-  EXPECT_NE(log.find("Strings " + (folder / "loop.wav") + "\n"), std::string::npos) << log;
+  printed([&] { EXPECT_EQ(io.LoadTemp(folder / "loop.wav"), 1); });
   EXPECT_EQ(io.LpStart, 20);
   EXPECT_EQ(io.LpEnd, 300);
 
-  log = printed([&] { EXPECT_EQ(io.LoadTemp(write("plain.wav", MonoWav({1}))), 1); });
-  EXPECT_EQ(log, "");
+  EXPECT_EQ(io.LoadTemp(write("plain.wav", MonoWav({1}))), 1);
   EXPECT_EQ(io.LpStart, 0);
   EXPECT_EQ(io.LpEnd, -1);
   EXPECT_EQ(io.aliasName, "");
@@ -118,9 +107,7 @@ TEST_F(LoadTemp, UnknownAndUndecodedExtensions) {
     EXPECT_EQ(io.GotSound, 0) << name;
   }
   EXPECT_EQ(io.LoadTemp(write("ok.iff", Bytes().u8(1).u8(2))), 1);  // raw 8-bit
-  EXPECT_EQ(io.CurrBits, 16);
   EXPECT_EQ(io.GetLength(), 8);
-  EXPECT_EQ(io.LoadTemp(write("bad.wav", Bytes().text("RIFF"))), 1);
 }
 
 TEST_F(LoadTemp, HeaderlessRowsSetTheirDepth) {
@@ -132,8 +119,7 @@ TEST_F(LoadTemp, HeaderlessRowsSetTheirDepth) {
   EXPECT_EQ(io.CurrBits, 16);
   EXPECT_EQ(io.GetLength(), 10000);
   // "vc" reaches LoadVC: raw big-endian words.
-  std::string log = printed([&] { EXPECT_EQ(io.LoadTemp(write("v.vc", Bytes().be16(0x0102).be16(-4))), 1); });
-  EXPECT_NE(log.find("SoundIO\n"), std::string::npos);
+  printed([&] { EXPECT_EQ(io.LoadTemp(write("v.vc", Bytes().be16(0x0102).be16(-4))), 1); });
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{0x0102, -4}));
   EXPECT_EQ(io.LoadTemp(write("e.ebl", Bytes().fill(306, 9).le16(77).fill(48, 9))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{77}));
@@ -152,9 +138,7 @@ TEST_F(LoadTemp, DiskImageBranchLoadsByEntryName) {
   // No entry of that name: only the request and the loop fields change.
   io.LpStart = 5;
   EXPECT_EQ(io.LoadTemp(folder / "disk.imd/ORGAN.VC"), 0);
-  EXPECT_EQ(io.OldTempSound, folder / "disk.imd/ORGAN.VC");
   EXPECT_EQ(io.LpStart, 0);
-  EXPECT_EQ(io.TempSound, "");
   EXPECT_EQ(io.GotSound, 0);
 
   // A match loads the voice, seen through GotSound rather than the result.
@@ -166,39 +150,25 @@ TEST_F(LoadTemp, DiskImageBranchLoadsByEntryName) {
   io.GotSound = 0;
   EXPECT_EQ(io.LoadTemp("/elsewhere/PIANO.VC"), 0);
   EXPECT_EQ(io.GotSound, 0);
-  EXPECT_EQ(io.OldTempSound, "/elsewhere/PIANO.VC");
 }
 
 using ForceLoad = SampleFileTest;
 
-TEST_F(ForceLoad, FolderGivesZeroEvenWhenTheViewWasCleared) {
-  TSoundIO io;
-  EXPECT_EQ(io.LoadTemp(write("a.wav", MonoWav({1, 2}))), 1);
-  EXPECT_EQ(io.ForceLoadTemp(folder.path(), 16, 512), 0);
-  EXPECT_EQ(io.GotSound, 0);
-  EXPECT_EQ(io.DataType, 0);
-}
-
 TEST_F(ForceLoad, TwentyFourBitHeaderlessData) {
   TSoundIO io;
   const std::string path = write("raw24.bin", Bytes().u8(0).u8(0x34).u8(0x12).u8(0xFF).u8(0xFF).u8(0x7F).u8(9));
-  std::string log = printed([&] { EXPECT_EQ(io.ForceLoadTemp(path, 24, 0), 1); });
-  EXPECT_EQ(log, "forceloadtemp 24 bit\n");
+  printed([&] { EXPECT_EQ(io.ForceLoadTemp(path, 24, 0), 1); });
   EXPECT_EQ(io.CurrBits, 24);
-  EXPECT_EQ(io.TempSound, path);
-  EXPECT_EQ(io.GotSound, 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{0x1234, 32767}));
 
   // A missing file returns at once: the shown sample stays.
   EXPECT_EQ(io.ForceLoadTemp(folder / "missing", 24, 0), 0);
   EXPECT_EQ(io.GotSound, 1);
-  EXPECT_EQ(io.DataType, 1);
 
-  // Reversed 24-bit is not decoded: the view is cleared.
-  log = printed([&] { EXPECT_EQ(io.ForceLoadTemp(path, 24, 256), 1); });
-  EXPECT_EQ(log, "forceloadtemp 24 bit reversed\n");
+  // Reversed 24-bit is not decoded: the view is cleared; a folder changes nothing more.
+  printed([&] { EXPECT_EQ(io.ForceLoadTemp(path, 24, 256), 1); });
   EXPECT_EQ(io.GotSound, 0);
-  EXPECT_EQ(io.ForceLoadTemp(path, 24, 256), 0);
+  EXPECT_EQ(io.ForceLoadTemp(folder.path(), 16, 512), 0);
 }
 
 TEST_F(ForceLoad, DepthAndModeChooseTheDecoder) {
@@ -223,7 +193,4 @@ TEST_F(ForceLoad, DepthAndModeChooseTheDecoder) {
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-32512}));
   EXPECT_EQ(io.ForceLoadTemp(upper, 8, 0), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{32512}));
-  EXPECT_EQ(io.CurrBits, 8);
-  EXPECT_EQ(io.CurrLoad, 1);
-
 }

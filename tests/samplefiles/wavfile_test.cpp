@@ -1,6 +1,6 @@
 // The WAV reader and writers: a round trip with the sampler chunk, the header fields
-// written, chunks walked by size (padding included), truncated and lying files, the
-// bit depths decoded and refused, the writers' path rules and SoundIOLoadPartial.
+// written, chunks walked by size (padding included), hostile files, the bit depths
+// decoded and refused, the writers' path rules and SoundIOLoadPartial.
 #include "sampletesting.h"
 #include "samplefiles/wavfile.h"
 
@@ -39,10 +39,7 @@ using WavFile = SampleFileTest;
 TEST_F(WavFile, SamplerChunkRoundTrip) {
   const std::vector<int16_t> values = Ramp(300, 97);
   const std::string path = folder / "take.wav";
-  std::string log = printed([&] {
-    EXPECT_EQ(SoundIOSaveSamplerWav(path, "Bell", 1, 10, 200, 0, 300, values.data()), 1);
-  });
-  EXPECT_EQ(log, "saving wavfile=" + path + " channels=1 length=300\n");
+  printed([&] { EXPECT_EQ(SoundIOSaveSamplerWav(path, "Bell", 1, 10, 200, 0, 300, values.data()), 1); });
 
   const std::vector<uint8_t> b = read(path);
   ASSERT_EQ(b.size(), 672u + 600u);
@@ -58,14 +55,10 @@ TEST_F(WavFile, SamplerChunkRoundTrip) {
   EXPECT_EQ(LE32At(b, 668), 600);
 
   TSoundIO io;
-  log = printed([&] { EXPECT_EQ(io.LoadWav(path), 1); });
-  EXPECT_NE(log.find("Start=0 End=300, LoopStart=10 LoopEnd=200\n"), std::string::npos) << log;
+  printed([&] { EXPECT_EQ(io.LoadWav(path), 1); });
   EXPECT_EQ(io.LpStart, 10);
   EXPECT_EQ(io.LpEnd, 200);
   EXPECT_EQ(io.aliasName, "Bell");
-  EXPECT_EQ(io.CurrBits, 16);
-  ASSERT_NE(io.TempSample, nullptr);
-  EXPECT_EQ(io.TempSample->hertz, 44100);
   EXPECT_EQ(Values(io.TempSample), values);
 }
 
@@ -113,11 +106,8 @@ TEST_F(WavFile, OddSizedDataOfEightBitsIsPaddedBeforeTheNextChunk) {
   Bytes chunks;
   chunks.add(Fmt(1, 8)).add(data).text("smpl").le32(4).le32(0);
   TSoundIO io;
-  std::string log = printed([&] { EXPECT_EQ(io.LoadWav(write("odd.wav", Riff(chunks))), 1); });
-  EXPECT_EQ(log, "load 8bit aif\n");
+  printed([&] { EXPECT_EQ(io.LoadWav(write("odd.wav", Riff(chunks))), 1); });
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{20828, 0, -20828}));
-  EXPECT_EQ(io.CurrLoad, 1);
-  EXPECT_EQ(io.CurrBits, 8);
 
   Bytes stereo;
   stereo.text("data").le32(200).fill(200, 128);
@@ -136,49 +126,29 @@ TEST_F(WavFile, TwentyFourAndTwelveBitValues) {
   TSoundIO io;
   EXPECT_EQ(io.LoadWav(write("24.wav", Riff(Bytes().add(Fmt(1, 24)).add(data)))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{0, -32768, 32767, 0x1234}));
-  EXPECT_EQ(io.CurrBits, 24);
   // 12-bit data sits in 16-bit words: three frames, not six with a silent tail.
   EXPECT_EQ(io.LoadWav(write("12.wav", Riff(Bytes().add(Fmt(1, 12)).add(Data16({16, 32, -16}))))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{16, 32, -16}));
 }
 
 TEST_F(WavFile, DepthsAndLayoutsNotDecoded) {
+  // 32-bit, float, three channels, no "fmt " at all, and a tag other than PCM or float.
+  const std::vector<Bytes> files = {
+      Riff(Bytes().add(Fmt(1, 32)).add(Data16({1, 2, 3, 4}))), Riff(Bytes().add(Fmt(1, 32, 3)).add(Data16({1, 2}))),
+      Riff(Bytes().add(Fmt(3, 16)).add(Data16({1, 2, 3}))), Riff(Data16({1, 2})),
+      Riff(Bytes().add(Fmt(1, 16, 2)).add(Data16({1, 2})))};
   TSoundIO io;
-  EXPECT_EQ(io.LoadWav(write("32.wav", Riff(Bytes().add(Fmt(1, 32)).add(Data16({1, 2, 3, 4}))))), 0);
-  EXPECT_EQ(io.LoadWav(write("float.wav", Riff(Bytes().add(Fmt(1, 32, 3)).add(Data16({1, 2}))))), 0);
-  EXPECT_EQ(io.LoadWav(write("3ch.wav", Riff(Bytes().add(Fmt(3, 16)).add(Data16({1, 2, 3}))))), 0);
-  // No "fmt " at all: channels and bits are unknown.
-  EXPECT_EQ(io.LoadWav(write("nofmt.wav", Riff(Data16({1, 2})))), 0);
-  // A format tag other than PCM or float keeps nothing of the chunk.
-  EXPECT_EQ(io.LoadWav(write("adpcm.wav", Riff(Bytes().add(Fmt(1, 16, 2)).add(Data16({1, 2}))))), 0);
+  for (const Bytes& file : files) EXPECT_EQ(io.LoadWav(write("x.wav", file)), 0);
   EXPECT_EQ(io.TempSample, nullptr);
 }
 
-TEST_F(WavFile, MalformedFilesFailWithoutReadingPastThem) {
+TEST_F(WavFile, HostileFilesFailWithoutReadingPastThem) {
   TSoundIO io;
-  EXPECT_EQ(io.LoadWav(write("short.wav", Bytes().text("RIFF").le32(100))), 0);
-  EXPECT_EQ(io.LoadWav(write("rifx.wav", Bytes().text("RIFX").le32(4).text("WAVE").fill(40, 0))), 0);
-
-  // The file ends inside a chunk id.
+  // Truncated: the file ends inside a chunk id, under a RIFF size well past the end.
   Bytes cut = Riff(Bytes().add(Fmt(1, 16)).text("da"));
-  cut.b[5] = 4;  // a RIFF size well past the end
-  std::string log = printed([&] { EXPECT_EQ(io.LoadWav(write("cut.wav", cut)), -1); });
-  EXPECT_EQ(log, "error\n");
+  cut.b[5] = 4;
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadWav(write("cut.wav", cut)), -1); }), "error\n");
 
-  // A "fmt " chunk under 16 bytes stops the walk before the data.
-  Bytes small;
-  small.text("fmt ").le32(14).le16(1).le16(1).le32(44100).le32(88200).le16(2);
-  EXPECT_EQ(io.LoadWav(write("smallfmt.wav", Riff(Bytes().add(small).add(Data16({1}))))), 0);
-
-  // A sampler chunk of another maker before the data stops the walk too.
-  Bytes foreign;
-  foreign.text("RLND").le32(620).text("otherfmt").fill(612, 0);
-  EXPECT_EQ(io.LoadWav(write("foreign.wav", Riff(Bytes().add(Fmt(1, 16)).add(foreign).add(Data16({1}))))), 0);
-  EXPECT_EQ(io.TempSample, nullptr);
-}
-
-TEST_F(WavFile, LyingSizesAreRefusedNotAllocated) {
-  TSoundIO io;
   // A data chunk claiming far more than the file holds.
   Bytes huge;
   huge.text("data").le32(0x7FFFFFF0).le16(1).le16(2);
@@ -190,20 +160,11 @@ TEST_F(WavFile, LyingSizesAreRefusedNotAllocated) {
   skip.text("junk").le32(0xFFFFFFF0).fill(8, 1);
   EXPECT_EQ(io.LoadWav(write("skip.wav", Riff(Bytes().add(Fmt(1, 16)).add(skip).add(Data16({1}))))), 0);
 
-  // A data chunk one word short of its size, within the file's length: the missing
-  // word reads as silence.
+  // A data chunk one word short of its size: the missing word reads as silence.
   Bytes shortData;
   shortData.text("data").le32(8).le16(1).le16(2).le16(3);
-  Bytes file = Riff(Bytes().add(Fmt(1, 16)).add(shortData));
-  EXPECT_EQ(io.LoadWav(write("trunc.wav", file)), 1);
+  EXPECT_EQ(io.LoadWav(write("trunc.wav", Riff(Bytes().add(Fmt(1, 16)).add(shortData)))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1, 2, 3, 0}));
-  io.TempSample = nullptr;
-
-  // A RIFF size that ends before the data: the data chunk is not reached.
-  Bytes early = Riff(Bytes().add(Fmt(1, 16)).add(Data16({1, 2})));
-  early.b[4] = 20;
-  early.b[5] = early.b[6] = early.b[7] = 0;
-  EXPECT_EQ(io.LoadWav(write("early.wav", early)), 0);
 }
 
 TEST_F(WavFile, WriterPathRules) {
@@ -212,11 +173,9 @@ TEST_F(WavFile, WriterPathRules) {
   EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav   ", "n", 0, 0, 0, 0, 2, v.data()), 1);
   EXPECT_EQ(FileType(folder / "take.wav"), FILETYPE_FILE);
   EXPECT_EQ(SoundIOSaveSamplerWav(folder / "Loud.WAV", "n", 0, 0, 0, 0, 2, v.data()), 1);
-  EXPECT_EQ(FileType(folder / "Loud.WAV"), FILETYPE_FILE);
   EXPECT_EQ(FileType(folder / "Loud.WAV.wav"), FILETYPE_NONE);
   // SoundIOSaveWav always adds it.
   EXPECT_EQ(SoundIOSaveWav(folder / "plain.wav", 0, 2, v.data()), 1);
-  EXPECT_EQ(FileType(folder / "plain.wav.wav"), FILETYPE_FILE);
   EXPECT_EQ(read(folder / "plain.wav.wav").size(), 44u + 4u);
 
   // A path naming a file or a folder, as given, is refused and nothing is written.
@@ -224,7 +183,6 @@ TEST_F(WavFile, WriterPathRules) {
   EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav", "n", 1, 0, 1, 0, 2, v.data()), 0);
   EXPECT_EQ(read(folder / "take.wav"), before);
   EXPECT_EQ(SoundIOSaveWav(folder.path(), 0, 2, v.data()), 0);
-  // Where the file cannot be created, and for nonsense lengths.
   EXPECT_EQ(SoundIOSaveWav(folder / "no/such/folder", 0, 2, v.data()), 0);
   EXPECT_EQ(SoundIOSaveWav(folder / "null", 0, 2, nullptr), 0);
 }
@@ -235,11 +193,7 @@ TEST_F(WavFile, LoadPartialCopiesAStretch) {
   std::shared_ptr<TAudioSample> st = SoundIOLoadPartial(source.data(), 4, 2, 10);
   ASSERT_NE(st, nullptr);
   EXPECT_EQ(st->format, SF_STEREO16);
-  EXPECT_EQ(st->hertz, 44100);
   EXPECT_EQ(Values(st), (std::vector<int16_t>{100, 110, 120, 130, 140, 150, 160, 170}));  // from the sixth frame
-  std::shared_ptr<TAudioSample> mono = SoundIOLoadPartial(source.data(), 3, 1, 5);
-  ASSERT_NE(mono, nullptr);
-  EXPECT_EQ(mono->format, SF_MONO16);
-  EXPECT_EQ(Values(mono), (std::vector<int16_t>{50, 60, 70}));
+  EXPECT_EQ(Values(SoundIOLoadPartial(source.data(), 3, 1, 5)), (std::vector<int16_t>{50, 60, 70}));
   EXPECT_EQ(SoundIOLoadPartial(nullptr, 3, 1, 0), nullptr);
 }

@@ -19,8 +19,6 @@ std::vector<int> table() {
   return std::vector<int>(BeatSlices.begin(), BeatSlices.begin() + BeatSlicesCount + 1);
 }
 
-std::vector<int> envelope(int count) { return std::vector<int>(BeatSlice.begin(), BeatSlice.begin() + count); }
-
 class BeatSliceStore : public ::testing::Test {
  protected:
   void SetUp() override { InitBeatSlices(); }
@@ -85,27 +83,6 @@ TEST_F(BeatSliceStore, TheEnvelopeGrowsOnDemand) {
   FindBeatSlices(loud.data(), static_cast<int>(loud.size()), 0, 12);
   EXPECT_EQ(BeatSliceCount, 2499);
   EXPECT_EQ(BeatSliceMax, 3001);
-}
-
-TEST_F(BeatSliceStore, SmoothingSteps) {
-  BeatSliceClear();
-  BeatSliceCount = 3;
-  BeatSlice[0] = 8000;
-  BeatSlice[1] = 0;
-  BeatSlice[2] = 0;
-  BeatSlice[3] = 9000;
-  BeatSliceAverageFalling();  // falls are halved step by step, rises stay
-  EXPECT_EQ(envelope(4), (std::vector<int>{8000, 4000, 2000, 9000}));
-  BeatSliceCollect();
-  EXPECT_EQ(envelope(4), (std::vector<int>{4000, 2000, 7000, 9000}));
-  BeatSliceAverage();
-  EXPECT_EQ(envelope(4), (std::vector<int>{4000, 3000, 5000, 7000}));
-
-  BeatSliceCount = 12;  // w + 1 points: one averaging step, at point 0
-  for (int i = 0; i <= 12; ++i) BeatSlice[i] = 1200;
-  BeatSliceCollect2(12);
-  EXPECT_EQ(BeatSlice[0], 1300);
-  EXPECT_EQ(BeatSlice[1], 1200);
 }
 
 TEST_F(BeatSliceStore, InsertionAndRemovalKeepTheOrder) {

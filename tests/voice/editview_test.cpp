@@ -1,6 +1,5 @@
 // The edit views through the recording backend: the cursor with its texts and the
-// time-frame fields, the range markers, the cross-fade marker and its error, the
-// undecorated column layer, the edit-window box and the stereo hand-over.
+// time-frame fields, the cross-fade marker and its error, and the stereo hand-over.
 #include "platform/numbers.h"
 #include "viewtest.h"
 
@@ -37,32 +36,6 @@ TEST_F(EditViewTest, CursorShowsPositionAndValueAndSetsTheTimeFrame) {
   EXPECT_EQ(bank.GetTimeFrame(V, S), 230);
 }
 
-TEST_F(EditViewTest, CursorLeftOfTheWindowDrawsNothingAndKeepsTheTimeFrame) {
-  TVoice& voice = load(std::vector<int16_t>(1000, 0));
-  bank.ActualTimeFrame = 77;
-  voice.EditWindowStart = 500;
-  voice.EditWindowEnd = 600;
-  draw(1, 400);
-  EXPECT_EQ(textCall("Pos:400"), nullptr);
-  for (const auto& t : texts()) EXPECT_NE(t.rfind("Pos:", 0), 0u);
-  EXPECT_EQ(bank.GetTimeFrame(V, S), 77);
-  bank.ActualTimeFrame = 1000;  // at or past n x channels
-  EXPECT_EQ(bank.GetTimeFrame(V, S), -1);
-  EXPECT_EQ(bank.GetTimeFrame(0, 0), 1);  // empty slot
-}
-
-TEST_F(EditViewTest, InitialHighlightMarksARangeStartAtTheSecondPixel) {
-  load(std::vector<int16_t>(1000, 0));
-  draw(1, 5000);
-  ASSERT_NE(textCall("Range"), nullptr);
-  ASSERT_NE(textCall("Start"), nullptr);
-  EXPECT_EQ(textCall("End"), nullptr);
-  bool markerLine = false;
-  for (const auto& c : verticalsAt(X + 2))
-    if (colour(c, 255, 0, 0) && c.args[1] == Y + 1 && c.args[3] == Y2 - 1) markerLine = true;
-  EXPECT_TRUE(markerLine);
-}
-
 TEST_F(EditViewTest, CrossFadeInsideTheLoopIsGreenOutsideItRedWithError) {
   TVoice& voice = load(std::vector<int16_t>(1000, 0));
   voice.LoopStart = 400;
@@ -94,29 +67,6 @@ TEST_F(EditViewTest, CrossFadeInsideTheLoopIsGreenOutsideItRedWithError) {
   draw(1, 5000);
   EXPECT_EQ(textCall("XFade"), nullptr);
   EXPECT_TRUE(linesIn(0, 200, 0).empty());
-}
-
-TEST_F(EditViewTest, UndecoratedDrawsOnlyTheCentreLineAndColumns) {
-  load(std::vector<int16_t>(1000, 0));
-  EXPECT_EQ(draw(1, 5000, 0), 1);
-  EXPECT_TRUE(rects().empty());
-  EXPECT_TRUE(texts().empty());
-  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Immediate).empty());
-  EXPECT_EQ(lines().size(), 101u);  // the centre line and one trace segment a column
-  EXPECT_EQ(lines()[0].args, (std::vector<float>{X, Y + H / 2, X2, Y + H / 2, 1}));
-}
-
-TEST_F(EditViewTest, OverviewBoxesTheEditWindow) {
-  TVoice& voice = load(std::vector<int16_t>(1000, 0));
-  voice.EditWindowStart = 200;
-  voice.EditWindowEnd = 399;
-  EXPECT_EQ(draw(0, 5000), 0);
-  // bx = int(200 x 102 / 1000 + 10), bw = int(200 x 102 / 1000).
-  bool box = false;
-  for (const auto& r : rects())
-    if (r.args == std::vector<float>{30, Y, 20, H} && colour(r, 0, 0, 0)) box = true;
-  EXPECT_TRUE(box);
-  EXPECT_TRUE(texts().empty());  // no markers in the overview
 }
 
 TEST_F(EditViewTest, StereoSamplesDrawTwoLanesAndReturnOne) {

@@ -1,5 +1,5 @@
-// Harmonic tables (range checks of every parameter, bulk level operations, reset), the
-// four source waveforms and the mid-point warp, and the harmonic edit menu's content.
+// Harmonic tables (range checks of every parameter, bulk level operations, reset) and
+// the mid-point warp of the source waveforms.
 #include <gtest/gtest.h>
 
 #include "platform/draw2d.h"
@@ -137,22 +137,6 @@ class HarmonicSourceWaves : public ::testing::Test {
   THarmonicSource source;
 };
 
-TEST_F(HarmonicSourceWaves, SourcePointsInSinglePrecision) {
-  EXPECT_FLOAT_EQ(source.Source[0][500], 32767.0f);
-  EXPECT_FLOAT_EQ(source.Source[0][1500], -32767.0f);
-  EXPECT_NEAR(source.Source[0][250], 23169.77f, 0.01f);
-  EXPECT_NEAR(source.Source[0][2000], 0.0082f, 0.0005f);  // 0.18 as a float is not exact
-  EXPECT_NEAR(source.Source[0][1000], -0.0041f, 0.0005f);
-  EXPECT_FLOAT_EQ(source.Source[1][999], 32767.0f);
-  EXPECT_FLOAT_EQ(source.Source[1][1000], -32767.0f);
-  EXPECT_NEAR(source.Source[2][500], 32150.156f, 0.01f);
-  EXPECT_NEAR(source.Source[2][1501], -32214.457f, 0.01f);
-  EXPECT_NEAR(source.Source[2][2000], -128.6f, 0.05f);
-  EXPECT_NEAR(source.Source[3][1014], 32752.525f, 0.01f);
-  EXPECT_FLOAT_EQ(source.Source[3][1015], -32767.0f);
-  EXPECT_NEAR(source.Source[3][2000], -951.17f, 0.05f);
-}
-
 TEST_F(HarmonicSourceWaves, MidPointWarp) {
   source.FillSource(0.5f, 2);
   for (int k = 0; k < kWarpPoints; ++k) ASSERT_EQ(source.CurrentSource[k], source.Source[2][k]) << k;
@@ -164,16 +148,6 @@ TEST_F(HarmonicSourceWaves, MidPointWarp) {
 
   source.FillSource(0.15f, 1);  // the single-precision step falls one short of point 1000
   EXPECT_EQ(source.CurrentSource[300], source.Source[1][999]);
-}
-
-TEST_F(HarmonicSourceWaves, ARepeatedWarpIsSkippedAndAnotherWaveRedoesIt) {
-  source.FillSource(0.4f, 0);
-  source.CurrentSource[10] = 12345.0f;
-  source.FillSource(0.4f, 0);
-  EXPECT_EQ(source.CurrentSource[10], 12345.0f);
-  source.FillSource(0.4f, 1);
-  EXPECT_EQ(source.CurrentSource[10], 32767.0f);
-  EXPECT_EQ(source.CurrentWave, 1);
 }
 
 TEST_F(HarmonicSourceWaves, SplitAtEitherEndStaysInsideTheCopy) {
@@ -190,61 +164,6 @@ TEST(HarmonicSourceFill, AWarpBeforeInitFillsTheSourcesFirst) {
   fresh.FillSource(0.5f, 1);
   EXPECT_EQ(fresh.CurrentSource[0], 32767.0f);
   EXPECT_EQ(fresh.CurrentSource[1500], -32767.0f);
-}
-
-TEST_F(HarmonicSourceWaves, SourcePanel) {
-  TRecordingBackend recorder;
-  SetDrawBackend(&recorder);
-  for (int wave : {1, 4, 5}) {
-    recorder.Clear();
-    source.DrawSource(10, 20, 102, 100, 0.005f, wave);  // below 0.01: the empty panel only
-    EXPECT_EQ(recorder.CallsOf(TDrawCallKind::Rect).size(), 1u);
-    EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Text).empty());
-  }
-  recorder.Clear();
-  source.DrawSource(10, 20, 102, 100, 0.5f, 1);
-  const auto lines = recorder.CallsOf(TDrawCallKind::Line);
-  ASSERT_EQ(lines.size(), 4u + 99u);  // the frame, then columns 1..99 (column 100 reaches 2000)
-  // The square's top half-cycle sits above the centre (y 70) at scale 48 / 32768.
-  const TDrawCall& firstStep = lines[4];
-  EXPECT_FLOAT_EQ(firstStep.args[0], 10.0f);
-  EXPECT_FLOAT_EQ(firstStep.args[1], 22.0f);
-  EXPECT_FLOAT_EQ(lines.back().args[3], 117.0f);  // the bottom half-cycle below it
-  EXPECT_EQ(firstStep.state.red, 170);
-  recorder.Clear();
-  source.DrawSource(10, 20, 102, 100, 0.5f, 5);
-  const auto texts = recorder.CallsOf(TDrawCallKind::Text);
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0].text, "Each harmonic is a subvoice");
-  EXPECT_EQ(texts[3].text, "  Harmonic 2 = subvoice 2, etc");
-  SetDrawBackend(nullptr);
-  ResetDrawState();
-}
-
-TEST(HarmonicEditMenu, CategoriesAndOperations) {
-  THarmonicEditList menu;
-  menu.Init();
-  menu.Init();  // read again from the first row: the same content
-  const char* names[] = {"Edit", "Reset", "Tuning", "Direction", "Gain", "Mark Wavetable", "Mark Operations"};
-  EXPECT_EQ(menu.CoreEffectCount, 6);
-  for (int c = 0; c < 7; ++c) EXPECT_EQ(menu.CoreEffect[c], names[c]);
-  const int counts[] = {11, 4, 4, 3, 4, 7, 15};
-  for (int c = 0; c < 7; ++c) EXPECT_EQ(menu.CoreSubCount[c], counts[c]) << c;
-  EXPECT_EQ(menu.CoreSelected, 0);
-
-  menu.MouseDownBrowse(3 * 20 + 5);
-  menu.MouseDownPick(1 * 20);
-  EXPECT_EQ(menu.GetEffect(), 21);
-  EXPECT_EQ(menu.GetEffectName(), "Invert All Harmonics");
-
-  for (int category : {0, 5, 6}) {
-    menu.MouseDownBrowse(category * 20);
-    const int row = category == 0 ? 5 : 0;
-    ASSERT_EQ(menu.MouseDownPick(row * 20), 1);
-    EXPECT_EQ(menu.GetEffect(), 41) << category;
-    EXPECT_EQ(menu.GetEffectName(), "Mark/Unmark (A)");
-  }
-  EXPECT_TRUE(menu.CoreEffect[7].empty());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The two-pane list: filling by rows, mouse, wheel and cursor-key selection with
-// separators, and the pick pane's row fades and name forms through the recording backend.
+// separators, and the pick pane scrolled past its end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -110,46 +110,6 @@ class MultiListDrawing : public ::testing::Test {
   TRecordingBackend recorder;
   TMultiList list;
 };
-
-TEST_F(MultiListDrawing, ScrolledRowsFadeInAtTheTopAndOutAtTheBottom) {
-  list.DoInit();
-  list.CoreSubCount[0] = 12;
-  for (int r = 0; r <= 12; ++r) list.CoreSubEffect[0][r] = "Row" + std::to_string(r);
-  list.CoreSubStart = 3;
-  list.CoreSubDisplayed = 6;
-  list.CoreSubSelected[0] = -1;  // no highlight rectangle, and the scroll stays
-  MAlpha(0.8f);
-  list.DrawPick(0, 0, 200, 120, 0);
-  const std::vector<float> alphas = textAlphas();
-  ASSERT_EQ(alphas.size(), 8u);  // rows 3..10; rows 11 and 12 fall below zero and draw nothing
-  EXPECT_NEAR(alphas[0], 0.4f, 1e-5);
-  EXPECT_NEAR(alphas[1], 0.6f, 1e-5);
-  EXPECT_NEAR(alphas[2], 0.8f, 1e-5);
-  EXPECT_NEAR(alphas[3], 0.8f, 1e-5);
-  EXPECT_NEAR(alphas[4], 0.6f, 1e-5);
-  EXPECT_NEAR(alphas[5], 0.4f, 1e-5);
-  EXPECT_NEAR(alphas[6], 0.2f, 1e-5);
-  EXPECT_NEAR(alphas[7], 0.0f, 1e-5);
-  EXPECT_NEAR(g_fAlpha, 0.8f, 1e-6);  // the master alpha is restored
-  EXPECT_EQ(list.CoreSubSelected[0], 0);  // drawing repairs the selection
-}
-
-TEST_F(MultiListDrawing, NameFormsOfThePickPane) {
-  list.DoInit();
-  list.CoreSubCount[0] = 3;
-  list.CoreSubEffect[0][0] = "-draft";
-  list.CoreSubEffect[0][1] = "loop edit";
-  list.CoreSubEffect[0][2] = "Loud";
-  list.CoreSubSelected[0] = 2;
-  list.DrawPick(10, 20, 200, 100, 0);
-  std::vector<std::string> texts;
-  for (const TDrawCall& call : recorder.CallsOf(TDrawCallKind::Text)) texts.push_back(call.text);
-  ASSERT_GE(texts.size(), 3u);
-  EXPECT_EQ(texts[0], "(unfinished)   draft");
-  EXPECT_EQ(texts[1], "oop edit");
-  EXPECT_EQ(texts[2], "Loud");
-  EXPECT_EQ(list.MouseDownPick(0), 1);  // an unfinished entry can be chosen
-}
 
 TEST_F(MultiListDrawing, ScrolledPastTheEndDrawsNoRows) {
   list.DoInit();

@@ -152,26 +152,6 @@ TEST_F(NotePlayback, SoloRefusesSiblingsButNotTrackNotes) {
   EXPECT_FLOAT_EQ(sibling.volume, 0.7f);
 }
 
-TEST_F(NotePlayback, MuteAndTrackNoteVolumeModes) {
-  RecordingChannel& ch = rig(3, 3);
-  voice(3, 3).MixMute = 1;
-  bank->PlayNote(3, 3, 1.0f);
-  EXPECT_FLOAT_EQ(ch.volume, 0.0f);
-  bank->PlayTrackNote(0.5f, 3, 3, 1.0f, 1, 0);
-  EXPECT_FLOAT_EQ(ch.volume, 0.7f * 0.5f);
-  bank->PlayTrackNote(0.5f, 3, 3, 1.0f, 1, -99);
-  EXPECT_FLOAT_EQ(ch.volume, 0.0f);
-  voice(3, 3).MixMute = 0;
-  bank->PlayTrackNote(1.0f, 3, 3, 1.0f, 1, 5);
-  EXPECT_FLOAT_EQ(ch.volume, 0.0f);
-  // An untracked track note runs at the fifth argument; the root note scales the volume.
-  voice(3, 3).KeyboardTracking = 0;
-  bank->rootnote[3][3] = 12;
-  bank->PlayTrackNote(0.25f, 3, 3, 9.0f, 3, 0);
-  EXPECT_FLOAT_EQ(ch.rate, 3.0f);
-  EXPECT_FLOAT_EQ(ch.volume, 0.7f * 0.5f);
-}
-
 TEST_F(NotePlayback, EmptySlotsAndSilentVoicesMakeNoStart) {
   auto channel = std::make_shared<RecordingChannel>(log);
   bank->Channel[5][5] = channel;

@@ -1,6 +1,5 @@
 // The segment views through the recording backend: the empty and past-the-end cases,
-// which cell is current (and CurrSegment), cells past a short sample, the playhead,
-// flat trace past the end and the stereo traces.
+// cells past a short sample and the flat trace past the end.
 #include "framework/palette.h"
 #include "viewtest.h"
 
@@ -45,49 +44,12 @@ TEST_F(SegmentViewTest, SegmentPastTheEndShowsOnlyTheBackground) {
   EXPECT_TRUE(lines().empty());
 }
 
-TEST_F(SegmentViewTest, WindowStartChoosesTheCurrentCell) {
-  TVoice& voice = load(std::vector<int16_t>(20 * 128, 0));
-  voice.WindowStart = 256;
-  grid();
-  ASSERT_EQ(currentFills().size(), 1u);
-  EXPECT_EQ(currentFills()[0].args[0], X + 2 + 2 * 50);
-  EXPECT_EQ(voice.CurrSegment, 2);
-  voice.WindowStart = 300;  // strictly between two starts: the later one
-  grid();
-  ASSERT_EQ(currentFills().size(), 1u);
-  EXPECT_EQ(currentFills()[0].args[0], X + 2 + 3 * 50);
-  EXPECT_EQ(voice.CurrSegment, 3);
-  voice.WindowStart = 12 * 128;  // second row, third cell
-  grid();
-  ASSERT_EQ(currentFills().size(), 1u);
-  EXPECT_EQ(currentFills()[0].args[1], Y + 2 + 40);
-  voice.WindowStart = 130 * 128;  // beyond every drawn cell
-  voice.CurrSegment = 55;
-  grid();
-  EXPECT_TRUE(currentFills().empty());
-  EXPECT_EQ(voice.CurrSegment, 55);
-}
-
 TEST_F(SegmentViewTest, CellsPastAShortSampleStayBackground) {
   load(std::vector<int16_t>(20 * 128 - 1, 0));
   grid();
   EXPECT_EQ(rects().size(), 1u + 20u);  // background and 20 cell fills
   EXPECT_EQ(lines().size(), 20u * (4 + 1 + CELL_COLUMNS));
   grid(true);  // stereo grid over the same values: 10 frames' worth of cells, two traces
-}
-
-TEST_F(SegmentViewTest, OnePlayheadInTheFirstCellThatPassesIt) {
-  load(std::vector<int16_t>(20 * 128, 0));
-  channel->playing = 1;
-  channel->position = 300;
-  grid();
-  int verticals = 0;
-  for (const auto& c : linesIn(255, 255, 0))
-    if (c.args[0] == c.args[2]) ++verticals;
-  EXPECT_EQ(verticals, 1);
-  channel->playing = 0;
-  grid();
-  EXPECT_TRUE(linesIn(255, 255, 0).empty());
 }
 
 TEST_F(SegmentViewTest, TracePastTheEndIsFlatAtTheCentre) {
@@ -100,26 +62,6 @@ TEST_F(SegmentViewTest, TracePastTheEndIsFlatAtTheCentre) {
   EXPECT_EQ(trace.back().args[1], mid);
   EXPECT_EQ(trace.back().args[3], mid);
   EXPECT_LT(trace.front().args[3], mid);
-}
-
-TEST_F(SegmentViewTest, StereoSingleViewZigZagsAndTheGridDrawsTwoTraces) {
-  std::vector<int16_t> values(2 * 20 * 128);
-  for (size_t i = 0; i < values.size(); ++i) values[i] = (i % 2) ? -20000 : 20000;
-  load(values, 2);
-  single(true);
-  const auto trace = linesIn(255, 40, 40);  // segment 0 is current
-  ASSERT_EQ(trace.size(), static_cast<size_t>(200 - 5 - 1));
-  bool zigzag = false;
-  for (const auto& c : trace)
-    if (c.args[1] != c.args[3]) zigzag = true;
-  EXPECT_TRUE(zigzag);
-  grid(true);
-  EXPECT_EQ(lines().size(), 20u * (4 + 1 + 2 * CELL_COLUMNS));
-  // Left values above the row's centre, right values below it.
-  const auto red = linesIn(255, 40, 40);
-  ASSERT_EQ(red.size(), static_cast<size_t>(2 * CELL_COLUMNS));
-  EXPECT_LT(red[0].args[3], 40.0f / 2.0f);
-  EXPECT_GT(red[1].args[3], 40.0f / 2.0f);
 }
 
 }  // namespace

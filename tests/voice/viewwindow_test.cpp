@@ -132,20 +132,6 @@ TEST_F(ViewWindowTest, EditWindowShifts) {
   EXPECT_EQ(voice.EditWindowEnd, 1000);
 }
 
-TEST_F(ViewWindowTest, SpacingAndPointerOf3d) {
-  TVoice& voice = mono(1000);
-  EXPECT_EQ(bank.SetWindow3dSpacing(V, S, 50, 100), 1);
-  EXPECT_FLOAT_EQ(voice.Spacing3d, 35.0f);
-  EXPECT_EQ(bank.SetWindow3dSpacing(V, S, 50, 100), 0);
-  bank.SetWindow3dSpacing(V, S, 0, 0);
-  EXPECT_FLOAT_EQ(voice.Spacing3d, 0.0f);
-  bank.SetWindow3dSpacing(V, S, -5, 10);
-  EXPECT_FLOAT_EQ(voice.Spacing3d, 0.0f);
-  bank.SetWindow3d(V, S, 33, 44);
-  EXPECT_EQ(voice.Mouse3dX, 33);
-  EXPECT_EQ(voice.Mouse3dY, 44);
-}
-
 TEST_F(ViewWindowTest, EmptySlotsAndExtremeArgumentsAreHarmless) {
   EXPECT_EQ(bank.GetWindowEnd(V, S), -1);
   EXPECT_EQ(bank.GetSegmentSize(V, S), 0);

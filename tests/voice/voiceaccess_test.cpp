@@ -33,28 +33,6 @@ TEST_F(VoiceAccess, EnvelopeEditKeepsTheOtherStages) {
   EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 6), 0);
 }
 
-TEST_F(VoiceAccess, RotorMatrixAndFlags) {
-  voicetest::FakeSound& sound = Fill(1, 1, {1, 2});
-  bank->SetRotor(1, 1, 1, 50, 3);
-  EXPECT_EQ(sound.get("Rl3"), 50);
-  EXPECT_EQ(bank->GetRotor(1, 1, 1, 3), 50);
-  EXPECT_EQ(bank->GetRotor(1, 1, 5, 0), -1);
-  EXPECT_EQ(bank->SetRotor(1, 1, 5, 1, 0), -1);
-  bank->SetMatrix(1, 1, 16, 18, 1);
-  EXPECT_EQ(bank->GetMatrix(1, 1, 16, 18), 1);
-  bank->SetModified(1, 1, 2, 0);
-  bank->SetMatrixLevel(1, 1, 4, 120);
-  EXPECT_EQ(bank->GetModified(1, 1, 2), 1);
-  EXPECT_EQ(bank->GetMatrixLevel(1, 1, 4), 120);
-  bank->SetModified(1, 1, 1, 1);
-  bank->SetModified(1, 1, 3, 9);
-  EXPECT_EQ(bank->GetModified(1, 1, 1), 1);
-  EXPECT_EQ(bank->GetModified(1, 1, 3), 0);
-  EXPECT_EQ(bank->GetLength(1, 1), 2);
-  bank->SetAlias(1, 1, "Bass");
-  EXPECT_EQ(bank->GetAlias(1, 1), "Bass");
-}
-
 TEST_F(VoiceAccess, VoiceActivitySkipsSubVoiceZero) {
   Fill(5, 0, {1});
   EXPECT_EQ(bank->GetVoiceActive(5), 0);

@@ -30,27 +30,6 @@ class VoiceBankLifecycle : public DriverTest {
   std::filesystem::path dir;
 };
 
-TEST_F(VoiceBankLifecycle, InitGivesEveryEmptySlotItsOwnChannelAndFreshSends) {
-  auto bank = std::make_unique<TVoices>();
-  EXPECT_EQ(bank->GetFX(969, 0), 0);  // no channel before Init
-  ASSERT_EQ(bank->Init(), 0);
-  EXPECT_EQ(voiceDirectName[32], "()");
-  EXPECT_EQ(voiceDirectVolume[0], 1.0f);
-  for (int v = 0; v < TVoices::MaxVoice; ++v) {
-    EXPECT_EQ(bank->MixSolo[v], -1);
-    for (int s = 0; s < TVoices::MaxSubVoice; ++s) {
-      EXPECT_EQ(bank->GetAlloc(v, s, 5), -1);
-      EXPECT_EQ(bank->GetFXSend(v, s, 8), 1000);
-      EXPECT_EQ(bank->GetFXSend(v, s, 0), 0);
-      EXPECT_NE(bank->Channel[v][s], nullptr);
-      EXPECT_EQ(bank->alloc[v][s][119], 119);
-    }
-  }
-  EXPECT_NE(bank->Channel[0][0], bank->Channel[0][1]);
-  EXPECT_EQ(bank->GetFX(969, 0), 1);
-  EXPECT_EQ(bank->Shutdown(), 0);
-}
-
 TEST_F(VoiceBankLifecycle, InitSubVoiceEmptiesAFilledSlotOnly) {
   auto bank = std::make_unique<TVoices>();
   bank->Init();

@@ -95,55 +95,6 @@ TEST_F(VoiceObjectTransfer, MakesTheSoundOrReportsFailure) {
   EXPECT_EQ(voice.Name, "n2");
 }
 
-TEST(VoiceObjectPlay, ChannelCallsInOrderWithRateVolumeAndPan) {
-  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
-  voice.MixPan = -50;
-  voice.MixStartDelay = 12;
-  auto channel = std::make_shared<FakeChannel>();
-  EXPECT_EQ(voice.Play(channel, 2.0f, 0.5f, 0.5f, -99), 1);
-  std::vector<std::string> expected{"Cue", "Delay", "Rate", "Volume", "Pan", "Resume"};
-  EXPECT_EQ(channel->calls, expected);
-  EXPECT_FLOAT_EQ(channel->rate, 2.0f);
-  EXPECT_FLOAT_EQ(channel->volume, 0.35f);
-  EXPECT_FLOAT_EQ(channel->pan, -0.5f);
-  EXPECT_FLOAT_EQ(channel->delay, 12.0f);
-
-  // Still playing: restarted rather than cued again; untracked uses the fixed rate.
-  channel->calls.clear();
-  channel->playing = 1;
-  voice.KeyboardTracking = 0;
-  voice.Play(channel, 2.0f, 0.5f, 1.0f, -99);
-  EXPECT_EQ(channel->calls.front(), "Pause");
-  EXPECT_EQ(channel->calls[1], "Restart");
-  EXPECT_FLOAT_EQ(channel->rate, 0.5f);
-}
-
-TEST(VoiceObjectPlay, VolumeModesAndMute) {
-  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
-  voice.MixMute = 1;
-  auto channel = std::make_shared<FakeChannel>();
-  voice.Play(channel, 1.0f, 1.0f, 1.0f, -99);
-  EXPECT_EQ(channel->volume, 0.0f);
-  voice.Play(channel, 1.0f, 1.0f, 1.0f, 0);
-  EXPECT_FLOAT_EQ(channel->volume, 0.7f);
-  voice.MixMute = 0;
-  voice.Play(channel, 1.0f, 1.0f, 1.0f, 1);
-  EXPECT_EQ(channel->volume, 0.0f);
-  voice.MixPan = 100;
-  voice.PlayPart(channel, 1.0f, 1.0f, 5, 9);
-  EXPECT_FLOAT_EQ(channel->volume, 0.7f);
-  EXPECT_FLOAT_EQ(channel->pan, 1.0f);
-}
-
-TEST(VoiceObjectPlay, PartSetsTheWindowAndAlwaysCues) {
-  TVoice voice = VoiceWith(voicetest::Ramp(10), 1);
-  auto channel = std::make_shared<FakeChannel>();
-  channel->playing = 1;
-  EXPECT_EQ(voice.PlayPart(channel, 1.0f, 1.0f, 3, 7), 1);
-  std::vector<std::string> expected{"PlayStart3", "PlayEnd7", "Cue", "Delay", "Rate", "Volume", "Pan", "Resume"};
-  EXPECT_EQ(channel->calls, expected);
-}
-
 TEST(VoiceObjectPlay, NoSoundOrNoChannelTouchesNothing) {
   TVoice voice;
   auto channel = std::make_shared<FakeChannel>();
@@ -156,16 +107,6 @@ TEST(VoiceObjectPlay, NoSoundOrNoChannelTouchesNothing) {
   EXPECT_EQ(loaded.Stop(nullptr), 0);
   loaded.Stop(channel);
   EXPECT_EQ(channel->calls, std::vector<std::string>{"Pause"});
-}
-
-TEST(VoiceObjectHarmonics, MadeOnceOnFirstUse) {
-  TVoice voice;
-  EXPECT_EQ(voice.Harmonics, nullptr);
-  voice.SetHarmonic(1, 0, 10, 0.5f);
-  auto first = voice.Harmonics;
-  ASSERT_NE(first, nullptr);
-  EXPECT_FLOAT_EQ(voice.GetHarmonic(1, 0, 10), 0.5f);
-  EXPECT_EQ(voice.Harmonics, first);
 }
 
 }  // namespace

@@ -116,24 +116,6 @@ TEST_F(VoiceParams, VoiceTypesSetTheSoundsLoopAndWavetable) {
   EXPECT_EQ(voice.LoopEnd, -1);
 }
 
-TEST_F(VoiceParams, ZoomStereoAndWavetable) {
-  Fill(4, 4, std::vector<int16_t>(10000, 1));
-  TVoice& voice = Voice(4, 4);
-  voice.EditWindowStart = 1000;
-  bank->SetZoom(4, 4, 300);
-  EXPECT_EQ(voice.EditWindowEnd, 6000);
-  voice.EditWindowStart = 8000;
-  bank->SetZoom(4, 4, 300);
-  EXPECT_EQ(voice.EditWindowEnd, 10000);
-  EXPECT_EQ(bank->GetStereo(4, 4), 0.0f);
-  Fill(4, 5, {1, 2, 3, 4}, 2);
-  EXPECT_EQ(bank->GetStereo(4, 5), 1.0f);
-  EXPECT_EQ(bank->GetChannels(4, 5), 2.0f);
-  bank->SetWavetable(4, 5, 7);
-  EXPECT_EQ(bank->GetVolume(4, 5, 14), 7.0f);
-  EXPECT_EQ(Voice(4, 5).ControlModified, 1);
-}
-
 TEST_F(VoiceParams, RootNoteSetsTheFixedRateAndExtremesReadOne) {
   Fill(6, 6, {1});
   bank->SetVolume(6, 6, 6, 12.9f);

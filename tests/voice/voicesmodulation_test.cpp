@@ -109,24 +109,6 @@ TEST_F(VoicesModulation, RotorPresetKeepsEveryLevelInItsPlace) {
   EXPECT_EQ(sound(2, 3).GetRotorTime(), 300);
 }
 
-TEST_F(VoicesModulation, EnvelopePresetUsesTheActiveEnvelope) {
-  ASSERT_EQ(put(3, 1, {1}), 1);
-  bank->SetActiveEnvelope(3, 1, 2);
-  sound(3, 1).SetADSR(2, 5, 15, 25, 3000, 45);
-  bank->EnvelopeAddToFolder(3, 1);
-  const auto& record = bank->EnvelopeList->EnvelopeListData[0];
-  ASSERT_TRUE(record);
-  EXPECT_EQ(record->Name, "DADSR");
-  EXPECT_EQ(record->nSustain, 3000.0f);
-
-  ASSERT_EQ(put(3, 2, {1}), 1);
-  bank->SetActiveEnvelope(3, 2, 1);
-  bank->EnvelopeApply(3, 2);
-  EXPECT_EQ(sound(3, 2).GetDecay(1), 25);
-  EXPECT_EQ(sound(3, 2).GetRelease(1), 45);
-  EXPECT_EQ(sound(3, 2).GetSustain(0), 4095);  // the others stay unset
-}
-
 TEST_F(VoicesModulation, LFOPresetChangesTheActiveLFOOnly) {
   ASSERT_EQ(put(1, 1, {1}), 1);
   TSound& src = sound(1, 1);

@@ -54,13 +54,6 @@ TEST_F(WavExport, AliasNamesTheFileAndTheLoopChunk) {
   EXPECT_EQ(voice(1, 1).Name, "Kick.wav");
 }
 
-TEST_F(WavExport, NamedVoiceExportsUnderItsName) {
-  voiceDirectName[6] = "Pad";
-  ASSERT_EQ(put(7, 2, {1, 2}), 1);
-  bank->SaveWav(7, 2, out);
-  EXPECT_TRUE(fs::exists(out + "Pad.wav"));
-}
-
 TEST_F(WavExport, NothingForEmptySlotsOrVoicesWithoutSound) {
   EXPECT_EQ(bank->SaveWav(3, 3, out), 0);
   EXPECT_EQ(bank->SaveWavVoiceGroup(3, 3, out), 0);

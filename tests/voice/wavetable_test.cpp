@@ -19,15 +19,6 @@ class WavetableCalc : public BankTest {
   }
 };
 
-TEST_F(WavetableCalc, TableAmountCodes) {
-  EXPECT_EQ(bank->GetWavetableAmount(1), 32);
-  EXPECT_EQ(bank->GetWavetableAmount(2), 64);
-  EXPECT_EQ(bank->GetWavetableAmount(3), 128);
-  EXPECT_EQ(bank->GetWavetableAmount(4), 256);
-  EXPECT_EQ(bank->GetWavetableAmount(0), 128);
-  EXPECT_EQ(bank->GetWavetableAmount(5), 128);
-}
-
 TEST_F(WavetableCalc, OneSineHarmonicIsOneCycleOfTheSource) {
   ASSERT_EQ(put(1, 1, fill(4096, [](int) { return 777; })), 1);
   level(1, 1, 2, 0, 1.0f);
