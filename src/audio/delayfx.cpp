@@ -90,8 +90,9 @@ void DelayFX::setparameter(int id, int bus, int value) {
     case 2: side->wetgain = hundredths(value); break;
     case 3: side->combsend = hundredths(value); break;
     case 4: side->combfeedback = static_cast<float>(value) / 1000.0f; break;
-    case 5: side->comblength = std::clamp(value, 0, kFxRingSize); break;
-    case 6: side->delay = std::clamp(value, 0, kFxRingSize - 1); break;
+    // Kept as given: the render limits the comb to the ring and takes the delay modulo it.
+    case 5: side->comblength = value; break;
+    case 6: side->delay = value; break;
     case 7: side->echogain = hundredths(value); break;
     case 8: side->drygain = hundredths(value); break;
     default: break;
@@ -142,7 +143,8 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
   const float feedbackL = p.left.combfeedback, feedbackR = p.right.combfeedback;
   const float dryL = p.left.drygain, dryR = p.right.drygain;
   const float echoL = p.left.echogain, echoR = p.right.echogain;
-  const int delayL = p.left.delay % ring, delayR = p.right.delay % ring;
+  // A negative delay counts as none.
+  const int delayL = std::max(p.left.delay.load(), 0) % ring, delayR = std::max(p.right.delay.load(), 0) % ring;
   // A length of 0 or less keeps the comb on its first position.
   const int lengthL = std::min(p.left.comblength.load(), rings);
   const int lengthR = std::min(p.right.comblength.load(), rings);

@@ -2,8 +2,9 @@
 // each with its output buffer, four rings and its settings, plus the routing mode and
 // the switch of the whole block. The main thread writes the settings through the
 // global effect functions; the render reads them and owns the buffers, rings and
-// running positions. Every setting is limited where it is stored, so no delay, comb
-// length or speed can reach outside a ring or an output buffer.
+// running positions. Delays and comb lengths are kept as given and limited by the
+// render; the speed is limited where it is stored, so nothing reaches outside a ring
+// or an output buffer.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -24,8 +25,8 @@ struct fxside {
   Relaxed<float> combgain;      // id 1
   Relaxed<float> combsend;      // id 3: share of wet fed into the comb
   Relaxed<float> combfeedback;  // id 4: thousandths
-  Relaxed<int32_t> comblength;  // id 5: ring positions the comb uses
-  Relaxed<int32_t> delay;       // id 6: samples between write and read
+  Relaxed<int32_t> comblength;  // id 5: ring positions the comb uses (at most the ring)
+  Relaxed<int32_t> delay;       // id 6: samples between write and read, modulo the ring
   Relaxed<float> drygain;       // id 8: share of the bus input in wet
   Relaxed<float> echogain;      // id 7: share of the delayed signal in wet
 };

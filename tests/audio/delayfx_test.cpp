@@ -122,11 +122,25 @@ TEST_F(Bus, SpeedReReadsTheOutputInPlace) {
   }
 }
 
-TEST_F(Bus, ParametersAreLimitedWhereStoredAndStayInsideTheRings) {
+// A delay past the ring wraps around it; a negative one passes the input straight on.
+TEST_F(Bus, DelayIsTakenModuloTheRing) {
+  fx.setparameter(6, 0, 40000);
+  fx.setparameter(106, 0, -7);
+  for (int id : {7, 107, 2, 102}) fx.setparameter(id, 0, 100);
+  const auto first = run(impulse(4096, 1000, -2000));
+  const auto second = run(std::vector<int16_t>(8192, 0));
+  for (int f = 0; f < 8192; ++f) {
+    const auto& out = f < 4096 ? first : second;
+    ASSERT_EQ(L(out, f % 4096), f == 40000 - kFxRingSize ? 1000 : 0) << f;
+    ASSERT_EQ(R(out, f % 4096), f == 0 ? -2000 : 0) << f;
+  }
+}
+
+TEST_F(Bus, ParametersReadBackAsStoredAndStayInsideTheRings) {
   const struct {
     int id, value, stored;
   } cases[] = {
-      {6, -5, 0},        {6, 40000, 32767},   {106, 4410, 4410},  {5, 50000, 32768}, {105, -3, 0},
+      {6, -5, -5},       {6, 40000, 40000},   {106, 4410, 4410},  {5, 50000, 50000}, {105, -3, -3},
       {203, 150, 99},    {203, -250, -250},   {4, 500, 500},      {104, -70, -70},   {2, 250, 250},
       {108, 100, 100},   {201, 50, 50},       {202, 100, 100},    {9, 5, 0},          {204, 5, 0},
   };

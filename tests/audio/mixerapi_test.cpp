@@ -144,7 +144,7 @@ TEST_F(MixerApi, ConversionsLimitsAndRefusals) {
       // The global effect block.
       {"switch off at first", [&] { return mx_GetGlobalFX(kFxSwitchId, 0); }, 0},
       {"switch 2 is off", [&] { mx_SetGlobalFX(kFxSwitchId, 0, 2); return mx_GetGlobalFX(kFxSwitchId, 0); }, 0},
-      {"delay limited", [&] { mx_SetGlobalFX(106, 0, 40000); return mx_GetGlobalFX(106, 0); }, 32767},
+      {"delay unchanged", [&] { mx_SetGlobalFX(106, 0, 40000); return mx_GetGlobalFX(106, 0); }, 40000},
       {"speed limited", [&] { mx_SetGlobalFX(203, 0, 150); return mx_GetGlobalFX(203, 0); }, 99},
       {"bus 8", [&] { return mx_SetGlobalFX(2, 8, 100) + mx_GetGlobalFX(2, 8); }, 0},
       {"route stored unchanged", [&] { return mx_SetGlobalFXRoute(42) + mx_GetGlobalFXRoute(); }, 42},
