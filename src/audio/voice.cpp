@@ -69,6 +69,7 @@ void sound::resetvoice() {
   rotorgate = 0;
   rotortime = 0;
   rotorstep = 1;
+  source_ = sourcesettings{};
   request_.store(0, std::memory_order_relaxed);
   stagedstart_ = 0;
   stagedplaypos_ = 0;
@@ -79,20 +80,20 @@ void sound::resetvoice() {
 int64_t sound::startsample() const {
   const int64_t limit = static_cast<int64_t>(smp->length) * smp->channels;
   const int64_t base = static_cast<int64_t>(smp->channels) * std::clamp(smp->playheadstart.load(), 0, smp->length);
-  const int from = playstart;
+  const int from = source_.playstart;
   return std::min(base + (from >= 0 ? from : 0), limit);
 }
 
 void sound::copysettings(int now) {
   const sample& s = *smp;
-  const int sd = startdelay;
+  const int sd = source_.startdelay;
   starttime = static_cast<int32_t>(static_cast<int64_t>(now) + sd - 1);
   delay = sd;
-  const int end = playend;
+  const int end = source_.playend;
   windowend = end >= 0 ? end : 0;
   // The record keeps the sends of its latest start for the effect path.
-  for (int k = 0; k < kDrySend; ++k) smp->send[k] = static_cast<float>(fxmix[k].load()) / 100.0f;
-  smp->send[kDrySend] = static_cast<float>(fxmix[kDrySend].load()) / 1000.0f;
+  for (int k = 0; k < kDrySend; ++k) smp->send[k] = static_cast<float>(source_.fxmix[k]) / 100.0f;
+  smp->send[kDrySend] = static_cast<float>(source_.fxmix[kDrySend]) / 1000.0f;
   notestart = now;
   keyuptime = 0;
   keyupdue = 0;
@@ -131,6 +132,10 @@ void sound::rewind(int64_t from, int clock, int pan) {
 void sound::start(sample* s, int flags, int now, int mixerpan) {
   smp = s;
   status = flags;
+  source_.startdelay = startdelay;
+  source_.playstart = playstart;
+  source_.playend = playend;
+  for (int k = 0; k < kFxSends; ++k) source_.fxmix[k] = fxmix[k];
   copysettings(now);
   if (s->iswavetable != 0) status.fetch_or(kStatusWavetable);
   rewind(startsample() * kWhole, now, mixerpan);

@@ -21,9 +21,10 @@ class sound : public output {
 
   // Main thread. Every setting back at the value of a freshly made voice.
   void resetvoice();
-  // Steps 3-10 of a start: the voice's own channel settings (copied from its template by
+  // Steps 3-10 of a start: the voice's own channel settings (copied from its source by
   // allocsound) decide the delay, window and sends. The voice must not be with the render.
   void start(sample* s, int flags, int now, int mixerpan);
+  // The start again from the source's settings, not from those given to the voice since.
   int restart() override;
   virtual int stop();
   void flush();
@@ -93,6 +94,16 @@ class sound : public output {
   int rotorstep = 1;
 
  private:
+  // The channel settings of the source a voice was started from. The source is a
+  // replaced voice that nothing changes any more until it is reused, so a copy taken at
+  // the start reads what the source holds without keeping a pointer to it.
+  struct sourcesettings {
+    int startdelay = 0;
+    int playstart = -1;
+    int playend = -1;
+    std::array<int, kFxSends> fxmix{};
+  };
+
   static constexpr int kRequestRestart = 1;
   static constexpr int kRequestFlush = 2;
   int64_t startsample() const;
@@ -103,6 +114,7 @@ class sound : public output {
   int prepare(FrameContext& c, int n, int& skip);
   void finish(const FrameContext& c);
 
+  sourcesettings source_;  // main thread only
   std::atomic<int32_t> request_{0};
   Relaxed<int64_t> stagedstart_;
   Relaxed<int64_t> stagedplaypos_;

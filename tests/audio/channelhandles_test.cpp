@@ -153,3 +153,28 @@ TEST_F(Channels, RefusedStartWithoutHandleGivesBackItsChannel) {
   EXPECT_EQ(io.play(s, 0, h), h);
   EXPECT_EQ(io.lookup(h)->status, kStatusFinished);  // still the idle voice: nothing started
 }
+
+TEST_F(Channels, RestartTakesTheSettingsOfThePlayNotThoseGivenSince) {
+  sample* s = make16(std::vector<int16_t>(4000, 1000), 1, 1);
+  const int h = io.alloc();
+  io.lookup(h)->setfxmixvalue(3, 40);
+  ASSERT_EQ(io.play(s, 0, h), h);
+  sound* v = io.lookup(h);
+  now += 20;
+  render(256);
+  // Given to the playing voice: they wait for the next play on the channel.
+  v->setstartdelay(500);
+  v->playstart = 50;
+  v->playend = 60;
+  v->setfxmixvalue(3, 70);
+  v->restart();
+  EXPECT_EQ(v->delay, 0);
+  EXPECT_EQ(v->windowend, 0);
+  EXPECT_FLOAT_EQ(s->send[3], 0.4f);
+  render(256);
+  EXPECT_EQ(v->getposition(), 256);  // from frame 0, at once
+  ASSERT_EQ(io.play(s, 0, h), h);
+  sound* w = io.lookup(h);
+  EXPECT_EQ(w->delay, 500);
+  EXPECT_FLOAT_EQ(s->send[3], 0.7f);
+}
