@@ -58,7 +58,9 @@ std::shared_ptr<TSound> TSound::edited(const std::shared_ptr<TAudioSample>& reco
 int TSound::TestCut(int start, int end) {
   const int64_t count = static_cast<int64_t>(end) - start;
   if (start < 0 || count < 1) return 1;
-  if (start > GetAudioSampleLength()) return 2;
+  // Measured in stored values, not frames: a stereo sound answers -1 up to twice its length.
+  const int64_t values = static_cast<int64_t>(GetAudioSampleLength()) * GetAudioSampleMono();
+  if (start > values) return 2;
   return -1;
 }
 
@@ -121,8 +123,9 @@ int TSound::CopyData(const std::shared_ptr<TSound>& source) {
   SetIsLooped(source->GetIsLooped());
   SetIsWaveTable(source->GetIsWaveTable());
   SetIsPPGWaveTable(source->GetIsPPGWaveTable());
-  SetLoopLength(source->GetLoopLength());
-  SetLoopStart(source->GetLoopStart());
+  // The wavetable's step count and loop start, so that a wavetable sound comes back whole.
+  SetWaveLength(source->WaveLength());
+  SetWaveLoopStart(source->WaveLoopStart());
   for (int e = 0; e < 4; ++e)
     SetADSR(e, source->GetDelay(e), source->GetAttack(e), source->GetDecay(e), source->GetSustain(e),
             source->GetRelease(e));

@@ -96,7 +96,29 @@ TEST_F(SampleEditing, CopyRangeAndCopy) {
   EXPECT_EQ(emptycopy->GetAudioSampleLength(), 0);
 }
 
-TEST_F(SampleEditing, TestCutComparesFramesWithFrames) {
+// The voice engine's undo: Copy, then CopyData from the sound it copied.
+TEST_F(SampleEditing, CopyDataCarriesTheSwitchesWavetableLoopAndEnvelopes) {
+  std::shared_ptr<TSound> s = sound(monoramp(100), 1, 1);
+  s->SetIsWaveTable(1);
+  s->SetIsPPGWaveTable(1);
+  s->SetWaveLength(8);
+  s->SetWaveLoopStart(3);
+  s->SetLoopStart(20);
+  s->SetLoopLength(50);
+  s->SetADSR(2, 1, 2, 3, 4, 5);
+  std::shared_ptr<TSound> copy = s->Copy();
+  EXPECT_EQ(copy->CopyData(s), 0);
+  EXPECT_NE(copy->GetIsLooped(), 0);
+  EXPECT_EQ(copy->GetIsWaveTable(), 1);
+  EXPECT_EQ(copy->GetIsPPGWaveTable(), 1);
+  EXPECT_EQ(copy->WaveLength(), 8);
+  EXPECT_EQ(copy->WaveLoopStart(), 3);
+  EXPECT_EQ(copy->GetLoopStart(), 0);  // the loop itself is not carried
+  EXPECT_EQ(copy->GetLoopLength(), 100);
+  EXPECT_EQ(copy->GetRelease(2), 5);
+}
+
+TEST_F(SampleEditing, TestCutComparesTheStartWithStoredValues) {
   std::shared_ptr<TSound> st = sound(stereoramp(100), 2);
   std::shared_ptr<TSound> mono = sound(monoramp(100));
   for (const auto& s : {st, mono}) {
@@ -106,10 +128,14 @@ TEST_F(SampleEditing, TestCutComparesFramesWithFrames) {
     EXPECT_EQ(s->TestCut(0, INT_MIN), 1);  // no overflow into a positive count
     EXPECT_EQ(s->TestCut(99, 100), -1);
     EXPECT_EQ(s->TestCut(100, 120), -1);
-    EXPECT_EQ(s->TestCut(101, 120), 2);
-    EXPECT_EQ(s->TestCut(150, 160), 2);
     EXPECT_EQ(s->TestCut(250, 260), 2);
   }
+  // 100 mono frames hold 100 values, 100 stereo frames 200.
+  EXPECT_EQ(mono->TestCut(101, 120), 2);
+  EXPECT_EQ(mono->TestCut(150, 160), 2);
+  EXPECT_EQ(st->TestCut(150, 160), -1);
+  EXPECT_EQ(st->TestCut(200, 210), -1);
+  EXPECT_EQ(st->TestCut(201, 210), 2);
 }
 
 TEST_F(SampleEditing, InsertForwardsBackwardsAndRefusals) {
