@@ -14,6 +14,7 @@
 
 #include "audio/audiorandom.h"
 #include "audio/delayfx.h"
+#include "audio/mixkernels.h"
 #include "audio/output.h"
 #include "audio/voice.h"
 
@@ -98,7 +99,8 @@ class mixer : public output {
   std::atomic<int32_t> freeread{0};
   std::atomic<int32_t> freewrite{0};
   std::array<sound*, kRingSize> freevoices{};
-  AudioRandom random;  // the render's own random numbers
+  AudioRandom random;     // the render's own random numbers
+  RenderScratch scratch;  // the render's: one voice's buffer at a time
 
  private:
   void takeover();

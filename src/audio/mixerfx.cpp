@@ -1,5 +1,5 @@
 // The mixer's effect path: voices rendered into nine accumulators (dry plus one send
-// per bus) through a sink that weights each frame by the record's send levels, the
+// per bus) through a sink that weights each voice's buffer by the record's send levels, the
 // 16-bit outputs of the accumulators, and the buffer steps the bus routing uses.
 #include <algorithm>
 
@@ -11,15 +11,16 @@
 
 namespace {
 
-// Adds each frame to every accumulator whose level is not 0, weighted by that level
-// (a level of 0 leaves its accumulator exactly as it was, so it is skipped).
+// Adds the voice's samples to every accumulator whose level is not 0, weighted by that
+// level (a level of 0 leaves its accumulator exactly as it was, so it is skipped).
 struct FxSink {
   std::array<int32_t*, kAccumulators> a{};
   std::array<float, kAccumulators> level{};
   std::array<int, kAccumulators> active{};
   int count = 0;
+  float* floats = nullptr;
 
-  FxSink(std::array<std::vector<int32_t>, kAccumulators>& buffers, const sample* s) {
+  FxSink(std::array<std::vector<int32_t>, kAccumulators>& buffers, const sample* s, float* scratch) : floats(scratch) {
     for (int k = 0; k < kAccumulators; ++k) {
       a[k] = buffers[k].data();
       // Accumulator 0 is the dry mix: the record's send 8; accumulator k + 1 is bus k.
@@ -29,21 +30,10 @@ struct FxSink {
     }
   }
 
-  FxSink offset(int frames) const {
-    FxSink shifted = *this;
-    for (auto& entry : shifted.a) entry += 2 * frames;
-    return shifted;
-  }
-
-  void add(int i, int left, int right) {
-    const float l = static_cast<float>(left);
-    const float r = static_cast<float>(right);
-    for (int j = 0; j < count; ++j) {
-      const int k = active[j];
-      int32_t* entry = a[k] + 2 * i;
-      entry[0] = TruncToInt(static_cast<float>(entry[0]) + level[k] * l);
-      entry[1] = TruncToInt(static_cast<float>(entry[1]) + level[k] * r);
-    }
+  void add(const int32_t* samples, int offset, int n) {
+    if (count == 0) return;
+    for (int i = 0; i < n; ++i) floats[i] = static_cast<float>(samples[i]);
+    for (int j = 0; j < count; ++j) addscaled(a[active[j]] + offset, floats, level[active[j]], n);
   }
 };
 
@@ -52,7 +42,7 @@ struct FxSink {
 void mixer::mixfx(int n) {
   n = limit(n);
   mixvoices([this, n](sound& v) {
-    FxSink sink(buffers, v.smp);
+    FxSink sink(buffers, v.smp, scratch.floats.data());
     return v.render(sink, n);
   });
 }

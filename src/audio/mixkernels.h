@@ -1,11 +1,16 @@
 // The per-frame loops of the voice render, kept apart from the voice's state machine:
-// one template per sample format (8 or 16 bits, mono or stereo), steady or ramped
-// volume and step, steady or moving pan, and an accumulation sink (the dry mix here;
-// the effect path brings its own). Positions are 32.32 in sample values, steps 16.16
-// per output frame, gains 4096-scaled 16-bit values, interpolation fractions 16 bits.
+// one template per sample format (8 or 16 bits, mono or stereo), steady or ramped step,
+// and steady or per-frame gains. A voice renders once into a scratch buffer, which a
+// sink then adds to its accumulators (the dry mix here; the effect path brings its own).
+// Positions are 32.32 in sample values, steps 16.16 per output frame, gains
+// 4096-scaled 16-bit values, interpolation fractions 16 bits.
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
+#include "audio/accumulate.h"
+#include "audio/panpath.h"
 #include "audio/saturate.h"
 #include "platform/numbers.h"
 
@@ -134,62 +139,145 @@ inline int interpolate(int a, int b, int fraction) {
     return a * 256 - 32768 + (((b - a) * fraction) >> 8);
 }
 
-template <int Bits, int Channels, bool Ramp, bool PanRamp, class Sink>
-int mixframes(FrameContext& c, Sink& sink, int frames) {
+// The frames a voice may run before its next event (loop end or wave boundary) when
+// every advance moves it by at most increment: each of them stays below its bound.
+inline int framesbeforeevent(const FrameContext& c, int64_t increment, int limit) {
+  if (increment <= 0) return limit;
+  int64_t span = limit;
+  if (c.wavesize > 0) span = std::min(span, (c.wavesize * (int64_t{1} << 32) - c.wavepos - 1) / increment);
+  if (!c.wavetable) span = std::min(span, (c.loopend * (int64_t{1} << 32) - c.playpos - 1) / increment);
+  return static_cast<int>(std::max<int64_t>(span, 0));
+}
+
+// A wavetable voice reads from its placed position once the first advance has placed it.
+inline bool placed(const FrameContext& c) {
+  if (!c.wavetable) return true;
+  FrameContext probe = c;
+  placewave(probe);
+  return probe.playpos == c.playpos;
+}
+
+// The frame's value at a read position: left and right (the same for mono records).
+template <int Bits, int Channels>
+inline void readframe(const void* data, int64_t playpos, int& valueleft, int& valueright) {
+  const int64_t w = playpos >> 32;
+  const int fraction16 = static_cast<int>(static_cast<uint32_t>(playpos) >> 16);
+  if constexpr (Channels == 1) {
+    valueleft = valueright = interpolate<Bits>(readvalue<Bits>(data, w), readvalue<Bits>(data, w + 1), fraction16);
+  } else {
+    const int64_t frame = w & ~int64_t{1};
+    const int fraction = ((static_cast<int>(w & 1) << 16) + fraction16) / 2;
+    valueleft = interpolate<Bits>(readvalue<Bits>(data, frame), readvalue<Bits>(data, frame + 2), fraction);
+    valueright = interpolate<Bits>(readvalue<Bits>(data, frame + 1), readvalue<Bits>(data, frame + 3), fraction);
+  }
+}
+
+// The increment of frame i of a ramp: the step's whole 16.16 value, in sample values.
+template <int Channels>
+inline int64_t rampincrement(const FrameContext& c, int i) {
+  return (((c.stepfx + c.stepinc * i) >> 32) * Channels) * 65536;
+}
+
+// Per-frame gains of a buffer whose volume or pan moves: the pan runs as the float sum
+// it always was, the volume in 8.8 steps.
+inline void framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* gainl, int32_t* gainr) {
+  int32_t* pans = gainr;  // each frame's pan is read before its right gain replaces it
+  if (panramp)
+    panpath(c.pan, c.paninc, frames, pans);
+  else
+    std::fill_n(pans, frames, TruncToInt(c.pan));
   int left = 0;
   int right = 0;
-  const int steadypan = TruncToInt(c.pan);
-  if constexpr (!Ramp && !PanRamp) pangains(steadypan, c.volume, left, right);
+  int lastpan = INT32_MIN;
+  int lastvolume = INT32_MIN;
   for (int i = 0; i < frames; ++i) {
-    if constexpr (Ramp || PanRamp)
-      pangains(PanRamp ? TruncToInt(c.pan) : steadypan, Ramp ? (c.vol8 >> 8) : c.volume, left, right);
-    const int64_t w = c.playpos >> 32;
-    const int fraction16 = static_cast<int>(static_cast<uint32_t>(c.playpos) >> 16);
+    const int pan = pans[i];
+    const int volume = ramp ? ((c.vol8 + c.volinc * i) >> 8) : c.volume;
+    if (pan != lastpan || volume != lastvolume) {  // both change far less often than every frame
+      pangains(pan, volume, left, right);
+      lastpan = pan;
+      lastvolume = volume;
+    }
+    gainl[i] = left;
+    gainr[i] = right;
+  }
+}
+
+// Renders up to frames frames of the voice into out (left, right per frame) and answers
+// how many it rendered (fewer when the voice ended). Between events the frames run in a
+// tight loop; the frame that meets an event takes every check.
+template <int Bits, int Channels, bool Ramp, bool Steady>
+int mixframes(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t* gainr, int frames) {
+  int steadyleft = 0;
+  int steadyright = 0;
+  if constexpr (Steady) pangains(TruncToInt(c.pan), c.volume, steadyleft, steadyright);
+  const void* const data = c.data;
+  int i = 0;
+  while (i < frames) {
+    int64_t most = c.increment;
+    if constexpr (Ramp) most = std::max(rampincrement<Channels>(c, i), rampincrement<Channels>(c, frames - 1));
+    const int span = placed(c) ? framesbeforeevent(c, most, frames - i) : 0;
+    int64_t pos = c.playpos;
+    const int end = i + span;
+    for (int j = i; j < end; ++j) {
+      int valueleft;
+      int valueright;
+      readframe<Bits, Channels>(data, pos, valueleft, valueright);
+      out[2 * j] = ((Steady ? steadyleft : gainl[j]) * valueleft) >> 8;
+      out[2 * j + 1] = ((Steady ? steadyright : gainr[j]) * valueright) >> 8;
+      pos += Ramp ? rampincrement<Channels>(c, j) : c.increment;
+    }
+    const int64_t moved = pos - c.playpos;
+    c.playpos = pos;
+    c.position = wrappingadd(c.position, moved);
+    c.wavepos = wrappingadd(c.wavepos, moved);
+    c.wavetruepos = wrappingadd(c.wavetruepos, moved);
+    i = end;
+    if (i == frames) break;
     int valueleft;
     int valueright;
-    if constexpr (Channels == 1) {
-      valueleft = valueright = interpolate<Bits>(readvalue<Bits>(c.data, w), readvalue<Bits>(c.data, w + 1), fraction16);
-    } else {
-      const int64_t frame = w & ~int64_t{1};
-      const int fraction = ((static_cast<int>(w & 1) << 16) + fraction16) / 2;
-      valueleft = interpolate<Bits>(readvalue<Bits>(c.data, frame), readvalue<Bits>(c.data, frame + 2), fraction);
-      valueright = interpolate<Bits>(readvalue<Bits>(c.data, frame + 1), readvalue<Bits>(c.data, frame + 3), fraction);
-    }
-    sink.add(i, (left * valueleft) >> 8, (right * valueright) >> 8);
-    const int64_t increment = Ramp ? ((c.stepfx >> 32) * Channels) * 65536 : c.increment;
-    if (!advance(c, increment)) return i + 1;
-    if constexpr (PanRamp) c.pan += c.paninc;
-    if constexpr (Ramp) {
-      c.vol8 += c.volinc;
-      c.stepfx += c.stepinc;
-    }
+    readframe<Bits, Channels>(data, c.playpos, valueleft, valueright);
+    out[2 * i] = ((Steady ? steadyleft : gainl[i]) * valueleft) >> 8;
+    out[2 * i + 1] = ((Steady ? steadyright : gainr[i]) * valueright) >> 8;
+    if (!advance(c, Ramp ? rampincrement<Channels>(c, i) : c.increment)) return i + 1;
+    ++i;
   }
   return frames;
 }
 
-// Picks the frame loop for the record's format.
-template <bool Ramp, bool PanRamp, class Sink>
-int mixformat(FrameContext& c, Sink& sink, int frames, int bits) {
-  if (bits == 8)
-    return c.channels == 1 ? mixframes<8, 1, Ramp, PanRamp>(c, sink, frames)
-                           : mixframes<8, 2, Ramp, PanRamp>(c, sink, frames);
-  return c.channels == 1 ? mixframes<16, 1, Ramp, PanRamp>(c, sink, frames)
-                         : mixframes<16, 2, Ramp, PanRamp>(c, sink, frames);
+template <bool Ramp, bool Steady>
+int mixformat(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t* gainr, int frames) {
+  if (c.bits == 8)
+    return c.channels == 1 ? mixframes<8, 1, Ramp, Steady>(c, out, gainl, gainr, frames)
+                           : mixframes<8, 2, Ramp, Steady>(c, out, gainl, gainr, frames);
+  return c.channels == 1 ? mixframes<16, 1, Ramp, Steady>(c, out, gainl, gainr, frames)
+                         : mixframes<16, 2, Ramp, Steady>(c, out, gainl, gainr, frames);
 }
 
-template <class Sink>
-int mixkernel(FrameContext& c, Sink& sink, int frames, int bits, bool ramp, bool panramp) {
-  if (ramp)
-    return panramp ? mixformat<true, true>(c, sink, frames, bits) : mixformat<true, false>(c, sink, frames, bits);
-  return panramp ? mixformat<false, true>(c, sink, frames, bits) : mixformat<false, false>(c, sink, frames, bits);
+// Scratch of the render (audio thread): one voice's frames and per-frame gains.
+struct RenderScratch {
+  explicit RenderScratch(int samples)
+      : frames(static_cast<size_t>(samples)), gainl(static_cast<size_t>(samples / 2 + 1)),
+        gainr(static_cast<size_t>(samples / 2 + 1)), floats(static_cast<size_t>(samples)) {}
+  std::vector<int32_t> frames;
+  std::vector<int32_t> gainl;
+  std::vector<int32_t> gainr;
+  std::vector<float> floats;  // the frames as floats, for the effect path
+};
+
+// One buffer of a voice into the scratch; answers the frames rendered.
+inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
+  const bool steady = !c.ramp && !c.panramp;
+  int32_t* out = scratch.frames.data();
+  if (!steady) framegains(c, c.frames, c.ramp, c.panramp, scratch.gainl.data(), scratch.gainr.data());
+  const int32_t* gl = scratch.gainl.data();
+  const int32_t* gr = scratch.gainr.data();
+  if (c.ramp) return mixformat<true, false>(c, out, gl, gr, c.frames);
+  return steady ? mixformat<false, true>(c, out, gl, gr, c.frames) : mixformat<false, false>(c, out, gl, gr, c.frames);
 }
 
-// The dry accumulator: left and right of frame i, saturating at the 32-bit range.
+// The dry accumulator: each rendered sample added, saturating at the 32-bit range.
 struct DrySink {
   int32_t* a;
-  DrySink offset(int frames) const { return DrySink{a + 2 * frames}; }
-  void add(int i, int left, int right) {
-    a[2 * i] = saturate32(static_cast<int64_t>(a[2 * i]) + left);
-    a[2 * i + 1] = saturate32(static_cast<int64_t>(a[2 * i + 1]) + right);
-  }
+  void add(const int32_t* samples, int offset, int count) { addsaturating(a + offset, samples, count); }
 };

@@ -1,6 +1,7 @@
 // sound::render: one buffer of a voice into an accumulation sink. A sink has
-// add(frame, left, right) and offset(frames) (a sink starting that many frames later).
+// add(samples, offset, count): the voice's samples, added from sample offset on.
 #pragma once
+#include "audio/mixer.h"
 #include "audio/mixkernels.h"
 #include "audio/voice.h"
 
@@ -15,8 +16,9 @@ int sound::render(Sink& sink, int n) {
   if (c.silent) {
     advance(c, c.increment * c.frames);
   } else {
-    auto shifted = sink.offset(skip);
-    mixkernel(c, shifted, c.frames, c.bits, c.ramp, c.panramp);
+    RenderScratch& scratch = owner->scratch;
+    const int rendered = mixkernel(c, scratch);
+    sink.add(scratch.frames.data(), 2 * skip, 2 * rendered);
   }
   finish(c);
   return c.ended ? 1 : 0;
