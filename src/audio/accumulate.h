@@ -1,12 +1,10 @@
-// Adding one voice's rendered samples into an accumulator: saturating integer sums for
-// the dry mix, and the effect path's float sums truncated back to integers. SSE2 does
-// four samples at a time with results identical to the plain loops, which serve every
-// other processor.
+// Adding one voice's rendered samples into the dry accumulator with saturating integer
+// sums. SSE2 does four samples at a time with results identical to the plain loop,
+// which serves every other processor.
 #pragma once
 #include <cstdint>
 
 #include "audio/saturate.h"
-#include "platform/numbers.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -29,23 +27,4 @@ inline void addsaturating(int32_t* a, const int32_t* s, int count) {
   }
 #endif
   for (; i < count; ++i) a[i] = saturate32(static_cast<int64_t>(a[i]) + s[i]);
-}
-
-// a[i] = trunc(a[i] + level × s[i]) in single precision, the truncation saturating.
-inline void addscaled(int32_t* a, const float* s, float level, int count) {
-  int i = 0;
-#if defined(__SSE2__)
-  const __m128 factor = _mm_set1_ps(level);
-  const __m128 toolarge = _mm_set1_ps(2147483648.0f);
-  for (; i + 4 <= count; i += 4) {
-    const __m128 entry = _mm_cvtepi32_ps(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i)));
-    const __m128 sum = _mm_add_ps(entry, _mm_mul_ps(factor, _mm_loadu_ps(s + i)));
-    // The conversion answers INT32_MIN out of range: flipped to INT32_MAX above it, 0 for NaN.
-    __m128i result = _mm_cvttps_epi32(sum);
-    result = _mm_xor_si128(result, _mm_castps_si128(_mm_cmpge_ps(sum, toolarge)));
-    result = _mm_andnot_si128(_mm_castps_si128(_mm_cmpunord_ps(sum, sum)), result);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(a + i), result);
-  }
-#endif
-  for (; i < count; ++i) a[i] = TruncToInt(static_cast<float>(a[i]) + level * s[i]);
 }

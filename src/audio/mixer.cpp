@@ -14,7 +14,7 @@ int nextslot(int index) { return (index + 1) & (kRingSize - 1); }
 
 }  // namespace
 
-mixer::mixer(int entries) : output(this), size(std::max(entries, 0)), scratch(std::max(entries, 0)) {
+mixer::mixer(int entries) : output(this), size(std::max(entries, 0)), scratch(std::max(entries, 0)), fxsums(std::max(entries, 0)) {
   for (auto& buffer : buffers) buffer.assign(static_cast<size_t>(size), 0);
 }
 

@@ -14,6 +14,7 @@
 
 #include "audio/audiorandom.h"
 #include "audio/delayfx.h"
+#include "audio/fxaccumulators.h"
 #include "audio/mixkernels.h"
 #include "audio/output.h"
 #include "audio/voice.h"
@@ -21,7 +22,7 @@
 class sample;
 
 constexpr int kRingSize = 4096;
-constexpr int kAccumulators = 9;  // 0 dry, 1-8 the sends of effect buses 0-7
+constexpr int kAccumulators = kFxAccumulators;  // 0 dry, 1-8 the sends of effect buses 0-7
 
 class mixer : public output {
  public:
@@ -87,7 +88,7 @@ class mixer : public output {
     combine(t, {a, b, c, d, e, f, g, h}, n);
   }
 
-  std::array<std::vector<int32_t>, kAccumulators> buffers;
+  std::array<std::vector<int32_t>, kAccumulators> buffers;  // 0: the dry path's accumulator
   const int size;
   Relaxed<int32_t> hertz;
   Relaxed<int32_t> channels;
@@ -101,6 +102,7 @@ class mixer : public output {
   std::array<sound*, kRingSize> freevoices{};
   AudioRandom random;     // the render's own random numbers
   RenderScratch scratch;  // the render's: one voice's buffer at a time
+  FxAccumulators fxsums;  // the effect path's nine accumulators
 
  private:
   void takeover();

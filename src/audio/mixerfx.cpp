@@ -1,5 +1,5 @@
 // The mixer's effect path: voices rendered into nine accumulators (dry plus one send
-// per bus) through a sink that weights each voice's buffer by the record's send levels, the
+// per bus) through a sink that hands each voice's buffer on with the record's send levels, the
 // 16-bit outputs of the accumulators, and the buffer steps the bus routing uses.
 #include <algorithm>
 
@@ -11,30 +11,18 @@
 
 namespace {
 
-// Adds the voice's samples to every accumulator whose level is not 0, weighted by that
-// level (a level of 0 leaves its accumulator exactly as it was, so it is skipped).
+// Hands the voice's samples to the effect accumulators with the record's send levels.
 struct FxSink {
-  std::array<int32_t*, kAccumulators> a{};
-  std::array<float, kAccumulators> level{};
-  std::array<int, kAccumulators> active{};
-  int count = 0;
-  float* floats = nullptr;
+  FxAccumulators& sums;
+  FxAccumulators::Levels levels{};
+  int n;
 
-  FxSink(std::array<std::vector<int32_t>, kAccumulators>& buffers, const sample* s, float* scratch) : floats(scratch) {
-    for (int k = 0; k < kAccumulators; ++k) {
-      a[k] = buffers[k].data();
-      // Accumulator 0 is the dry mix: the record's send 8; accumulator k + 1 is bus k.
-      const float l = s ? s->send[k == 0 ? kDrySend : k - 1].load() : 0.0f;
-      level[k] = l;
-      if (l != 0.0f) active[count++] = k;
-    }
+  FxSink(FxAccumulators& accumulators, const sample* s, int samples) : sums(accumulators), n(samples) {
+    // Accumulator 0 is the dry mix: the record's send 8; accumulator k + 1 is bus k.
+    for (int k = 0; k < kAccumulators; ++k) levels[k] = s ? s->send[k == 0 ? kDrySend : k - 1].load() : 0.0f;
   }
 
-  void add(const int32_t* samples, int offset, int n) {
-    if (count == 0) return;
-    for (int i = 0; i < n; ++i) floats[i] = static_cast<float>(samples[i]);
-    for (int j = 0; j < count; ++j) addscaled(a[active[j]] + offset, floats, level[active[j]], n);
-  }
+  void add(const int32_t* samples, int offset, int count) { sums.add(samples, offset, count, n, levels); }
 };
 
 }  // namespace
@@ -42,9 +30,10 @@ struct FxSink {
 void mixer::mixfx(int n) {
   n = limit(n);
   mixvoices([this, n](sound& v) {
-    FxSink sink(buffers, v.smp, scratch.floats.data());
+    FxSink sink(fxsums, v.smp, n);
     return v.render(sink, n);
   });
+  fxsums.flush(n);
 }
 
 void mixer::mix16fx(const std::array<int16_t*, kAccumulators>& out, int n) {
@@ -52,12 +41,10 @@ void mixer::mix16fx(const std::array<int16_t*, kAccumulators>& out, int n) {
   n = limit(n);
   mixfx(n);
   for (int k = 0; k < kAccumulators; ++k) {
-    int32_t* a = buffers[k].data();
     int16_t* target = out[k];
-    for (int i = 0; i < n; ++i) {
-      if (target) target[i] = saturate16(a[i] >> 4);
-      a[i] = 0;
-    }
+    if (target)
+      for (int i = 0; i < n; ++i) target[i] = saturate16(TruncToInt(fxsums.at(k, i)) >> 4);
+    fxsums.clear(k, n);
   }
 }
 

@@ -258,11 +258,10 @@ int mixformat(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t
 struct RenderScratch {
   explicit RenderScratch(int samples)
       : frames(static_cast<size_t>(samples)), gainl(static_cast<size_t>(samples / 2 + 1)),
-        gainr(static_cast<size_t>(samples / 2 + 1)), floats(static_cast<size_t>(samples)) {}
+        gainr(static_cast<size_t>(samples / 2 + 1)) {}
   std::vector<int32_t> frames;
   std::vector<int32_t> gainl;
   std::vector<int32_t> gainr;
-  std::vector<float> floats;  // the frames as floats, for the effect path
 };
 
 // One buffer of a voice into the scratch; answers the frames rendered.

@@ -137,6 +137,6 @@ TEST_F(EffectPath, VoiceReachesEachAccumulatorAtItsSendLevel) {
   const int expected[kAccumulators] = {500, 1000, 0, 0, 500, 0, 0, 0, 2500};
   for (int k = 0; k < kAccumulators; ++k)
     for (int i = 0; i < 512; ++i) ASSERT_EQ(out[k][static_cast<size_t>(i)], expected[k]) << k << " " << i;
-  for (const auto& a : mx.buffers)
-    for (int32_t x : a) ASSERT_EQ(x, 0);
+  for (int k = 0; k < kAccumulators; ++k)
+    for (int i = 0; i < 512; ++i) ASSERT_EQ(mx.fxsums.at(k, i), 0.0f);
 }

@@ -1,0 +1,98 @@
+// The effect path's float accumulators, several voices a pass (see fxaccumulators.h).
+#include "audio/fxaccumulators.h"
+
+#include <algorithm>
+#include <cmath>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+constexpr int kBlock = 1024;  // samples a pass keeps in the first-level cache
+
+#if defined(__SSE2__)
+// Truncation toward zero of floats inside the 32-bit range.
+inline __m128 truncate(__m128 x) { return _mm_cvtepi32_ps(_mm_cvttps_epi32(x)); }
+#endif
+
+// sum[i] = trunc(sum[i] + level_m × source_m[i]) for each source m in order, i in from .. to - 1.
+// Each sample's sum is a chain of dependent steps; eight vectors at once keep the
+// processor busy while each chain waits.
+void addsources(float* sum, const float* const* sources, const float* levels, int count, int from, int to) {
+  int i = from;
+#if defined(__SSE2__)
+  constexpr int kLanes = 8;
+  for (; i + 4 * kLanes <= to; i += 4 * kLanes) {
+    __m128 x[kLanes];
+#pragma GCC unroll 8
+    for (int r = 0; r < kLanes; ++r) x[r] = _mm_loadu_ps(sum + i + 4 * r);
+    for (int m = 0; m < count; ++m) {
+      const __m128 level = _mm_set1_ps(levels[m]);
+      const float* source = sources[m] + i;
+#pragma GCC unroll 8
+      for (int r = 0; r < kLanes; ++r) x[r] = truncate(_mm_add_ps(x[r], _mm_mul_ps(level, _mm_loadu_ps(source + 4 * r))));
+    }
+#pragma GCC unroll 8
+    for (int r = 0; r < kLanes; ++r) _mm_storeu_ps(sum + i + 4 * r, x[r]);
+  }
+  for (; i + 4 <= to; i += 4) {
+    __m128 x = _mm_loadu_ps(sum + i);
+    for (int m = 0; m < count; ++m) x = truncate(_mm_add_ps(x, _mm_mul_ps(_mm_set1_ps(levels[m]), _mm_loadu_ps(sources[m] + i))));
+    _mm_storeu_ps(sum + i, x);
+  }
+#endif
+  for (; i < to; ++i) {
+    float x = sum[i];
+    for (int m = 0; m < count; ++m) x = std::trunc(x + levels[m] * sources[m][i]);
+    sum[i] = x;
+  }
+}
+
+}  // namespace
+
+FxAccumulators::FxAccumulators(int samples)
+    : samples_(std::max(samples, 0)), voices_(static_cast<size_t>(samples_) * kFxBatchVoices) {
+  for (auto& sum : sums_) sum.assign(static_cast<size_t>(samples_), 0.0f);
+}
+
+void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
+  n = std::clamp(n, 0, samples_);
+  offset = std::clamp(offset, 0, n);
+  count = std::clamp(count, 0, n - offset);
+  if (std::all_of(levels.begin(), levels.end(), [](float l) { return l == 0.0f; })) return;
+  if (waiting_ == kFxBatchVoices) flush(n);
+  float* row = voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
+  std::fill_n(row, offset, 0.0f);
+  for (int i = 0; i < count; ++i) row[offset + i] = static_cast<float>(samples[i]);
+  std::fill(row + offset + count, row + n, 0.0f);
+  levels_[static_cast<size_t>(waiting_)] = levels;
+  ++waiting_;
+}
+
+void FxAccumulators::flush(int n) {
+  n = std::clamp(n, 0, samples_);
+  for (int from = 0; from < n; from += kBlock) {
+    const int to = std::min(n, from + kBlock);
+    for (int k = 0; k < kFxAccumulators; ++k) {
+      // The waiting voices that reach accumulator k, in the order they were rendered.
+      std::array<const float*, kFxBatchVoices> sources{};
+      std::array<float, kFxBatchVoices> levels{};
+      int count = 0;
+      for (int v = 0; v < waiting_; ++v) {
+        const float level = levels_[static_cast<size_t>(v)][static_cast<size_t>(k)];
+        if (level == 0.0f) continue;
+        sources[static_cast<size_t>(count)] = voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_);
+        levels[static_cast<size_t>(count)] = level;
+        ++count;
+      }
+      if (count > 0) addsources(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), count, from, to);
+    }
+  }
+  waiting_ = 0;
+}
+
+void FxAccumulators::clear(int k, int n) {
+  std::fill_n(sums_[static_cast<size_t>(k)].begin(), std::clamp(n, 0, samples_), 0.0f);
+}

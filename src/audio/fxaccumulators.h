@@ -1,0 +1,39 @@
+// The effect path's nine accumulators (0 dry, k + 1 the send of bus k). Each voice adds
+// level × sample to each accumulator whose level is not 0, and the sum is truncated
+// toward zero after every addition, in single precision. Every value an accumulator
+// takes is therefore a whole number that a float holds exactly (while the sums stay
+// inside the 32-bit range), so the accumulators are kept as floats, a voice that did
+// not render a frame may add 0 there, and several voices are added in one pass over
+// the accumulators, each frame taking them in the order they were rendered.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int kFxAccumulators = 9;
+constexpr int kFxBatchVoices = 8;
+
+class FxAccumulators {
+ public:
+  using Levels = std::array<float, kFxAccumulators>;
+
+  explicit FxAccumulators(int samples);
+
+  // One voice's rendered samples, covering samples offset .. offset + count - 1 of a
+  // render of n samples, with its nine levels. May add earlier voices to the sums.
+  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels);
+  // Adds every voice still waiting to the sums of the first n samples.
+  void flush(int n);
+
+  // Sum k, sample i (after flush), and clearing for the next render.
+  float at(int k, int i) const { return sums_[static_cast<size_t>(k)][static_cast<size_t>(i)]; }
+  void clear(int k, int n);
+
+ private:
+  int samples_;
+  int waiting_ = 0;
+  std::array<std::vector<float>, kFxAccumulators> sums_;
+  std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats
+  std::array<Levels, kFxBatchVoices> levels_{};
+};
