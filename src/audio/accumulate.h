@@ -10,6 +10,11 @@
 #include <emmintrin.h>
 #endif
 
+// a[i] = a[i] + s[i] where no sum can leave the 32-bit range.
+inline void addplain(int32_t* a, const int32_t* s, int count) {
+  for (int i = 0; i < count; ++i) a[i] += s[i];
+}
+
 // a[i] = a[i] + s[i], limited to the 32-bit range.
 inline void addsaturating(int32_t* a, const int32_t* s, int count) {
   int i = 0;

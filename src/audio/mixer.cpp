@@ -135,7 +135,14 @@ int mixer::limit(int n) const { return std::clamp(n, 0, size); }
 void mixer::mix(int n) {
   n = limit(n);
   int32_t* dry = buffers[0].data();
-  mixvoices([dry, n](sound& v) { return v.mix(dry, n); });
+  // Entries are 0 unless an earlier mix left some that no output cleared.
+  int64_t reach = dirty_ == 0 ? 0 : int64_t{INT32_MAX} + 1;
+  dirty_ = std::max(dirty_, n);
+  mixvoices([dry, n, &reach](sound& v) { return v.mix(dry, n, reach); });
+}
+
+void mixer::cleared(int n) {
+  if (n >= dirty_) dirty_ = 0;
 }
 
 void mixer::mix16(int16_t* buffer, int n) {
@@ -147,6 +154,7 @@ void mixer::mix16(int16_t* buffer, int n) {
     buffer[i] = saturate16(a[i] >> 4);
     a[i] = 0;
   }
+  cleared(n);
 }
 
 void mixer::mix8(uint8_t* buffer, int n) {
@@ -158,6 +166,7 @@ void mixer::mix8(uint8_t* buffer, int n) {
     buffer[i] = static_cast<uint8_t>(std::clamp((a[i] >> 16) + 128, 0, 255));
     a[i] = 0;
   }
+  cleared(n);
 }
 
 void mixer::mix16s(int16_t* buffer, int n) {
@@ -171,6 +180,7 @@ void mixer::mix16s(int16_t* buffer, int n) {
     buffer[2 * i + 1] = saturate16(static_cast<int64_t>(buffer[2 * i + 1]) + add);
     a[i] = 0;
   }
+  cleared(n);
 }
 
 void mixer::releaseall() {

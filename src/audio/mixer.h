@@ -110,9 +110,12 @@ class mixer : public output {
   bool keep(sound& v, int result);
   bool pushfree(sound* v);
   int limit(int n) const;
+  // The dry accumulator's first n entries were output and cleared.
+  void cleared(int n);
 
   std::vector<std::unique_ptr<sound>> made_;  // every voice ever made (main thread)
   sound* spare_ = nullptr;                    // voices ready for reuse (main thread)
+  int dirty_ = 0;                             // dry entries from 0 that may be non-zero (audio thread)
 };
 
 template <class Render>

@@ -14,6 +14,10 @@
 #include "audio/saturate.h"
 #include "platform/numbers.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 class sample;
 
 struct FrameContext {
@@ -56,6 +60,8 @@ struct FrameContext {
   bool silent = false;
   int32_t finalrate = 0;
   int16_t finalvolume = 0;
+  // Set by the render: no rendered sample's magnitude exceeds it.
+  int64_t samplebound = 0;
 };
 
 // Moves to the next wave of the step sequence at a wave boundary; false ends the voice.
@@ -179,39 +185,99 @@ inline int64_t rampincrement(const FrameContext& c, int i) {
 }
 
 // Per-frame gains of a buffer whose volume or pan moves: the pan runs as the float sum
-// it always was, the volume in 8.8 steps.
-inline void framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* gainl, int32_t* gainr) {
+// it always was, the volume in 8.8 steps. Volumes are 16-bit values, and each side's
+// pan factor (4096 - p or 4096 + p where the pan attenuates that side, else 4096) lies
+// in -28680 .. 4096 for every pan the float sum between two 16-bit pans reaches (it
+// strays at most a few units past them), so the products are taken from 16-bit halves
+// and saturated back to 16 bits. Answers a bound of the gains' magnitude.
+inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* gainl, int32_t* gainr) {
   int32_t* pans = gainr;  // each frame's pan is read before its right gain replaces it
   if (panramp)
     panpath(c.pan, c.paninc, frames, pans);
   else
     std::fill_n(pans, frames, TruncToInt(c.pan));
-  int left = 0;
-  int right = 0;
-  int lastpan = INT32_MIN;
-  int lastvolume = INT32_MIN;
-  for (int i = 0; i < frames; ++i) {
-    const int pan = pans[i];
-    const int volume = ramp ? ((c.vol8 + c.volinc * i) >> 8) : c.volume;
-    if (pan != lastpan || volume != lastvolume) {  // both change far less often than every frame
-      pangains(pan, volume, left, right);
-      lastpan = pan;
-      lastvolume = volume;
+  const int vol8 = c.vol8;
+  const int volinc = ramp ? c.volinc : 0;
+  const int steady = c.volume;
+  int largest = 0;
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i full = _mm_set1_epi32(4096);
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i ramp4 = _mm_setr_epi32(0, volinc, 2 * volinc, 3 * volinc);
+  __m128i top = zero;
+  // Sixteen-bit gains of eight frames from 32-bit factors and volumes (all in 16-bit range).
+  const auto gains8 = [](__m128i factor0, __m128i factor1, __m128i volume16) {
+    const __m128i factor16 = _mm_packs_epi32(factor0, factor1);
+    const __m128i low = _mm_mullo_epi16(factor16, volume16);
+    const __m128i high = _mm_mulhi_epi16(factor16, volume16);
+    const __m128i product0 = _mm_srai_epi32(_mm_unpacklo_epi16(low, high), 12);
+    const __m128i product1 = _mm_srai_epi32(_mm_unpackhi_epi16(low, high), 12);
+    return _mm_packs_epi32(product0, product1);
+  };
+  const auto store8 = [](int32_t* target, __m128i gains16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(target), _mm_srai_epi32(_mm_unpacklo_epi16(gains16, gains16), 16));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(target + 4), _mm_srai_epi32(_mm_unpackhi_epi16(gains16, gains16), 16));
+  };
+  const auto magnitude = [zero](__m128i gains16) {
+    return _mm_max_epi16(gains16, _mm_sub_epi16(zero, _mm_max_epi16(gains16, _mm_set1_epi16(-32767))));
+  };
+  for (; i + 8 <= frames; i += 8) {
+    const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pans + i));
+    const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pans + i + 4));
+    __m128i volume0 = _mm_set1_epi32(steady);
+    __m128i volume1 = volume0;
+    if (ramp) {
+      const __m128i base = _mm_add_epi32(_mm_set1_epi32(vol8 + volinc * i), ramp4);
+      volume0 = _mm_srai_epi32(base, 8);
+      volume1 = _mm_srai_epi32(_mm_add_epi32(base, _mm_set1_epi32(4 * volinc)), 8);
     }
-    gainl[i] = left;
-    gainr[i] = right;
+    const __m128i volume16 = _mm_packs_epi32(volume0, volume1);
+    // Left: 4096 - p where p > 0; right: 4096 + p where p < 0; else 4096.
+    const __m128i positive0 = _mm_cmpgt_epi32(p0, zero);
+    const __m128i positive1 = _mm_cmpgt_epi32(p1, zero);
+    const __m128i negative0 = _mm_cmpgt_epi32(zero, p0);
+    const __m128i negative1 = _mm_cmpgt_epi32(zero, p1);
+    const __m128i left0 = _mm_sub_epi32(full, _mm_and_si128(positive0, p0));
+    const __m128i left1 = _mm_sub_epi32(full, _mm_and_si128(positive1, p1));
+    const __m128i right0 = _mm_add_epi32(full, _mm_and_si128(negative0, p0));
+    const __m128i right1 = _mm_add_epi32(full, _mm_and_si128(negative1, p1));
+    const __m128i gl = gains8(left0, left1, volume16);
+    const __m128i gr = gains8(right0, right1, volume16);
+    store8(gainl + i, gl);
+    store8(gainr + i, gr);
+    top = _mm_max_epi16(top, _mm_max_epi16(magnitude(gl), magnitude(gr)));
   }
+  alignas(16) int16_t tops[8];
+  _mm_store_si128(reinterpret_cast<__m128i*>(tops), top);
+  for (int16_t t : tops) largest = std::max<int>(largest, t + 1);  // -32768 was counted as 32767
+#endif
+  for (; i < frames; ++i) {
+    const int p = pans[i];
+    const int volume = ramp ? (vol8 + volinc * i) >> 8 : steady;
+    const int factorleft = p > 0 ? 4096 - p : 4096;
+    const int factorright = p < 0 ? 4096 + p : 4096;
+    gainl[i] = std::clamp((factorleft * volume) >> 12, -32768, 32767);
+    gainr[i] = std::clamp((factorright * volume) >> 12, -32768, 32767);
+    largest = std::max({largest, std::abs(gainl[i]), std::abs(gainr[i])});
+  }
+  return largest;
 }
+
+// The gains of a buffer: one pair per frame (the volume or pan moves), or one pair.
+struct FrameGains {
+  const int32_t* left;
+  const int32_t* right;
+};
 
 // Renders up to frames frames of the voice into out (left, right per frame) and answers
 // how many it rendered (fewer when the voice ended). Between events the frames run in a
 // tight loop; the frame that meets an event takes every check.
-template <int Bits, int Channels, bool Ramp, bool Steady>
-int mixframes(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t* gainr, int frames) {
-  int steadyleft = 0;
-  int steadyright = 0;
-  if constexpr (Steady) pangains(TruncToInt(c.pan), c.volume, steadyleft, steadyright);
+template <int Bits, int Channels, bool Ramp, bool PerFrame>
+int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
   const void* const data = c.data;
+  const int gl = g.left[0];
+  const int gr = g.right[0];
   int i = 0;
   while (i < frames) {
     int64_t most = c.increment;
@@ -223,8 +289,8 @@ int mixframes(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t
       int valueleft;
       int valueright;
       readframe<Bits, Channels>(data, pos, valueleft, valueright);
-      out[2 * j] = ((Steady ? steadyleft : gainl[j]) * valueleft) >> 8;
-      out[2 * j + 1] = ((Steady ? steadyright : gainr[j]) * valueright) >> 8;
+      out[2 * j] = ((PerFrame ? g.left[j] : gl) * valueleft) >> 8;
+      out[2 * j + 1] = ((PerFrame ? g.right[j] : gr) * valueright) >> 8;
       pos += Ramp ? rampincrement<Channels>(c, j) : c.increment;
     }
     const int64_t moved = pos - c.playpos;
@@ -237,24 +303,24 @@ int mixframes(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t
     int valueleft;
     int valueright;
     readframe<Bits, Channels>(data, c.playpos, valueleft, valueright);
-    out[2 * i] = ((Steady ? steadyleft : gainl[i]) * valueleft) >> 8;
-    out[2 * i + 1] = ((Steady ? steadyright : gainr[i]) * valueright) >> 8;
+    out[2 * i] = ((PerFrame ? g.left[i] : gl) * valueleft) >> 8;
+    out[2 * i + 1] = ((PerFrame ? g.right[i] : gr) * valueright) >> 8;
     if (!advance(c, Ramp ? rampincrement<Channels>(c, i) : c.increment)) return i + 1;
     ++i;
   }
   return frames;
 }
 
-template <bool Ramp, bool Steady>
-int mixformat(FrameContext& c, int32_t* out, const int32_t* gainl, const int32_t* gainr, int frames) {
+template <bool Ramp, bool PerFrame>
+int mixformat(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
   if (c.bits == 8)
-    return c.channels == 1 ? mixframes<8, 1, Ramp, Steady>(c, out, gainl, gainr, frames)
-                           : mixframes<8, 2, Ramp, Steady>(c, out, gainl, gainr, frames);
-  return c.channels == 1 ? mixframes<16, 1, Ramp, Steady>(c, out, gainl, gainr, frames)
-                         : mixframes<16, 2, Ramp, Steady>(c, out, gainl, gainr, frames);
+    return c.channels == 1 ? mixframes<8, 1, Ramp, PerFrame>(c, out, g, frames)
+                           : mixframes<8, 2, Ramp, PerFrame>(c, out, g, frames);
+  return c.channels == 1 ? mixframes<16, 1, Ramp, PerFrame>(c, out, g, frames)
+                         : mixframes<16, 2, Ramp, PerFrame>(c, out, g, frames);
 }
 
-// Scratch of the render (audio thread): one voice's frames and per-frame gains.
+// Scratch of the render (audio thread): one voice's frames and its gains.
 struct RenderScratch {
   explicit RenderScratch(int samples)
       : frames(static_cast<size_t>(samples)), gainl(static_cast<size_t>(samples / 2 + 1)),
@@ -264,19 +330,37 @@ struct RenderScratch {
   std::vector<int32_t> gainr;
 };
 
+// The largest magnitude an interpolated value takes: 8-bit values overshoot, as
+// byte x 256 - 32768 plus up to 255 x 65535 >> 8.
+inline int64_t valuebound(int bits) { return bits == 8 ? 32768 + 65280 : 32768; }
+
 // One buffer of a voice into the scratch; answers the frames rendered.
 inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
-  const bool steady = !c.ramp && !c.panramp;
   int32_t* out = scratch.frames.data();
-  if (!steady) framegains(c, c.frames, c.ramp, c.panramp, scratch.gainl.data(), scratch.gainr.data());
-  const int32_t* gl = scratch.gainl.data();
-  const int32_t* gr = scratch.gainr.data();
-  if (c.ramp) return mixformat<true, false>(c, out, gl, gr, c.frames);
-  return steady ? mixformat<false, true>(c, out, gl, gr, c.frames) : mixformat<false, false>(c, out, gl, gr, c.frames);
+  int32_t* left = scratch.gainl.data();
+  int32_t* right = scratch.gainr.data();
+  const FrameGains g{left, right};
+  if (c.ramp || c.panramp) {
+    const int largest = framegains(c, c.frames, c.ramp, c.panramp, left, right);
+    c.samplebound = (largest * valuebound(c.bits) >> 8) + 1;
+    return c.ramp ? mixformat<true, true>(c, out, g, c.frames) : mixformat<false, true>(c, out, g, c.frames);
+  }
+  pangains(TruncToInt(c.pan), c.volume, left[0], right[0]);
+  c.samplebound = (std::max(std::abs(left[0]), std::abs(right[0])) * valuebound(c.bits) >> 8) + 1;
+  return mixformat<false, false>(c, out, g, c.frames);
 }
 
-// The dry accumulator: each rendered sample added, saturating at the 32-bit range.
+// The dry accumulator: each rendered sample added, saturating at the 32-bit range. While
+// the bounds of the voices added since the accumulator was clear cannot reach that
+// range, a plain sum gives the same result.
 struct DrySink {
   int32_t* a;
-  void add(const int32_t* samples, int offset, int count) { addsaturating(a + offset, samples, count); }
+  int64_t& reach;  // bound of every entry's magnitude, or more than the 32-bit range
+  void add(const int32_t* samples, int offset, int count, int64_t bound) {
+    reach += bound;
+    if (reach <= INT32_MAX)
+      addplain(a + offset, samples, count);
+    else
+      addsaturating(a + offset, samples, count);
+  }
 };

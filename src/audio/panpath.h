@@ -63,3 +63,4 @@ inline void panpath(float start, float increment, int frames, int32_t* p) {
     i += run;
   }
 }
+

@@ -55,6 +55,8 @@ class sound : public output {
   // Audio thread: renders n samples (n / 2 frames) into the dry accumulator.
   // Results: 0 playing or waiting, -2 paused, 1 finished, -1 released.
   int mix(int32_t* accumulator, int n);
+  // The same, with a bound of the entries' magnitudes that the voice's samples raise.
+  int mix(int32_t* accumulator, int n, int64_t& reach);
   // The same with any accumulation sink (voicerender.h); the effect path adds its own.
   template <class Sink>
   int render(Sink& sink, int n);

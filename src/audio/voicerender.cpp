@@ -17,7 +17,12 @@ constexpr int64_t kWhole = int64_t{1} << 32;
 }  // namespace
 
 int sound::mix(int32_t* accumulator, int n) {
-  DrySink sink{accumulator};
+  int64_t unknown = int64_t{INT32_MAX} + 1;  // nothing is known of the entries
+  return mix(accumulator, n, unknown);
+}
+
+int sound::mix(int32_t* accumulator, int n, int64_t& reach) {
+  DrySink sink{accumulator, reach};
   return render(sink, n);
 }
 

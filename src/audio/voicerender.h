@@ -1,5 +1,6 @@
 // sound::render: one buffer of a voice into an accumulation sink. A sink has
-// add(samples, offset, count): the voice's samples, added from sample offset on.
+// add(samples, offset, count, bound): the voice's samples, added from sample offset on,
+// none of a magnitude above bound.
 #pragma once
 #include "audio/mixer.h"
 #include "audio/mixkernels.h"
@@ -18,7 +19,7 @@ int sound::render(Sink& sink, int n) {
   } else {
     RenderScratch& scratch = owner->scratch;
     const int rendered = mixkernel(c, scratch);
-    sink.add(scratch.frames.data(), 2 * skip, 2 * rendered);
+    sink.add(scratch.frames.data(), 2 * skip, 2 * rendered, c.samplebound);
   }
   finish(c);
   return c.ended ? 1 : 0;

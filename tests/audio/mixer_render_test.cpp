@@ -205,6 +205,17 @@ TEST_F(MixerRender, OutputSaturatesAt16Bits) {
   for (int16_t x : render(64)) ASSERT_EQ(x, -32768);
 }
 
+TEST_F(MixerRender, DrySumSaturatesAt32BitsInsteadOfWrapping) {
+  // 600 voices of 32512 at volume 32767 add about 2.5e9 to each entry: past the 32-bit range.
+  sound* loud = mx.allocsound(nullptr);
+  loud->setvolume(32767);
+  sample* s = make8(std::vector<uint8_t>(100, 255), 1, 1);
+  for (int v = 0; v < 600; ++v) mx.play(s, loud, kStatusLooped);
+  now += 20;
+  render(64);
+  for (int16_t x : render(64)) ASSERT_EQ(x, 32767);
+}
+
 TEST_F(MixerRender, VolumeAboveSixteenBitsSaturatesInsteadOfWrapping) {
   sound* src = mx.allocsound(nullptr);
   src->setvolume(100000);  // would wrap to -31072 in 16 bits

@@ -10,12 +10,12 @@
 
 namespace {
 
-void expectsum(float start, float increment, int frames) {
-  std::vector<int32_t> runs(static_cast<size_t>(frames));
-  panpath(start, increment, frames, runs.data());
-  float x = start;
+void expectsum(float from, float increment, int frames) {
+  std::vector<int32_t> perframe(static_cast<size_t>(frames));
+  panpath(from, increment, frames, perframe.data());
+  float x = from;
   for (int i = 0; i < frames; ++i) {
-    ASSERT_EQ(runs[static_cast<size_t>(i)], TruncToInt(x)) << start << " + " << increment << " frame " << i;
+    ASSERT_EQ(perframe[static_cast<size_t>(i)], TruncToInt(x)) << from << " + " << increment << " frame " << i;
     x += increment;
   }
 }
