@@ -10,7 +10,18 @@
 namespace {
 
 // Results the algorithm keeps in 16 bits: truncated, then saturated.
-int16_t to16(double value) { return saturate16(TruncToInt(value)); }
+int16_t to16(float value) {
+  if (value >= 32767.0f) return INT16_MAX;
+  if (value <= -32768.0f) return INT16_MIN;
+  if (value != value) return 0;
+  return static_cast<int16_t>(static_cast<int>(value));
+}
+
+// (a + b) mod ring for a and b in 0 .. ring - 1.
+int wrapsum(int a, int b, int ring) {
+  const int sum = a + b;
+  return sum >= ring ? sum - ring : sum;
+}
 
 float hundredths(int value) { return static_cast<float>(value) / 100.0f; }
 int fromhundredths(float value) { return TruncToInt(value * 100.0f); }
@@ -164,11 +175,11 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
     const float L = input[i];
     const float R = input[i + 1];
     const int16_t inL = to16(R * crossfeed + (1.0f - crossfeed) * L);
-    dl[(delayL + dpL) % ring] = inL;
+    dl[wrapsum(delayL, dpL, ring)] = inL;
     const int16_t dL = dl[dpL];
     if (++dpL >= ring) dpL = 0;
     const int16_t inR = to16(L * crossfeed + (1.0f - crossfeed) * R);
-    dr[(delayR + dpR) % ring] = inR;
+    dr[wrapsum(delayR, dpR, ring)] = inR;
     const int16_t dR = dr[dpR];
     if (++dpR >= ring) dpR = 0;
     const int16_t cL = to16(cl[cpL] * feedbackL);

@@ -191,8 +191,8 @@ inline int64_t rampincrement(const FrameContext& c, int i) {
 // in -28680 .. 4096 for every pan the float sum between two 16-bit pans reaches (it
 // strays at most a few units past them), so the products are taken from 16-bit halves
 // and saturated back to 16 bits. Answers a bound of the gains' magnitude.
-inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* gainl, int32_t* gainr) {
-  int32_t* pans = gainr;  // each frame's pan is read before its right gain replaces it
+inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* pans, int16_t* gainl,
+                      int16_t* gainr) {
   if (panramp)
     panpath(c.pan, c.paninc, frames, pans);
   else
@@ -215,10 +215,6 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     const __m128i product0 = _mm_srai_epi32(_mm_unpacklo_epi16(low, high), 12);
     const __m128i product1 = _mm_srai_epi32(_mm_unpackhi_epi16(low, high), 12);
     return _mm_packs_epi32(product0, product1);
-  };
-  const auto store8 = [](int32_t* target, __m128i gains16) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(target), _mm_srai_epi32(_mm_unpacklo_epi16(gains16, gains16), 16));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(target + 4), _mm_srai_epi32(_mm_unpackhi_epi16(gains16, gains16), 16));
   };
   const auto magnitude = [zero](__m128i gains16) {
     return _mm_max_epi16(gains16, _mm_sub_epi16(zero, _mm_max_epi16(gains16, _mm_set1_epi16(-32767))));
@@ -245,8 +241,8 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     const __m128i right1 = _mm_add_epi32(full, _mm_and_si128(negative1, p1));
     const __m128i gl = gains8(left0, left1, volume16);
     const __m128i gr = gains8(right0, right1, volume16);
-    store8(gainl + i, gl);
-    store8(gainr + i, gr);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(gainl + i), gl);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(gainr + i), gr);
     top = _mm_max_epi16(top, _mm_max_epi16(magnitude(gl), magnitude(gr)));
   }
   alignas(16) int16_t tops[8];
@@ -258,17 +254,17 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     const int volume = ramp ? (vol8 + volinc * i) >> 8 : steady;
     const int factorleft = p > 0 ? 4096 - p : 4096;
     const int factorright = p < 0 ? 4096 + p : 4096;
-    gainl[i] = std::clamp((factorleft * volume) >> 12, -32768, 32767);
-    gainr[i] = std::clamp((factorright * volume) >> 12, -32768, 32767);
-    largest = std::max({largest, std::abs(gainl[i]), std::abs(gainr[i])});
+    gainl[i] = static_cast<int16_t>(std::clamp((factorleft * volume) >> 12, -32768, 32767));
+    gainr[i] = static_cast<int16_t>(std::clamp((factorright * volume) >> 12, -32768, 32767));
+    largest = std::max({largest, std::abs(static_cast<int>(gainl[i])), std::abs(static_cast<int>(gainr[i]))});
   }
   return largest;
 }
 
 // The gains of a buffer: one pair per frame (the volume or pan moves), or one pair.
 struct FrameGains {
-  const int32_t* left;
-  const int32_t* right;
+  const int16_t* left;
+  const int16_t* right;
 };
 
 #if defined(__SSE2__)
@@ -284,8 +280,7 @@ inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const
   const __m128i one = _mm_set1_epi32(1);
   const __m128i lowhalf = _mm_set1_epi32(0xFFFF);
   const __m128i difference = _mm_set1_epi32(0x0001FFFF);  // weights -1 (a) and +1 (b)
-  const __m128i steadyleft = _mm_set1_epi32(gl);
-  const __m128i steadyright = _mm_set1_epi32(gr);
+  const __m128i steadygains = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<int16_t>(gl)), _mm_set1_epi16(static_cast<int16_t>(gr)));
   for (; j + 4 <= end; j += 4) {
     int32_t pairs[4];
     uint32_t fractions[4];
@@ -304,11 +299,12 @@ inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const
     const __m128i half = _mm_srai_epi32(_mm_and_si128(delta, odd), 1);
     const __m128i a = _mm_srai_epi32(_mm_slli_epi32(pair, 16), 16);
     const __m128i value = _mm_add_epi32(a, _mm_srai_epi32(_mm_add_epi32(product, half), 15));
-    const __m128i left = perframe ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(g.left + j)) : steadyleft;
-    const __m128i right = perframe ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(g.right + j)) : steadyright;
-    // 16-bit gains and values: their 32-bit products, then >> 8.
+    // 16-bit gains (four left, four right) and values: their 32-bit products, then >> 8.
+    const __m128i gains16 =
+        perframe ? _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(g.left + j)),
+                                      _mm_loadl_epi64(reinterpret_cast<const __m128i*>(g.right + j)))
+                 : steadygains;
     const __m128i value16 = _mm_packs_epi32(value, value);
-    const __m128i gains16 = _mm_packs_epi32(left, right);
     const __m128i low = _mm_mullo_epi16(gains16, _mm_unpacklo_epi64(value16, value16));
     const __m128i high = _mm_mulhi_epi16(gains16, _mm_unpacklo_epi64(value16, value16));
     const __m128i outleft = _mm_srai_epi32(_mm_unpacklo_epi16(low, high), 8);
@@ -377,11 +373,12 @@ int mixformat(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
 // Scratch of the render (audio thread): one voice's frames and its gains.
 struct RenderScratch {
   explicit RenderScratch(int samples)
-      : frames(static_cast<size_t>(samples)), gainl(static_cast<size_t>(samples / 2 + 1)),
-        gainr(static_cast<size_t>(samples / 2 + 1)) {}
+      : frames(static_cast<size_t>(samples)), pans(static_cast<size_t>(samples / 2 + 1)),
+        gainl(static_cast<size_t>(samples / 2 + 1)), gainr(static_cast<size_t>(samples / 2 + 1)) {}
   std::vector<int32_t> frames;
-  std::vector<int32_t> gainl;
-  std::vector<int32_t> gainr;
+  std::vector<int32_t> pans;
+  std::vector<int16_t> gainl;
+  std::vector<int16_t> gainr;
 };
 
 // The largest magnitude an interpolated value takes: 8-bit values overshoot, as
@@ -391,16 +388,20 @@ inline int64_t valuebound(int bits) { return bits == 8 ? 32768 + 65280 : 32768; 
 // One buffer of a voice into the scratch; answers the frames rendered.
 inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
   int32_t* out = scratch.frames.data();
-  int32_t* left = scratch.gainl.data();
-  int32_t* right = scratch.gainr.data();
+  int16_t* left = scratch.gainl.data();
+  int16_t* right = scratch.gainr.data();
   const FrameGains g{left, right};
   if (c.ramp || c.panramp) {
-    const int largest = framegains(c, c.frames, c.ramp, c.panramp, left, right);
+    const int largest = framegains(c, c.frames, c.ramp, c.panramp, scratch.pans.data(), left, right);
     c.samplebound = (largest * valuebound(c.bits) >> 8) + 1;
     return c.ramp ? mixformat<true, true>(c, out, g, c.frames) : mixformat<false, true>(c, out, g, c.frames);
   }
-  pangains(TruncToInt(c.pan), c.volume, left[0], right[0]);
-  c.samplebound = (std::max(std::abs(left[0]), std::abs(right[0])) * valuebound(c.bits) >> 8) + 1;
+  int steadyleft = 0;
+  int steadyright = 0;
+  pangains(TruncToInt(c.pan), c.volume, steadyleft, steadyright);
+  left[0] = static_cast<int16_t>(steadyleft);  // pangains saturates to 16 bits
+  right[0] = static_cast<int16_t>(steadyright);
+  c.samplebound = (std::max(std::abs(steadyleft), std::abs(steadyright)) * valuebound(c.bits) >> 8) + 1;
   return mixformat<false, false>(c, out, g, c.frames);
 }
 
