@@ -17,10 +17,13 @@ constexpr int kBlock = 1024;  // samples a pass keeps in the first-level cache
 inline __m128 truncate(__m128 x) { return _mm_cvtepi32_ps(_mm_cvttps_epi32(x)); }
 #endif
 
-// sum[i] = trunc(sum[i] + level_m × source_m[i]) for each source m in order, i in from .. to - 1.
+// sum[i] = trunc(sum[i] + level_m × source_m[i]) for each source m in order, i in from .. to - 1;
+// a plain sum[i] + source_m[i] where the source is exact (level 1 and every sum a
+// whole number below 2^24, so neither the sum nor its truncation rounds anything).
 // Each sample's sum is a chain of dependent steps; eight vectors at once keep the
 // processor busy while each chain waits.
-void addsources(float* sum, const float* const* sources, const float* levels, int count, int from, int to) {
+void addsources(float* sum, const float* const* sources, const float* levels, const bool* exact, int count, int from,
+                int to) {
   int i = from;
 #if defined(__SSE2__)
   constexpr int kLanes = 8;
@@ -31,15 +34,23 @@ void addsources(float* sum, const float* const* sources, const float* levels, in
     for (int m = 0; m < count; ++m) {
       const __m128 level = _mm_set1_ps(levels[m]);
       const float* source = sources[m] + i;
+      if (exact[m]) {
 #pragma GCC unroll 8
-      for (int r = 0; r < kLanes; ++r) x[r] = truncate(_mm_add_ps(x[r], _mm_mul_ps(level, _mm_loadu_ps(source + 4 * r))));
+        for (int r = 0; r < kLanes; ++r) x[r] = _mm_add_ps(x[r], _mm_loadu_ps(source + 4 * r));
+      } else {
+#pragma GCC unroll 8
+        for (int r = 0; r < kLanes; ++r) x[r] = truncate(_mm_add_ps(x[r], _mm_mul_ps(level, _mm_loadu_ps(source + 4 * r))));
+      }
     }
 #pragma GCC unroll 8
     for (int r = 0; r < kLanes; ++r) _mm_storeu_ps(sum + i + 4 * r, x[r]);
   }
   for (; i + 4 <= to; i += 4) {
     __m128 x = _mm_loadu_ps(sum + i);
-    for (int m = 0; m < count; ++m) x = truncate(_mm_add_ps(x, _mm_mul_ps(_mm_set1_ps(levels[m]), _mm_loadu_ps(sources[m] + i))));
+    for (int m = 0; m < count; ++m) {
+      const __m128 source = _mm_loadu_ps(sources[m] + i);
+      x = exact[m] ? _mm_add_ps(x, source) : truncate(_mm_add_ps(x, _mm_mul_ps(_mm_set1_ps(levels[m]), source)));
+    }
     _mm_storeu_ps(sum + i, x);
   }
 #endif
@@ -57,7 +68,7 @@ FxAccumulators::FxAccumulators(int samples)
   for (auto& sum : sums_) sum.assign(static_cast<size_t>(samples_), 0.0f);
 }
 
-void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
+void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels, int64_t bound) {
   n = std::clamp(n, 0, samples_);
   offset = std::clamp(offset, 0, n);
   count = std::clamp(count, 0, n - offset);
@@ -68,6 +79,14 @@ void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, c
   for (int i = 0; i < count; ++i) row[offset + i] = static_cast<float>(samples[i]);
   std::fill(row + offset + count, row + n, 0.0f);
   levels_[static_cast<size_t>(waiting_)] = levels;
+  for (int k = 0; k < kFxAccumulators; ++k) {
+    const float level = levels[static_cast<size_t>(k)];
+    if (level == 0.0f) continue;
+    // Far enough below 2^24 that the rounding of the sums cannot carry them there.
+    reach_[k] += std::fabs(static_cast<double>(level)) * static_cast<double>(bound);
+    dirty_[k] = std::max(dirty_[k], n);
+    exact_[static_cast<size_t>(waiting_)][static_cast<size_t>(k)] = level == 1.0f && reach_[k] <= 8388608.0;
+  }
   ++waiting_;
 }
 
@@ -79,15 +98,17 @@ void FxAccumulators::flush(int n) {
       // The waiting voices that reach accumulator k, in the order they were rendered.
       std::array<const float*, kFxBatchVoices> sources{};
       std::array<float, kFxBatchVoices> levels{};
+      std::array<bool, kFxBatchVoices> exact{};
       int count = 0;
       for (int v = 0; v < waiting_; ++v) {
         const float level = levels_[static_cast<size_t>(v)][static_cast<size_t>(k)];
         if (level == 0.0f) continue;
         sources[static_cast<size_t>(count)] = voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_);
         levels[static_cast<size_t>(count)] = level;
+        exact[static_cast<size_t>(count)] = exact_[static_cast<size_t>(v)][static_cast<size_t>(k)];
         ++count;
       }
-      if (count > 0) addsources(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), count, from, to);
+      if (count > 0) addsources(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), exact.data(), count, from, to);
     }
   }
   waiting_ = 0;
@@ -95,4 +116,8 @@ void FxAccumulators::flush(int n) {
 
 void FxAccumulators::clear(int k, int n) {
   std::fill_n(sums_[static_cast<size_t>(k)].begin(), std::clamp(n, 0, samples_), 0.0f);
+  if (n >= dirty_[k]) {
+    dirty_[k] = 0;
+    reach_[k] = 0.0;
+  }
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 constexpr int kFxAccumulators = 9;
-constexpr int kFxBatchVoices = 8;
+constexpr int kFxBatchVoices = 4;
 
 class FxAccumulators {
  public:
@@ -21,8 +21,9 @@ class FxAccumulators {
   explicit FxAccumulators(int samples);
 
   // One voice's rendered samples, covering samples offset .. offset + count - 1 of a
-  // render of n samples, with its nine levels. May add earlier voices to the sums.
-  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels);
+  // render of n samples, none of a magnitude above bound, with its nine levels. May add
+  // earlier voices to the sums.
+  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels, int64_t bound);
   // Adds every voice still waiting to the sums of the first n samples.
   void flush(int n);
 
@@ -36,4 +37,7 @@ class FxAccumulators {
   std::array<std::vector<float>, kFxAccumulators> sums_;
   std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats
   std::array<Levels, kFxBatchVoices> levels_{};
+  std::array<std::array<bool, kFxAccumulators>, kFxBatchVoices> exact_{};
+  std::array<double, kFxAccumulators> reach_{};  // bound of each sum's magnitude since it was clear
+  std::array<int, kFxAccumulators> dirty_{};     // samples from 0 that may be non-zero
 };
