@@ -171,3 +171,157 @@ TEST_F(Modulation, CrossModulationOfRateAndPhase) {
   at(v, 1000);
   EXPECT_EQ(v->getlfo(1), 250 - 500);
 }
+
+namespace {
+
+// Known inputs for the matrix: LFO outputs 400, -148, 1000 and 28; envelope levels 2047,
+// 999, 2999 and 4095 (sustains 2048, 1000, 3000, 4096 times 4095/4096); levels 1, 0.5,
+// 2 and 0.25 on the envelope rows 4-7 and again on the inverted rows 8-11; rotor depth
+// 0.75 at value 3 on every position; 9 waves.
+class Matrix : public Modulation {
+ protected:
+  void SetUp() override {
+    Modulation::SetUp();
+    const int verticals[] = {100, -37, 250, 7};
+    const int sustains[] = {2048, 1000, 3000, 4096};
+    const float levels[] = {1.0f, 0.5f, 2.0f, 0.25f};
+    for (int i = 0; i < 4; ++i) {
+      hold(i, verticals[i]);
+      s->setdadsr(i, 0, 0, 0, sustains[i], 0);
+      s->setlfolevel(kRowEnvelope + i, levels[i]);
+      s->setlfolevel(kRowInvertedEnvelope + i, levels[i]);
+    }
+    s->setlfolevel(kRowRotor, 0.75f);
+    for (int k = 1; k <= 16; ++k) s->setrotor(k, 3.0f);
+    s->wavelength = 9;
+  }
+  // A voice started with just these cells on, modulated half a second in.
+  modulation with(const std::vector<std::pair<int, int>>& cells, sound*& v) {
+    for (int r = 0; r < 16; ++r)
+      for (int c = 0; c < 18; ++c) s->setmodmatrix(r, c, 0);
+    for (auto [r, c] : cells) s->setmodmatrix(r, c, 1);
+    v = voice();
+    return at(v, 1500);
+  }
+};
+
+struct Expected {
+  std::vector<std::pair<int, int>> cells;
+  float amp = 1.0f;
+  int pitch = 0;
+  int wave = 0;
+  int pan = 0;
+  float rotorpitch = 1.0f;
+  int gate = 1;  // the record's rotor switch until column 16 decides
+};
+
+}  // namespace
+
+TEST_F(Matrix, EachDestinationOfEachRowOnKnownInputs) {
+  const Expected cases[] = {
+      // LFO rows: amp + o / 1024, pitch + 16 o, wave + o / 32, pan + 2 o.
+      {.cells = {{0, 12}}, .amp = 1.390625f},
+      {.cells = {{0, 13}}, .pitch = 6400},
+      {.cells = {{0, 14}}, .wave = 12},
+      {.cells = {{0, 15}}, .pan = 800},
+      {.cells = {{1, 12}}, .amp = 0.85546875f},
+      {.cells = {{1, 13}}, .pitch = -2368},
+      {.cells = {{1, 14}}, .wave = -4},
+      {.cells = {{1, 15}}, .pan = -296},
+      {.cells = {{2, 12}}, .amp = 1.9765625f},
+      {.cells = {{2, 13}}, .pitch = 16000},
+      {.cells = {{2, 14}}, .wave = 31},
+      {.cells = {{2, 15}}, .pan = 2000},
+      {.cells = {{3, 12}}, .amp = 1.02734375f},
+      {.cells = {{3, 13}}, .pitch = 448},
+      {.cells = {{3, 14}}, .wave = 0},
+      {.cells = {{3, 15}}, .pan = 56},
+      // Envelope rows: amp x L E / 4096, pitch + 16 E L, wave + 8 E / 4096 L, pan + L E,
+      // gate when L E > 2047.
+      {.cells = {{4, 12}}, .amp = 0.499755859375f},
+      {.cells = {{4, 13}}, .pitch = 32752},
+      {.cells = {{4, 14}}, .wave = 3},
+      {.cells = {{4, 15}}, .pan = 2047},
+      {.cells = {{4, 16}}, .gate = 0},
+      {.cells = {{5, 12}}, .amp = 0.1219482421875f},
+      {.cells = {{5, 13}}, .pitch = 7992},
+      {.cells = {{5, 14}}, .wave = 0},
+      {.cells = {{5, 15}}, .pan = 499},
+      {.cells = {{5, 16}}, .gate = 0},
+      {.cells = {{6, 12}}, .amp = 1.46435546875f},
+      {.cells = {{6, 13}}, .pitch = 95968},
+      {.cells = {{6, 14}}, .wave = 11},
+      {.cells = {{6, 15}}, .pan = 5998},
+      {.cells = {{6, 16}}, .gate = 1},
+      {.cells = {{7, 12}}, .amp = 0.24993896484375f},
+      {.cells = {{7, 13}}, .pitch = 16380},
+      {.cells = {{7, 14}}, .wave = 1},
+      {.cells = {{7, 15}}, .pan = 1023},
+      {.cells = {{7, 16}}, .gate = 0},
+      {.cells = {{4, 16}, {6, 16}}, .gate = 1},  // the later row decides
+      {.cells = {{6, 16}, {7, 16}}, .gate = 0},
+      // Inverted rows: amp x (4095 - E) / 4096 L, pitch - 16 E L, wave + L 8 (1 - E / 4096),
+      // pan - L E, gate when -E L > 2047.
+      {.cells = {{8, 12}}, .amp = 0.5f},
+      {.cells = {{8, 13}}, .pitch = -32752},
+      {.cells = {{8, 14}}, .wave = 4},
+      {.cells = {{8, 15}}, .pan = -2047},
+      {.cells = {{8, 16}}, .gate = 0},
+      {.cells = {{9, 12}}, .amp = 0.3779296875f},
+      {.cells = {{9, 13}}, .pitch = -7992},
+      {.cells = {{9, 14}}, .wave = 3},
+      {.cells = {{9, 15}}, .pan = -499},
+      {.cells = {{9, 16}}, .gate = 0},
+      {.cells = {{10, 12}}, .amp = 0.53515625f},
+      {.cells = {{10, 13}}, .pitch = -95968},
+      {.cells = {{10, 14}}, .wave = 4},
+      {.cells = {{10, 15}}, .pan = -5998},
+      {.cells = {{10, 16}}, .gate = 0},
+      {.cells = {{11, 12}}, .amp = 0.0f},
+      {.cells = {{11, 13}}, .pitch = -16380},
+      {.cells = {{11, 14}}, .wave = 0},
+      {.cells = {{11, 15}}, .pan = -1023},
+      {.cells = {{11, 16}}, .gate = 0},
+      // Rotor row at value 3, depth 0.75: amp x v / 3 D, pitch factor (v - 1) D + 1,
+      // wave + 100 (v - 1) D, pan + 4096 D (v / 1.5 - 1); the depth scaled by envelopes.
+      {.cells = {{12, 12}}, .amp = 0.75f},
+      {.cells = {{12, 13}}, .rotorpitch = 2.5f},
+      {.cells = {{12, 14}}, .wave = 150},
+      {.cells = {{12, 15}}, .pan = 3072},
+      {.cells = {{12, 8}, {12, 13}}, .rotorpitch = 1.7496337890625f},
+      {.cells = {{12, 9}, {12, 13}}, .rotorpitch = 1.18292236328125f},
+      {.cells = {{12, 13}, {6, 16}, {8, 16}}, .gate = 0},  // a closed gate stops the rotor
+      // Cells with no meaning.
+      {.cells = {{0, 0}, {0, 16}, {4, 17}, {12, 16}, {13, 12}, {14, 13}, {15, 15}}},
+  };
+  for (const Expected& e : cases) {
+    sound* v = nullptr;
+    const modulation m = with(e.cells, v);
+    const std::string cells = ::testing::PrintToString(e.cells);
+    EXPECT_FLOAT_EQ(m.amp, e.amp) << cells;
+    EXPECT_EQ(m.pitch, e.pitch) << cells;
+    EXPECT_EQ(m.waveoffset, e.wave) << cells;
+    EXPECT_EQ(m.panoffset, e.pan) << cells;
+    EXPECT_FLOAT_EQ(m.rotorpitch, e.rotorpitch) << cells;
+    EXPECT_EQ(v->rotorgate, e.gate) << cells;
+  }
+}
+
+TEST_F(Matrix, EnvelopesScaleTheLfoOutputsTheDestinationsAndGetlfoSee) {
+  const struct {
+    std::vector<std::pair<int, int>> cells;
+    int lfo, reported, pan;
+  } cases[] = {
+      {{{0, 8}, {0, 15}}, 0, 199, 399},     // 400 x 2047 / 4096 = 199.9
+      {{{1, 9}, {1, 15}}, 1, -36, -72},     // -148 x 999 / 4096 = -36.1
+      {{{2, 10}, {2, 11}}, 2, 731, 0},      // 1000 x 2999 / 4096 x 4095 / 4096 = 731.999
+      {{{3, 11}, {3, 15}}, 3, 27, 55},      // 28 x 4095 / 4096 = 27.99
+      {{{3, 15}}, 3, 28, 56},
+  };
+  for (const auto& c : cases) {
+    sound* v = nullptr;
+    const modulation m = with(c.cells, v);
+    EXPECT_EQ(v->getlfo(c.lfo), c.reported) << c.lfo;
+    EXPECT_EQ(m.panoffset, c.pan) << c.lfo;
+  }
+}
