@@ -14,12 +14,18 @@ class Modulation : public AudioTest {
  protected:
   void SetUp() override {
     AudioTest::SetUp();
-    // Table 2 is a rising line -500..499, easy to read back at any phase.
-    for (int n = 0; n < kLfoFunctionSize; ++n) lfofunction[2][n] = n - 500;
+    // Table 2 is a rising line -500..499, easy to read back at any phase; table 0 falls.
+    for (int n = 0; n < kLfoFunctionSize; ++n) {
+      lfofunction[2][n] = n - 500;
+      lfofunction[0][n] = 500 - n;
+    }
     s = make16(std::vector<int16_t>(4000, 1000), 1, 1);
   }
   void TearDown() override {
-    for (int n = 0; n < kLfoFunctionSize; ++n) lfofunction[2][n] = 0;
+    for (int n = 0; n < kLfoFunctionSize; ++n) {
+      lfofunction[2][n] = 0;
+      lfofunction[0][n] = 0;
+    }
     AudioTest::TearDown();
   }
   // A voice started at 1000 ms with the record's current LFO settings.
@@ -53,12 +59,16 @@ TEST_F(Modulation, EnvelopeStagesAgainstTheClock) {
   EXPECT_EQ(released(2200), 0);
   EXPECT_EQ(released(2201), kEnvelopeFinished);
   EXPECT_EQ(envelopelevel(*s, 3, 1500, 1000, 0, 0, 0), 4095);  // never set
+  EXPECT_EQ(envelopelevel(*s, 0, 101, 0, 0, 1, 2047), 1023);   // a key-up at clock 1 counts
 }
 
 TEST_F(Modulation, DecayBelowOneFinishesAndZeroReleaseHoldsOneInstant) {
   s->setdadsr(1, 0, 0, 10000, 0, 0);
   EXPECT_EQ(envelopelevel(*s, 1, 1000 + 9998, 1000, 0, 0, 0), kEnvelopeFinished);
-  EXPECT_EQ(envelopelevel(*s, 1, 1000 + 20000, 1000, 0, 0, 0), 0);  // after the decay: the sustain
+  EXPECT_EQ(envelopelevel(*s, 1, 1000 + 10000, 1000, 0, 0, 0), 0);  // the decay's end: the sustain
+  EXPECT_EQ(envelopelevel(*s, 1, 1000 + 20000, 1000, 0, 0, 0), 0);
+  s->setdadsr(2, 0, 0, 4096, 0, 0);
+  EXPECT_EQ(envelopelevel(*s, 2, 1000 + 4095, 1000, 0, 0, 0), 0);  // level 1.0 is not below 1
   EXPECT_EQ(envelopelevel(*s, 1, 3000, 1000, 0, 3000, 4000), 3999);
   EXPECT_EQ(envelopelevel(*s, 1, 3001, 1000, 0, 3000, 4000), kEnvelopeFinished);
 }
@@ -76,6 +86,14 @@ TEST_F(Modulation, LfoRatesAndOffsetsOverTheCycle) {
   EXPECT_EQ(v->getlfo(3), 251 - 500);      // absolute clock: 1250 ms is 0.25 of a cycle
   at(v, 2000);
   EXPECT_EQ(v->getlfo(0), 0 - 500);        // one cycle per second
+  now = 1100;
+  sound* later = voice();
+  at(later, 1350);
+  EXPECT_EQ(later->getlfo(0), 250 - 500);  // timed from its own start
+  s->setlfowave(0, 0);
+  sound* shape0 = voice();
+  at(shape0, 1350);
+  EXPECT_EQ(shape0->getlfo(0), 500 - 250);  // the default shape reads table 0
 }
 
 TEST_F(Modulation, LfoVerticalScaleLevelAndCeiling) {
@@ -110,16 +128,18 @@ TEST_F(Modulation, RandomLfoHoldsItsValueForACycle) {
   s->setlfowave(0, kRandomLfoWave);
   sound* v = voice();
   mx.random.reseed(12345);
+  AudioRandom reference;
+  reference.reseed(12345);
   std::vector<int> values;
   for (int cycle = 0; cycle < 20; ++cycle) {
     const int base = 1000 + cycle * 1000;
     at(v, base);
     const int drawn = v->getlfo(0);
-    ASSERT_GE(drawn, -1000);
-    ASSERT_LE(drawn, 999);
+    ASSERT_EQ(drawn, reference.next() % 2000 - 1000);
     at(v, base + 500);
     ASSERT_EQ(v->getlfo(0), drawn);
     at(v, base + 999);
+    at(v, base + 999);  // the same phase again is no wrap
     ASSERT_EQ(v->getlfo(0), drawn);
     values.push_back(drawn);
   }
@@ -151,12 +171,11 @@ TEST_F(Modulation, RisingZeroCrossingTriggersTheRotor) {
   s->setmodmatrix(0, 1, 1);
   s->rotortime = 100000;
   sound* v = voice();
-  at(v, 1400);  // LFO 0 at -100
-  EXPECT_EQ(v->rotorstep, 1);
-  at(v, 1600);  // now +100: a rising zero crossing
-  EXPECT_EQ(v->rotorstep, 2);
-  at(v, 1700);
-  EXPECT_EQ(v->rotorstep, 2);
+  // LFO 0 at -100, 0, +100, -100, +100, +200: only a rise from below 0 to above 0 counts.
+  for (auto [millis, position] : {std::pair{1400, 1}, {1500, 1}, {1600, 1}, {2400, 1}, {2600, 2}, {2700, 2}}) {
+    at(v, millis);
+    EXPECT_EQ(v->rotorstep, position) << millis;
+  }
 }
 
 TEST_F(Modulation, CrossModulationOfRateAndPhase) {
@@ -172,12 +191,47 @@ TEST_F(Modulation, CrossModulationOfRateAndPhase) {
   EXPECT_EQ(v->getlfo(1), 250 - 500);
 }
 
+// LFOs 0 and 1 held at 1000 and -400 drive LFOs 2 and 3, which run the rising line;
+// 20 ms in, without routing, each stands at phase 20 + 1.
+TEST_F(Modulation, CrossModulationReachesLfos2And3) {
+  hold(0, 250);
+  hold(1, -100);
+  s->setlfowave(2, 2);
+  s->setlfowave(3, 2);
+  const struct {
+    std::vector<std::pair<int, int>> cells;
+    int lfo2, lfo3;
+  } cases[] = {
+      {{}, 21, 21},
+      {{{2, 4}}, 81, 21},                  // LFO 2 at |-400 / 100| = 4 times the rate
+      {{{1, 2}, {2, 2}}, 201, 21},         // LFO 1's rate factor 10 handed on
+      {{{1, 3}, {2, 3}}, 271, 21},         // LFO 1's phase push 250 handed on
+      {{{2, 5}}, 920, 21},                 // pushed by -400 / 4: -80 wraps to 920
+      {{{2, 4}, {3, 4}}, 81, 81},          // LFO 2's rate factor handed on
+      {{{1, 2}, {3, 2}}, 21, 201},         // LFO 1's, straight to LFO 3
+      {{{3, 6}}, 21, 81},                  // LFO 2 at -479: factor 4
+      {{{1, 3}, {2, 3}, {3, 5}}, 271, 272},  // LFO 2's pushes, 250 + 1, handed on
+      {{{3, 7}}, 21, 900},                 // pushed by -479 / 4, rounded down: -120
+      {{{1, 3}, {3, 3}}, 21, 271},         // LFO 1's push straight to LFO 3
+  };
+  for (const auto& c : cases) {
+    for (int r = 1; r < 4; ++r)
+      for (int column = 2; column < 8; ++column) s->setmodmatrix(r, column, 0);
+    for (auto [r, column] : c.cells) s->setmodmatrix(r, column, 1);
+    sound* v = voice();
+    at(v, 1020);
+    const std::string cells = ::testing::PrintToString(c.cells);
+    EXPECT_EQ(v->getlfo(2), c.lfo2 - 500) << cells;
+    EXPECT_EQ(v->getlfo(3), c.lfo3 - 500) << cells;
+  }
+}
+
 namespace {
 
 // Known inputs for the matrix: LFO outputs 400, -148, 1000 and 28; envelope levels 2047,
 // 999, 2999 and 4095 (sustains 2048, 1000, 3000, 4096 times 4095/4096); levels 1, 0.5,
 // 2 and 0.25 on the envelope rows 4-7 and again on the inverted rows 8-11; rotor depth
-// 0.75 at value 3 on every position; 9 waves.
+// 0.75 at value 6 on every position; 9 waves.
 class Matrix : public Modulation {
  protected:
   void SetUp() override {
@@ -192,7 +246,7 @@ class Matrix : public Modulation {
       s->setlfolevel(kRowInvertedEnvelope + i, levels[i]);
     }
     s->setlfolevel(kRowRotor, 0.75f);
-    for (int k = 1; k <= 16; ++k) s->setrotor(k, 3.0f);
+    for (int k = 1; k <= 16; ++k) s->setrotor(k, 6.0f);
     s->wavelength = 9;
   }
   // A voice started with just these cells on, modulated half a second in.
@@ -282,14 +336,14 @@ TEST_F(Matrix, EachDestinationOfEachRowOnKnownInputs) {
       {.cells = {{11, 14}}, .wave = 0},
       {.cells = {{11, 15}}, .pan = -1023},
       {.cells = {{11, 16}}, .gate = 0},
-      // Rotor row at value 3, depth 0.75: amp x v / 3 D, pitch factor (v - 1) D + 1,
+      // Rotor row at value 6, depth 0.75: amp x v / 3 D, pitch factor (v - 1) D + 1,
       // wave + 100 (v - 1) D, pan + 4096 D (v / 1.5 - 1); the depth scaled by envelopes.
-      {.cells = {{12, 12}}, .amp = 0.75f},
-      {.cells = {{12, 13}}, .rotorpitch = 2.5f},
-      {.cells = {{12, 14}}, .wave = 150},
-      {.cells = {{12, 15}}, .pan = 3072},
-      {.cells = {{12, 8}, {12, 13}}, .rotorpitch = 1.7496337890625f},
-      {.cells = {{12, 9}, {12, 13}}, .rotorpitch = 1.18292236328125f},
+      {.cells = {{12, 12}}, .amp = 1.5f},
+      {.cells = {{12, 13}}, .rotorpitch = 4.75f},
+      {.cells = {{12, 14}}, .wave = 375},
+      {.cells = {{12, 15}}, .pan = 9216},
+      {.cells = {{12, 8}, {12, 13}}, .rotorpitch = 2.87408447265625f},
+      {.cells = {{12, 9}, {12, 13}}, .rotorpitch = 1.457305908203125f},
       {.cells = {{12, 13}, {6, 16}, {8, 16}}, .gate = 0},  // a closed gate stops the rotor
       // Cells with no meaning.
       {.cells = {{0, 0}, {0, 16}, {4, 17}, {12, 16}, {13, 12}, {14, 13}, {15, 15}}},
@@ -305,6 +359,20 @@ TEST_F(Matrix, EachDestinationOfEachRowOnKnownInputs) {
     EXPECT_FLOAT_EQ(m.rotorpitch, e.rotorpitch) << cells;
     EXPECT_EQ(v->rotorgate, e.gate) << cells;
   }
+}
+
+TEST_F(Matrix, InvertedEnvelopeOpensTheGateThroughANegativeLevel) {
+  s->rotoractive = 0;
+  s->setlfolevel(8, -1.0f);   // 2047: not above 2047
+  s->setlfolevel(9, -4.5f);   // 999 x 4.5 = 4495.5
+  s->setlfolevel(10, -0.5f);  // 2999 x 0.5 = 1499.5
+  sound* v = nullptr;
+  for (auto [row, gate] : {std::pair{8, 0}, {9, 1}, {10, 0}}) {
+    with({{row, 16}}, v);
+    EXPECT_EQ(v->rotorgate, gate) << row;
+  }
+  with({}, v);
+  EXPECT_EQ(v->rotorgate, 0);  // the record's switch
 }
 
 TEST_F(Matrix, EnvelopesScaleTheLfoOutputsTheDestinationsAndGetlfoSee) {
