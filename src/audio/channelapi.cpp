@@ -54,22 +54,12 @@ int mx_ChannelStatus(int handle) {
 }
 
 int mx_SetChannelPaused(int handle, int paused) {
-  if (sound* v = channel(handle)) {
-    if (paused != 0)
-      v->status.fetch_or(kStatusPaused);
-    else
-      v->status.fetch_and(~kStatusPaused);
-  }
+  if (sound* v = channel(handle)) v->setstatusbits(kStatusPaused, paused != 0);
   return 0;
 }
 
 int mx_SetChannelWavetable(int handle, int on) {
-  if (sound* v = channel(handle)) {
-    if (on != 0)
-      v->status.fetch_or(kStatusWavetable);
-    else
-      v->status.fetch_and(~kStatusWavetable);
-  }
+  if (sound* v = channel(handle)) v->setstatusbits(kStatusWavetable, on != 0);
   return 0;
 }
 

@@ -57,6 +57,7 @@ sound* handletables::lookup(int handle) {
     v->handle = handle;
     voices[index] = v;
   }
+  if (afterlookup) afterlookup();
   return v;
 }
 
@@ -76,8 +77,12 @@ int handletables::play(sample* s, int paused, int handle) {
     freeindex(handle & kHandleIndexMask);
     return 0;
   }
-  old->markfinished();
-  mixer_->retire(old);
+  // The render may have released the old voice since the lookup, and the start may
+  // then have taken it back as the new voice.
+  if (v != old) {
+    old->markfinished();
+    mixer_->retire(old);
+  }
   const int index = handle & kHandleIndexMask;
   voices[index] = v;
   v->handle = handle;

@@ -5,6 +5,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class mixer;
 class sample;
@@ -33,6 +34,9 @@ class handletables {
   int play(sample* s, int paused, int handle);
   // Lets the channel's voice be released when finished, silences it, frees the index.
   int stop(int handle);
+
+  // Test seam: runs after a lookup found its voice, where the render may release it.
+  std::function<void()> afterlookup;
 
   std::array<sound*, kChannelSlots> voices{};
   std::array<int32_t, kChannelSlots> freelist{};

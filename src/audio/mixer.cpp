@@ -28,6 +28,7 @@ sound* mixer::allocsound(output* tmpl) {
   sound* v = spare_;
   if (v) {
     spare_ = v->next;
+    v->spare = false;
   } else {
     made_.push_back(std::make_unique<sound>(this));
     v = made_.back().get();
@@ -64,14 +65,20 @@ sound* mixer::play(sample* s, output* source, int flags) {
 }
 
 void mixer::retire(sound* v) {
-  if (!v) return;
+  // A voice the render released may already be back on the spare list: once is enough.
+  if (!v || v->spare) return;
   if (v->queued) {
     v->freewhendone = 1;
   } else {
     v->resetvoice();
-    v->next = spare_;
-    spare_ = v;
+    makespare(v);
   }
+}
+
+void mixer::makespare(sound* v) {
+  v->spare = true;
+  v->next = spare_;
+  spare_ = v;
 }
 
 void mixer::collect() {
@@ -85,8 +92,7 @@ void mixer::collect() {
     if (v->smp) v->smp->free();  // the render never frees memory: records die here
     v->smp = nullptr;
     v->queued = false;
-    v->next = spare_;
-    spare_ = v;
+    makespare(v);
   }
   freeread.store(read, std::memory_order_release);
 }

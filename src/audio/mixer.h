@@ -106,6 +106,7 @@ class mixer : public output {
 
  private:
   void takeover();
+  void makespare(sound* v);
   // Handles a voice's render result; false when the voice left the playing list.
   bool keep(sound& v, int result);
   bool pushfree(sound* v);

@@ -14,6 +14,13 @@ void output::resetsettings() {
   startdelay = 0;
 }
 
+bool output::setstatusbits(int bits, bool on) {
+  int current = status;
+  while (current != 0)
+    if (status.compare_exchange(current, on ? (current | bits) : (current & ~bits))) return true;
+  return false;
+}
+
 int output::setfxmixvalues(const std::array<int, kFxSends>& levels) {
   for (int k = 0; k < kFxSends; ++k) fxmix[k] = levels[k];
   return 0;

@@ -66,6 +66,11 @@ class output {
   std::array<Relaxed<int32_t>, kFxSends> fxmix;
   Relaxed<int32_t> startdelay;
 
+  // Sets or clears status bits with a compare-and-swap that refuses a released voice
+  // (status 0): the render may release it at any moment, and a released voice must not
+  // answer to its channel again. False when the voice was released.
+  bool setstatusbits(int bits, bool on);
+
  protected:
   // The values of a freshly made channel slot.
   void resetsettings();

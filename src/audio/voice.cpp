@@ -146,10 +146,11 @@ void sound::start(sample* s, int flags, int now, int mixerpan) {
 }
 
 int sound::restart() {
-  if (!smp) return 0;
+  // A released voice waits in the free ring for the main thread to take it back.
+  if (!smp || status == 0) return 0;
   const int now = MilliSecs();
   copysettings(now);
-  if (smp->iswavetable != 0) status.fetch_or(kStatusWavetable);
+  if (smp->iswavetable != 0) setstatusbits(kStatusWavetable, true);
   stagedstart_ = startsample() * kWhole;
   stagedclock_ = now;
   // Replaces a pending flush: the restart decides the positions.

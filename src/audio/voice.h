@@ -64,6 +64,7 @@ class sound : public output {
   sound* next = nullptr;      // playing list (audio thread), spare list (main thread)
   sample* smp = nullptr;      // written by the main thread only while the render cannot see the voice
   bool queued = false;        // main thread: handed to the render and not yet back through the free ring
+  bool spare = false;         // main thread: on the mixer's spare list
   Relaxed<int64_t> playpos;
   Relaxed<int64_t> position;  // never wrapped: kept as a wrapping 64-bit count
   Relaxed<int64_t> windowend;

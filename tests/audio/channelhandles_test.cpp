@@ -178,3 +178,26 @@ TEST_F(Channels, RestartTakesTheSettingsOfThePlayNotThoseGivenSince) {
   EXPECT_EQ(w->delay, 500);
   EXPECT_FLOAT_EQ(s->send[3], 0.7f);
 }
+
+// The render releases the channel's voice between the lookup and the start, and the start
+// takes that very voice back: it must not then be silenced as the replaced one.
+TEST_F(Channels, StartThatTakesBackTheVoiceItReplacesIsHeard) {
+  sample* brief = make16(std::vector<int16_t>(100, 1000));
+  sample* loud = make16(std::vector<int16_t>(4000, 1000), 1, 1);
+  const int h = io.play(brief, 0, 0);
+  sound* v = io.lookup(h);
+  now += 20;
+  bool released = false;
+  io.afterlookup = [&] {
+    if (released) return;
+    released = true;
+    render(256);
+  };
+  ASSERT_EQ(io.play(loud, 0, h), h);
+  io.afterlookup = nullptr;
+  ASSERT_EQ(io.lookup(h), v);
+  EXPECT_EQ(v->status, kStatusLooped);
+  now += 20;
+  render(256);  // fades in
+  EXPECT_EQ(left(render(256), 100), 1000);
+}

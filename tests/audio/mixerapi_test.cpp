@@ -245,3 +245,48 @@ TEST_F(MixerApi, FailingResetLeavesTheMixerStopped) {
   EXPECT_EQ(audio, nullptr);
   EXPECT_EQ(mx_Close(), 0);
 }
+
+// A channel from a play without a handle loses its voice when the sound ends. The render
+// may release it before the main thread looks the channel up or just after; both orders
+// are replayed on this thread, the second through the lookup seam. A released voice must
+// not wake up for the channel, nor reach the spare list twice (two channels would then
+// share it, and a second start of it links the playing list into a ring).
+TEST_F(MixerApi, VoiceReleasedAroundALookupStaysReleasedAndIsReusedOnce) {
+  const struct {
+    const char* what;
+    std::function<void(int)> act;
+  } acts[] = {
+      {"play", [&](int h) { mx_PlaySound(constant(500, 4000), 0, h); }},
+      {"pause", [](int h) { mx_SetChannelPaused(h, 1); }},
+      {"wavetable", [](int h) { mx_SetChannelWavetable(h, 1); }},
+      {"restart", [](int h) { mx_ChannelRestart(h); }},
+  };
+  for (const auto& act : acts) {
+    for (const bool afterlookup : {false, true}) {
+      SCOPED_TRACE(std::string(act.what) + (afterlookup ? ", released after the lookup" : ", released before"));
+      ASSERT_EQ(mx_Reset(&device), 0);
+      sample* brief = constant(700, 100, 0);
+      mx_PlaySound(brief, 0, 0);  // an older voice released in the same pass, after the first
+      const int h = mx_PlaySound(brief, 0, 0);
+      sound* v = voice(h);
+      mx_SetSoundIsWavetable(brief, 1);  // a restart would mark the voice as a wavetable
+      bool released = false;
+      const auto release = [&] {
+        if (released) return;
+        released = true;
+        render();
+      };
+      if (afterlookup)
+        io->afterlookup = release;
+      else
+        release();
+      act.act(h);
+      io->afterlookup = nullptr;
+      // Released first, the voice may rightly come back for the channel; claimed first, not.
+      if (afterlookup) EXPECT_EQ(v->status, 0);
+      const int a = mx_AllocChannel();
+      const int b = mx_AllocChannel();
+      EXPECT_NE(voice(a), voice(b));
+    }
+  }
+}

@@ -168,3 +168,28 @@ TEST_F(SoftMixDriver, InitFunctionsFillsTheStandardShapes) {
   for (int f = 0; f < kLfoFunctions; ++f)
     for (int n = 0; n < kLfoFunctionSize; ++n) lfofunction[f][n] = saved[f][n];
 }
+
+TEST_F(SoftMixDriver, FloatArgumentsAreTruncatedAndMatrixLevelsReadAtMostFull) {
+  std::shared_ptr<TSound> s = sound({1, 2, 3});
+  std::shared_ptr<TChannel> ch = driver->AllocChannel();
+  std::shared_ptr<TChannel> other = driver->AllocChannel();
+  s->SetMatrixLevel(5, 250);
+  s->SetMatrixLevel(6, 37);
+  ch->SetFXSend(2.9f, 50.7f);
+  ch->SetStartDelay(12.99f);
+  ch->SetAudioFXRoute(3.9f);
+  const struct {
+    const char* what;
+    int got, expected;
+  } rows[] = {
+      {"level 250 reads full", s->GetMatrixLevel(5), 100},
+      {"level below full", s->GetMatrixLevel(6), 37},
+      {"send index and level", ch->GetFXSend(2.0f), 50},
+      {"send index read truncated", ch->GetFXSend(2.99f), 50},
+      {"neighbouring send untouched", ch->GetFXSend(3.0f), 0},
+      {"start delay", ch->GetStartDelay(), 12},
+      {"route, seen by every channel", other->GetAudioFXRoute(), 3},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.got, row.expected) << row.what;
+  EXPECT_FLOAT_EQ(dynamic_cast<TSoftMixSound*>(s.get())->mx_sound->modlevel[5], 2.5f);  // stored whole
+}
