@@ -18,8 +18,8 @@ inline __m128 truncate(__m128 x) { return _mm_cvtepi32_ps(_mm_cvttps_epi32(x)); 
 #endif
 
 // sum[i] = trunc(sum[i] + level_m × source_m[i]) for each source m in order, i in from .. to - 1;
-// a plain sum[i] + source_m[i] where the source is exact (level 1 and every sum a
-// whole number below 2^24, so neither the sum nor its truncation rounds anything).
+// a plain sum[i] + source_m[i] where the source is exact (at level 1 the truncation of a
+// sum of whole numbers changes nothing).
 // Each sample's sum is a chain of dependent steps; eight vectors at once keep the
 // processor busy while each chain waits.
 void addsources(float* sum, const float* const* sources, const float* levels, const bool* exact, int count, int from,
@@ -68,7 +68,7 @@ FxAccumulators::FxAccumulators(int samples)
   for (auto& sum : sums_) sum.assign(static_cast<size_t>(samples_), 0.0f);
 }
 
-void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels, int64_t bound) {
+void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
   n = std::clamp(n, 0, samples_);
   offset = std::clamp(offset, 0, n);
   count = std::clamp(count, 0, n - offset);
@@ -79,14 +79,10 @@ void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, c
   for (int i = 0; i < count; ++i) row[offset + i] = static_cast<float>(samples[i]);
   std::fill(row + offset + count, row + n, 0.0f);
   levels_[static_cast<size_t>(waiting_)] = levels;
-  for (int k = 0; k < kFxAccumulators; ++k) {
-    const float level = levels[static_cast<size_t>(k)];
-    if (level == 0.0f) continue;
-    // Far enough below 2^24 that the rounding of the sums cannot carry them there.
-    reach_[k] += std::fabs(static_cast<double>(level)) * static_cast<double>(bound);
-    dirty_[k] = std::max(dirty_[k], n);
-    exact_[static_cast<size_t>(waiting_)][static_cast<size_t>(k)] = level == 1.0f && reach_[k] <= 8388608.0;
-  }
+  // At unity the sum of two whole numbers rounds to a whole number (exactly below 2^24,
+  // and every float from 2^24 on is whole): the truncation has nothing to do.
+  for (int k = 0; k < kFxAccumulators; ++k)
+    exact_[static_cast<size_t>(waiting_)][static_cast<size_t>(k)] = levels[static_cast<size_t>(k)] == 1.0f;
   ++waiting_;
 }
 
@@ -116,8 +112,4 @@ void FxAccumulators::flush(int n) {
 
 void FxAccumulators::clear(int k, int n) {
   std::fill_n(sums_[static_cast<size_t>(k)].begin(), std::clamp(n, 0, samples_), 0.0f);
-  if (n >= dirty_[k]) {
-    dirty_[k] = 0;
-    reach_[k] = 0.0;
-  }
 }

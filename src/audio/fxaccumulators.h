@@ -21,9 +21,8 @@ class FxAccumulators {
   explicit FxAccumulators(int samples);
 
   // One voice's rendered samples, covering samples offset .. offset + count - 1 of a
-  // render of n samples, none of a magnitude above bound, with its nine levels. May add
-  // earlier voices to the sums.
-  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels, int64_t bound);
+  // render of n samples, with its nine levels. May add earlier voices to the sums.
+  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels);
   // Adds every voice still waiting to the sums of the first n samples.
   void flush(int n);
 
@@ -38,6 +37,4 @@ class FxAccumulators {
   std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats
   std::array<Levels, kFxBatchVoices> levels_{};
   std::array<std::array<bool, kFxAccumulators>, kFxBatchVoices> exact_{};
-  std::array<double, kFxAccumulators> reach_{};  // bound of each sum's magnitude since it was clear
-  std::array<int, kFxAccumulators> dirty_{};     // samples from 0 that may be non-zero
 };

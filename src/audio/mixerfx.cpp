@@ -22,9 +22,7 @@ struct FxSink {
     for (int k = 0; k < kAccumulators; ++k) levels[k] = s ? s->send[k == 0 ? kDrySend : k - 1].load() : 0.0f;
   }
 
-  void add(const int32_t* samples, int offset, int count, int64_t bound) {
-    sums.add(samples, offset, count, n, levels, bound);
-  }
+  void add(const int32_t* samples, int offset, int count, int64_t) { sums.add(samples, offset, count, n, levels); }
 };
 
 }  // namespace

@@ -214,6 +214,20 @@ TEST_F(MixerRender, DrySumSaturatesAt32BitsInsteadOfWrapping) {
   now += 20;
   render(64);
   for (int16_t x : render(64)) ASSERT_EQ(x, 32767);
+  // Past the count whose bound could reach the 32-bit range, sums that stay small must
+  // still be exact: 300 pairs of +30000 and -30000 at volume 32767.
+  mx.releaseall();
+  mx.collect();
+  sample* up = make16(constant(100, 30000), 1, 1);
+  sample* down = make16(constant(100, -30000), 1, 1);
+  for (int v = 0; v < 300; ++v) {
+    mx.play(up, loud, kStatusLooped);
+    mx.play(down, loud, kStatusLooped);
+  }
+  now += 20;
+  render(64);
+  const int pair = ((32767 * 30000) >> 8) + ((32767 * -30000) >> 8);
+  for (int16_t x : render(64)) ASSERT_EQ(x, (300 * pair) >> 4);
 }
 
 TEST_F(MixerRender, VolumeAboveSixteenBitsSaturatesInsteadOfWrapping) {
