@@ -14,11 +14,10 @@ void output::resetsettings() {
   startdelay = 0;
 }
 
-bool output::setstatusbits(int bits, bool on) {
+void output::setstatusbits(int bits, bool on) {
   int current = status;
-  while (current != 0)
-    if (status.compare_exchange(current, on ? (current | bits) : (current & ~bits))) return true;
-  return false;
+  while (current != 0 && !status.compare_exchange(current, on ? (current | bits) : (current & ~bits))) {
+  }
 }
 
 int output::setfxmixvalues(const std::array<int, kFxSends>& levels) {

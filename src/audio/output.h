@@ -68,8 +68,8 @@ class output {
 
   // Sets or clears status bits with a compare-and-swap that refuses a released voice
   // (status 0): the render may release it at any moment, and a released voice must not
-  // answer to its channel again. False when the voice was released.
-  bool setstatusbits(int bits, bool on);
+  // answer to its channel again.
+  void setstatusbits(int bits, bool on);
 
  protected:
   // The values of a freshly made channel slot.

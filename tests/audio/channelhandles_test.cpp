@@ -154,6 +154,22 @@ TEST_F(Channels, RefusedStartWithoutHandleGivesBackItsChannel) {
   EXPECT_EQ(io.lookup(h)->status, kStatusFinished);  // still the idle voice: nothing started
 }
 
+TEST_F(Channels, PlayAndRestartStartAtThePlayheadAndPlayStart) {
+  sample* s = make16(ramp(4000, 1), 1, 1);
+  s->playheadstart = 10;  // frames
+  const int h = io.alloc();
+  io.lookup(h)->playstart = 100;  // samples, added on top
+  ASSERT_EQ(io.play(s, 0, h), h);
+  sound* v = io.lookup(h);
+  now += 20;
+  render(256);
+  EXPECT_EQ(v->getposition(), 110 + 256);
+  EXPECT_EQ(left(render(256), 0), through(4096, 110 + 256));
+  v->restart();
+  render(256);
+  EXPECT_EQ(v->getposition(), 110 + 256);
+}
+
 TEST_F(Channels, RestartTakesTheSettingsOfThePlayNotThoseGivenSince) {
   sample* s = make16(std::vector<int16_t>(4000, 1000), 1, 1);
   const int h = io.alloc();
@@ -167,10 +183,17 @@ TEST_F(Channels, RestartTakesTheSettingsOfThePlayNotThoseGivenSince) {
   v->playstart = 50;
   v->playend = 60;
   v->setfxmixvalue(3, 70);
+  const int other = io.alloc();
+  io.lookup(other)->setfxmixvalue(3, 90);
+  io.play(s, 0, other);  // the record keeps the sends of its latest start
+  s->iswavetable = 1;
+  now += 100;
   v->restart();
+  EXPECT_EQ(v->getplaytime(), 0);
   EXPECT_EQ(v->delay, 0);
   EXPECT_EQ(v->windowend, 0);
   EXPECT_FLOAT_EQ(s->send[3], 0.4f);
+  EXPECT_EQ(v->status, kStatusLooped | kStatusWavetable);
   render(256);
   EXPECT_EQ(v->getposition(), 256);  // from frame 0, at once
   ASSERT_EQ(io.play(s, 0, h), h);
@@ -200,4 +223,18 @@ TEST_F(Channels, StartThatTakesBackTheVoiceItReplacesIsHeard) {
   now += 20;
   render(256);  // fades in
   EXPECT_EQ(left(render(256), 100), 1000);
+}
+
+TEST_F(Channels, ChannelKeepsItsFinishedVoiceWithItsSettings) {
+  sample* s = make16(std::vector<int16_t>(100, 1000));
+  const int h = io.alloc();
+  io.lookup(h)->setstartdelay(30);
+  ASSERT_EQ(io.play(s, 0, h), h);
+  sound* v = io.lookup(h);
+  now += 50;
+  render(256);
+  render(256);
+  ASSERT_EQ(io.lookup(h), v);
+  EXPECT_EQ(v->status, kStatusFinished);
+  EXPECT_EQ(v->getstartdelay(), 30);
 }

@@ -124,15 +124,21 @@ TEST_F(Bus, SpeedReReadsTheOutputInPlace) {
 
 // A delay past the ring wraps around it; a negative one passes the input straight on.
 TEST_F(Bus, DelayIsTakenModuloTheRing) {
-  fx.setparameter(6, 0, 40000);
-  fx.setparameter(106, 0, -7);
-  for (int id : {7, 107, 2, 102}) fx.setparameter(id, 0, 100);
-  const auto first = run(impulse(4096, 1000, -2000));
-  const auto second = run(std::vector<int16_t>(8192, 0));
-  for (int f = 0; f < 8192; ++f) {
-    const auto& out = f < 4096 ? first : second;
-    ASSERT_EQ(L(out, f % 4096), f == 40000 - kFxRingSize ? 1000 : 0) << f;
-    ASSERT_EQ(R(out, f % 4096), f == 0 ? -2000 : 0) << f;
+  const struct {
+    int left, right, heardleft, heardright;
+  } cases[] = {{40000, -7, 40000 - kFxRingSize, 0}, {-3, kFxRingSize + 5, 0, 5}};
+  for (int bus = 0; bus < 2; ++bus) {
+    const auto& c = cases[bus];
+    fx.setparameter(6, bus, c.left);
+    fx.setparameter(106, bus, c.right);
+    for (int id : {7, 107, 2, 102}) fx.setparameter(id, bus, 100);
+    const auto first = run(impulse(4096, 1000, -2000), bus);
+    const auto second = run(std::vector<int16_t>(8192, 0), bus);
+    for (int f = 0; f < 8192; ++f) {
+      const auto& out = f < 4096 ? first : second;
+      ASSERT_EQ(L(out, f % 4096), f == c.heardleft ? 1000 : 0) << bus << " " << f;
+      ASSERT_EQ(R(out, f % 4096), f == c.heardright ? -2000 : 0) << bus << " " << f;
+    }
   }
 }
 

@@ -94,6 +94,8 @@ TEST_F(MixerApi, ConversionsLimitsAndRefusals) {
       {"pan -1", [&] { mx_SetChannelPan(h, -1.0f); return v()->getpan(1); }, -4096},
       {"pan 0.3 truncates", [&] { mx_SetChannelPan(h, 0.3f); return v()->getpan(1); }, 1228},
       {"setters answer 0", [&] { return mx_SetChannelRate(h, 0.25f); }, 0},
+      {"wavetable on", [&] { mx_SetChannelWavetable(h, 7); return mx_ChannelStatus(h); }, kStatusFinished | kStatusWavetable},
+      {"wavetable off", [&] { mx_SetChannelWavetable(h, 0); return mx_ChannelStatus(h); }, kStatusFinished},
       {"rate 0.25", [&] { return v()->getrate(1); }, 16384},
       {"send 9 ignored", [&] { mx_SetChannelFXSend(h, 9, 5); return mx_GetChannelFXSend(h, 9); }, 0},
       {"all sends", [&] { mx_SetChannelAllFXSend(h, {1, 2, 3, 4, 5, 6, 7, 8, 9}); return mx_GetChannelFXSend(h, 8); }, 9},

@@ -126,6 +126,7 @@ TEST_F(SampleEditing, TestCutComparesTheStartWithStoredValues) {
     EXPECT_EQ(s->TestCut(5, 5), 1);
     EXPECT_EQ(s->TestCut(5, 4), 1);
     EXPECT_EQ(s->TestCut(0, INT_MIN), 1);  // no overflow into a positive count
+    EXPECT_EQ(s->TestCut(0, 10), -1);
     EXPECT_EQ(s->TestCut(99, 100), -1);
     EXPECT_EQ(s->TestCut(100, 120), -1);
     EXPECT_EQ(s->TestCut(250, 260), 2);
