@@ -12,10 +12,11 @@ Bytes Rate44100() {
   return r;
 }
 
-Bytes Comm(int channels, int64_t frames, int bits, int extra = 0) {
+// An AIFC "COMM" goes on with the compression type and an empty name (count and pad).
+Bytes Comm(int channels, int64_t frames, int bits, const std::string& compression = "") {
   Bytes c;
-  c.text("COMM").be32(18 + extra).be16(channels).be32(frames).be16(bits).add(Rate44100());
-  if (extra > 0) c.text("NONE").fill(static_cast<size_t>(extra - 4), 0);
+  c.text("COMM").be32(compression.empty() ? 18 : 24).be16(channels).be32(frames).be16(bits).add(Rate44100());
+  if (!compression.empty()) c.text(compression).u8(0).u8(0);
   return c;
 }
 
@@ -64,15 +65,37 @@ TEST_F(AiffFile, MonoBigEndianWordsAfterOffsetAndBlockSize) {
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-2, 3}));
 }
 
-TEST_F(AiffFile, AifcStereoIsLittleEndianAndNeedsItsVersionChunk) {
-  Bytes data;
-  data.le16(100).le16(-100).le16(2000).le16(-2000);
-  TSoundIO io;
-  EXPECT_EQ(io.LoadAif(write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, 6)).add(Ssnd(data))))), 1);
-  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
-  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{100, -100, 2000, -2000}));
+TEST_F(AiffFile, AifcByteOrderFollowsTheCompressionType) {
+  const struct {
+    const char* compression;  // "" for a "COMM" without one
+    bool bigEndian;
+    const char* printed;
+  } rows[] = {
+      {"NONE", true, ""},
+      {"twos", true, ""},
+      {"", true, ""},
+      {"sowt", false, ""},
+      {"fl32", false, "aifc compression not decoded: fl32\n"},
+      {"ima4", false, "aifc compression not decoded: ima4\n"},
+  };
+  const std::vector<int16_t> values = {100, -100, 0x1234, -2000};
+  for (const auto& row : rows) {
+    Bytes data;
+    for (int16_t v : values) row.bigEndian ? data.be16(v) : data.le16(v);
+    TSoundIO io;
+    const std::string path =
+        write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, row.compression)).add(Ssnd(data))));
+    const bool decoded = std::string(row.printed).empty();
+    int result = -2;
+    EXPECT_EQ(printed([&] { result = io.LoadAif(path); }), row.printed);
+    EXPECT_EQ(result, decoded ? 1 : 0) << row.compression;
+    EXPECT_EQ(Values(io.TempSample), decoded ? values : std::vector<int16_t>{}) << row.compression;
+  }
 
   // Without "FVER" the reader runs to the end of the file looking for it.
+  Bytes data;
+  data.be16(1).be16(2).be16(3).be16(4);
+  TSoundIO io;
   printed([&] { EXPECT_EQ(io.LoadAif(write("nofver.aifc", Form("AIFC", Bytes().add(Comm(2, 2, 16)).add(Ssnd(data))))), -1); });
 }
 
@@ -119,9 +142,9 @@ TEST_F(AiffFile, LyingSizesAndCounts) {
   skip.text("APPL").be32(0xFFFFFFF0).fill(4, 0);
   EXPECT_EQ(io.LoadAif(write("skip.aif", Form("AIFF", Bytes().add(skip).add(Comm(1, 2, 16)).add(Ssnd(two))))), -1);
 
-  // Odd-sized chunks are padded.
+  // Odd-sized chunks are padded; the pad byte is skipped whatever its value.
   Bytes name;
-  name.text("NAME").be32(3).text("abc").u8(0);
+  name.text("NAME").be32(3).text("abc").u8('C');
   EXPECT_EQ(io.LoadAif(write("pad.aif", Form("AIFF", Bytes().add(name).add(Comm(1, 2, 16)).add(Ssnd(two))))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
 }

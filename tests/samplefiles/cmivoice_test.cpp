@@ -197,6 +197,19 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
     EXPECT_EQ(io.LoadCMITemp(bad), 0);
   });
   EXPECT_EQ(io.GotSound, 0);
+
+  // After a failed load the path shown before is read again, not answered from memory.
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(io.LoadCMITemp(folder / "missing.usr"), 1);
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(io.GotSound, 1);
+  EXPECT_EQ(Values(io.TempSample), Ramp(50, 1, 1));
+
+  // A voice of no frames is a failed load.
+  const std::string empty = write("empty.vc", Voice3(1024).file());
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(empty), 1); });
+  EXPECT_EQ(io.GotSound, 0);
+  EXPECT_EQ(io.PlayTemp(1.0f), 0);
 }
 
 TEST_F(CMIVoiceFiles, OtherExtensionsGoToLoadTemp) {

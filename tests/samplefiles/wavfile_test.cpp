@@ -86,10 +86,10 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   list.text("LIST").le32(26).fill(26, 'x');
   Bytes odd;  // odd size, followed by its zero pad byte
   odd.text("junk").le32(3).text("abc").u8(0);
-  Bytes unpadded;  // odd size from a writer that left the pad out
-  unpadded.text("note").le32(5).text("hello");
+  Bytes dirty;  // odd size, its pad byte not zero: skipped all the same
+  dirty.text("note").le32(5).text("hello").u8('d');
   Bytes chunks;
-  chunks.add(list).add(Fmt(1, 16)).add(odd).add(unpadded).add(Data16({5, 6, 7}));
+  chunks.add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7}));
   TSoundIO io;
   EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(chunks))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{5, 6, 7}));
