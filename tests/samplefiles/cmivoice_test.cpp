@@ -198,7 +198,9 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
   Voice3 voice(4000);
   voice.entry(1, 2).subvoice(2, "A", 100).words(512 + 0x900, Ramp(50, 1, 1));
   const std::string good = write("good.vc", voice.file());
-  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  const std::string lines = printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(lines.substr(0, lines.find("version:")),
+            "currload = 0 " + good + "\nCMI Series III voice file\nCMI Series III voice file\n");
   EXPECT_EQ(io.GotSound, 1);
   EXPECT_EQ(io.CurrBits, 16);
   // The loaded path is not read again.

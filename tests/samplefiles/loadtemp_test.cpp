@@ -56,6 +56,11 @@ TEST_F(LoadTemp, ExtensionIsComparedInLowerCase) {
   ASSERT_NE(io.Sound, nullptr);
   EXPECT_EQ(values(io.Sound), (std::vector<int16_t>{5, -5, 7}));
   EXPECT_EQ(io.LoadTemp(wav), 0);  // the same path again is skipped
+  // A file without a loop plays once.
+  EXPECT_EQ(io.PlayTemp(1.0f), 1);
+  render();
+  render();
+  EXPECT_EQ(io.Playing(), 0);
 
   printed([&] { EXPECT_EQ(io.LoadTemp(write("b.aif", MonoAiff({9, 8}))), 1); });
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{9, 8}));
@@ -160,6 +165,7 @@ TEST_F(LoadTemp, ExtensionChainRowByRow) {
       {"t04", around(110592, 0), 16, 4, bigEndian, "load16rev samples=4 ignore=110592\n"},
       {"t05", around(110592, 0), 16, 4, bigEndian, "load16rev samples=4 ignore=110592\n"},
       {"vc", data, 16, 4, bigEndian, "SoundIO\n"},
+      {"vc", Bytes().fill(3, 1), 8, 0, {}, "SoundIO\n"},
       // Below 20000 bytes 8-bit with the flipped mapping, from 20000 on 16-bit words.
       {"vcd", data, 8, 8, {-256, -512, 32512, -768, -32512, -1024, 0, 256}, "Load as 8bit flipped\n"},
       {"vcd", around(0, 20000 - 8), 16, 10000, littleEndian, ""},
@@ -194,14 +200,19 @@ TEST_F(LoadTemp, DiskImageBranchLoadsByEntryName) {
   CMIDisk = folder / "disk.imd";
   CMIFileCount = 3;
   CMIDiskSize = kCMIRamDiskSize;
-  // Two entries of the same name: the walk loads each in turn, so the last one shows.
+  // Two entries named PIANO.VC: the walk loads each in turn, so the last one shows. A
+  // fourth, stale one lies beyond the count. Bytes 0xFF, 0x90, 0x00, 0xC0 give 16129,
+  // 2032, -16129 and 8128.
   const struct {
     const char* name;
     int vcStart;
     uint8_t byte;
     int loopStart, loopEnd;
-  } entries[] = {{"PIANO.VC", 0, 0xFF, 0, 0}, {"ORGAN.VC", 20000, 0x90, 0, 0}, {"PIANO.VC", 40000, 0x00, 128, 256}};
-  for (int i = 0; i < 3; ++i) {
+  } entries[] = {{"HARP.VC", 0, 0xFF, 0, 0},
+                 {"PIANO.VC", 20000, 0x90, 0, 0},
+                 {"PIANO.VC", 40000, 0x00, 128, 256},
+                 {"PIANO.VC", 60000, 0xC0, 0, 0}};
+  for (int i = 0; i < 4; ++i) {
     CMIFileStructure[i] = TCMISample{};
     CMIFileStructure[i].Name = entries[i].name;
     CMIFileStructure[i].vcStart = entries[i].vcStart;
@@ -217,11 +228,14 @@ TEST_F(LoadTemp, DiskImageBranchLoadsByEntryName) {
   EXPECT_EQ(io.GotSound, 0);
 
   // A match loads the voice, seen through GotSound rather than the result.
-  EXPECT_EQ(io.LoadTemp(folder / "disk.imd/PIANO.VC"), 0);
+  EXPECT_EQ(io.LoadTemp(folder / "disk.imd/HARP.VC"), 0);
   EXPECT_EQ(io.GotSound, 1);
-  EXPECT_EQ(io.TempSound, "PIANO.VC");
+  EXPECT_EQ(io.TempSound, "HARP.VC");
   EXPECT_EQ(io.GetLength(), 15939);
-  EXPECT_EQ(Values(io.TempSample)[0], -16129);  // byte 0x00 of the second PIANO.VC
+  EXPECT_EQ(Values(io.TempSample)[0], 16129);
+  EXPECT_EQ(io.LoadTemp(folder / "disk.imd/PIANO.VC"), 0);
+  EXPECT_EQ(io.TempSound, "PIANO.VC");
+  EXPECT_EQ(Values(io.TempSample)[0], -16129);
   EXPECT_EQ(io.LpStart, 128);
   EXPECT_EQ(io.LpEnd, 256);
   // The same name under another folder is the loaded one.
