@@ -1,6 +1,9 @@
 // The AIFF/AIFC reader, the PCM data decoders on streams of both byte orders and the
 // byte-order readers.
+#include <cstring>
+
 #include "platform/memorystream.h"
+#include "samplefiles/fillablesample.h"
 #include "sampletesting.h"
 
 namespace {
@@ -147,6 +150,45 @@ TEST_F(AiffFile, LyingSizesAndCounts) {
   name.text("NAME").be32(3).text("abc").u8('C');
   EXPECT_EQ(io.LoadAif(write("pad.aif", Form("AIFF", Bytes().add(name).add(Comm(1, 2, 16)).add(Ssnd(two))))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
+}
+
+TEST_F(AiffFile, BigEndianDataLongerThanAReadBlock) {
+  // 150002 frames over several blocks; the chunk claims two frames more than the file
+  // holds, and those read as silence.
+  constexpr int kFrames = 150002;
+  Bytes data;
+  std::vector<int16_t> expected;
+  for (int i = 0; i < kFrames - 2; ++i) {
+    expected.push_back(static_cast<int16_t>(i * 7919));
+    data.be16(expected.back());
+  }
+  expected.insert(expected.end(), {0, 0});
+  Bytes ssnd;
+  ssnd.text("SSND").be32(8 + 2 * kFrames).be32(0).be32(0).add(data);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadAif(write("long.aif", Form("AIFF", Bytes().add(Comm(1, kFrames, 16)).add(ssnd)))), 1);
+  EXPECT_EQ(Values(io.TempSample), expected);
+}
+
+TEST(FillableSample, SizesAndFormats) {
+  const struct {
+    int frames, format;
+    bool made;
+  } rows[] = {{0, SF_MONO16, true},       {3, SF_STEREO16, true},    {-1, SF_MONO16, false},
+              {5, 0, false},              {5, kAudioFormats, false}, {0x20000000, SF_STEREO16, false},
+              {1 << 20, SF_STEREO16, true}};
+  for (const auto& row : rows) {
+    const std::shared_ptr<TAudioSample> sample = CreateFillableSample(row.frames, row.format);
+    ASSERT_EQ(sample != nullptr, row.made) << row.frames << " " << row.format;
+    if (!sample) continue;
+    EXPECT_NE(sample->samples, nullptr);
+    EXPECT_TRUE(sample->Holds());
+    EXPECT_EQ(sample->length, row.frames);
+    EXPECT_EQ(sample->hertz, 44100);
+    EXPECT_EQ(sample->format, row.format);
+    // Every byte is there to be written.
+    std::memset(sample->samples, 0x5A, static_cast<size_t>(row.frames) * AudioFormatBytes(row.format));
+  }
 }
 
 TEST_F(AiffFile, DecodersRefuseWhatTheStreamCannotHold) {
