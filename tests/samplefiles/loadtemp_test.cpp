@@ -118,6 +118,10 @@ TEST_F(LoadTemp, ExtensionChainRowByRow) {
   const std::vector<int16_t> bigEndian = {258, -32765, 32516, -2};
   const std::vector<int16_t> littleEndian = {513, 896, 1151, -257};
   const auto around = [&](size_t head, size_t tail) { return Bytes().fill(head, 0xAA).add(data).fill(tail, 0xBB); };
+  // A sampler chunk and no data: the loop is printed, the load fails.
+  Bytes rlndOnly;
+  rlndOnly.text("RIFF").le32(4 + 8 + 620).text("WAVE").text("RLND").le32(620).text("roifxvmc").fill(3, 0);
+  rlndOnly.text("Strings         ").le32(0).le32(20 * 256).le32(400 * 256).le32(300 * 256).fill(620 - 43, 0);
   Bytes emu1 = Bytes().fill(41200, 0x11);  // zero runs at 1000 and 41065: data from 1065 to the end
   std::fill_n(emu1.b.begin() + 1000, 64, 0);
   std::fill_n(emu1.b.begin() + 41065, 64, 0);
@@ -156,6 +160,7 @@ TEST_F(LoadTemp, ExtensionChainRowByRow) {
       {"eb2", around(29000, 0), 16, 4, littleEndian, ""},
       {"ipa", data, 8, 8, {-256, -512, -32768, -768, -32512, -1024, 256, 512}, "Load as 8bit2\n"},
       {"wav", MonoWav(bigEndian), 16, 4, bigEndian, ""},
+      {"wav", rlndOnly, 8, 0, {}, "Start=0 End=400, LoopStart=20 LoopEnd=300\n"},
       {"aif", MonoAiff(bigEndian), 16, 4, bigEndian, "aif load, @\n"},
       {"msmpl_bank", data, 16, 4, bigEndian, ""},
       {"p3k", data, 16, 4, bigEndian, ""},
