@@ -1,6 +1,9 @@
 // The AIFF/AIFC reader, the PCM data decoders on streams of both byte orders and the
 // byte-order readers.
+#include <cstring>
+
 #include "platform/memorystream.h"
+#include "samplefiles/fillablesample.h"
 #include "sampletesting.h"
 
 namespace {
@@ -12,10 +15,14 @@ Bytes Rate44100() {
   return r;
 }
 
-Bytes Comm(int channels, int64_t frames, int bits, int extra = 0) {
+// An AIFC "COMM" goes on with the compression type and, when named, an empty name
+// (count and pad).
+Bytes Comm(int channels, int64_t frames, int bits, const std::string& compression = "", bool named = true) {
   Bytes c;
-  c.text("COMM").be32(18 + extra).be16(channels).be32(frames).be16(bits).add(Rate44100());
-  if (extra > 0) c.text("NONE").fill(static_cast<size_t>(extra - 4), 0);
+  const int size = compression.empty() ? 18 : named ? 24 : 22;
+  c.text("COMM").be32(size).be16(channels).be32(frames).be16(bits).add(Rate44100());
+  if (!compression.empty()) c.text(compression);
+  if (!compression.empty() && named) c.u8(0).u8(0);
   return c;
 }
 
@@ -64,15 +71,42 @@ TEST_F(AiffFile, MonoBigEndianWordsAfterOffsetAndBlockSize) {
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-2, 3}));
 }
 
-TEST_F(AiffFile, AifcStereoIsLittleEndianAndNeedsItsVersionChunk) {
-  Bytes data;
-  data.le16(100).le16(-100).le16(2000).le16(-2000);
-  TSoundIO io;
-  EXPECT_EQ(io.LoadAif(write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, 6)).add(Ssnd(data))))), 1);
-  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
-  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{100, -100, 2000, -2000}));
+TEST_F(AiffFile, AifcByteOrderFollowsTheCompressionType) {
+  const struct {
+    const char* form;
+    const char* compression;  // "" for a "COMM" without one
+    bool named;               // the type followed by its name
+    bool bigEndian;
+    const char* printed;
+  } rows[] = {
+      {"AIFC", "NONE", true, true, ""},
+      {"AIFC", "twos", true, true, ""},
+      {"AIFC", "", true, true, ""},
+      {"AIFC", "sowt", true, false, ""},
+      {"AIFC", "sowt", false, false, ""},
+      {"AIFC", "fl32", true, false, "aifc compression not decoded: fl32\n"},
+      {"AIFC", "ima4", true, false, "aifc compression not decoded: ima4\n"},
+      // An AIFF "COMM" has no compression type: whatever follows is not read.
+      {"AIFF", "sowt", true, true, ""},
+  };
+  const std::vector<int16_t> values = {100, -100, 0x1234, -2000};
+  for (const auto& row : rows) {
+    Bytes data;
+    for (int16_t v : values) row.bigEndian ? data.be16(v) : data.le16(v);
+    TSoundIO io;
+    const std::string path = write(
+        "st.aifc", Form(row.form, Bytes().add(Fver()).add(Comm(2, 2, 16, row.compression, row.named)).add(Ssnd(data))));
+    const bool decoded = std::string(row.printed).empty();
+    int result = -2;
+    EXPECT_EQ(printed([&] { result = io.LoadAif(path); }), row.printed);
+    EXPECT_EQ(result, decoded ? 1 : 0) << row.compression;
+    EXPECT_EQ(Values(io.TempSample), decoded ? values : std::vector<int16_t>{}) << row.compression;
+  }
 
   // Without "FVER" the reader runs to the end of the file looking for it.
+  Bytes data;
+  data.be16(1).be16(2).be16(3).be16(4);
+  TSoundIO io;
   printed([&] { EXPECT_EQ(io.LoadAif(write("nofver.aifc", Form("AIFC", Bytes().add(Comm(2, 2, 16)).add(Ssnd(data))))), -1); });
 }
 
@@ -87,6 +121,7 @@ TEST_F(AiffFile, DataNotDecoded) {
                                     Form("AIFF", Bytes().add(Ssnd(two)).add(Comm(1, 2, 16))),
                                     Bytes().text("RIFF").fill(40, 0)};
   for (const Bytes& file : files) EXPECT_EQ(io.LoadAif(write("x.aif", file)), 0);
+  EXPECT_EQ(io.LoadAif(folder / "missing.aif"), 0);
   EXPECT_EQ(io.TempSample, nullptr);
   // Another form type never marks the form: the reader ends at the end of the file.
   EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadAif(write("8svx.aif", Form("8SVX", Comm(1, 2, 16)))), -1); }), "error\n");
@@ -119,26 +154,92 @@ TEST_F(AiffFile, LyingSizesAndCounts) {
   skip.text("APPL").be32(0xFFFFFFF0).fill(4, 0);
   EXPECT_EQ(io.LoadAif(write("skip.aif", Form("AIFF", Bytes().add(skip).add(Comm(1, 2, 16)).add(Ssnd(two))))), -1);
 
-  // Odd-sized chunks are padded.
+  // Odd-sized chunks are padded; the pad byte is skipped whatever its value.
   Bytes name;
-  name.text("NAME").be32(3).text("abc").u8(0);
+  name.text("NAME").be32(3).text("abc").u8('C');
   EXPECT_EQ(io.LoadAif(write("pad.aif", Form("AIFF", Bytes().add(name).add(Comm(1, 2, 16)).add(Ssnd(two))))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
 }
 
-TEST_F(AiffFile, DecodersRefuseWhatTheStreamCannotHold) {
+TEST_F(AiffFile, BigEndianDataLongerThanAReadBlock) {
+  // 150002 frames over several blocks; the chunk claims two frames more than the file
+  // holds, and those read as silence.
+  constexpr int kFrames = 150002;
+  Bytes data;
+  std::vector<int16_t> expected;
+  for (int i = 0; i < kFrames - 2; ++i) {
+    expected.push_back(static_cast<int16_t>(i * 7919));
+    data.be16(expected.back());
+  }
+  expected.insert(expected.end(), {0, 0});
+  Bytes ssnd;
+  ssnd.text("SSND").be32(8 + 2 * kFrames).be32(0).be32(0).add(data);
   TSoundIO io;
-  TMemoryStream small(Bytes().le16(1).b);
-  EXPECT_EQ(io.LoadAifData("", small, 100, 200, 1, 1), 0);
-  EXPECT_EQ(io.LoadAifData("", small, 1, 2, 3, 1), 0);
-  EXPECT_EQ(io.LoadAifData24("", small, 1, 3, 2, 1), 0);
-  EXPECT_EQ(io.TempSample, nullptr);
-  EXPECT_EQ(io.LoadAifData("", small, 100, -5, 1, 1), 0);
-  // Never more than the frames asked for.
-  TMemoryStream more(Bytes().le16(1).le16(2).le16(3).b);
-  EXPECT_EQ(io.LoadAifData("", more, 2, 6, 1, 1), 1);
+  EXPECT_EQ(io.LoadAif(write("long.aif", Form("AIFF", Bytes().add(Comm(1, kFrames, 16)).add(ssnd)))), 1);
+  EXPECT_EQ(Values(io.TempSample), expected);
+}
+
+TEST(FillableSample, SizesAndFormats) {
+  const struct {
+    int frames, format;
+    bool made;
+  } rows[] = {{0, SF_MONO16, true},       {3, SF_STEREO16, true},    {-1, SF_MONO16, false},
+              {5, 0, false},              {5, kAudioFormats, false}, {0x20000000, SF_STEREO16, false},
+              {1 << 20, SF_STEREO16, true}};
+  for (const auto& row : rows) {
+    const std::shared_ptr<TAudioSample> sample = CreateFillableSample(row.frames, row.format);
+    ASSERT_EQ(sample != nullptr, row.made) << row.frames << " " << row.format;
+    if (!sample) continue;
+    EXPECT_NE(sample->samples, nullptr);
+    EXPECT_TRUE(sample->Holds());
+    EXPECT_EQ(sample->length, row.frames);
+    EXPECT_EQ(sample->hertz, 44100);
+    EXPECT_EQ(sample->format, row.format);
+    // Every byte is there to be written.
+    std::memset(sample->samples, 0x5A, static_cast<size_t>(row.frames) * AudioFormatBytes(row.format));
+  }
+}
+
+TEST_F(AiffFile, DecodersRefuseWhatTheStreamCannotHold) {
+  using Decoder = int (TSoundIO::*)(const std::string&, TStream&, int, int, int, int);
+  const Bytes one = Bytes().le16(1);
+  const Bytes three = Bytes().le16(1).le16(2).le16(3);
+  const struct {
+    const char* name;
+    Decoder decode;
+    const Bytes& stream;
+    int frames, bytes, channels;
+    int result;
+    int length;  // of the sample made; -1 when none is made
+  } rows[] = {
+      {"more bytes than the stream", &TSoundIO::LoadAifData, one, 100, 200, 1, 0, -1},
+      {"three channels", &TSoundIO::LoadAifData, one, 1, 2, 3, 0, -1},
+      {"24-bit, more bytes", &TSoundIO::LoadAifData24, one, 1, 3, 2, 0, -1},
+      {"8-bit, more bytes", &TSoundIO::LoadAifData8, one, 100, 200, 1, 0, -1},
+      {"negative bytes", &TSoundIO::LoadAifData, three, 100, -5, 1, 0, 0},
+      {"8-bit, negative bytes", &TSoundIO::LoadAifData8, three, 100, -5, 1, 0, 0},
+      {"no frames", &TSoundIO::LoadAifData, three, 0, 6, 1, 0, 0},
+      {"8-bit, no frames", &TSoundIO::LoadAifData8, three, 0, 6, 1, 0, 0},
+      {"one frame", &TSoundIO::LoadAifData, three, 1, 6, 1, 1, 1},
+      {"never more than the frames asked for", &TSoundIO::LoadAifData, three, 2, 6, 1, 1, 2},
+      {"8-bit", &TSoundIO::LoadAifData8, three, 2, 6, 2, 1, 2},
+  };
+  for (const auto& row : rows) {
+    TSoundIO io;
+    TMemoryStream stream(row.stream.b);
+    int result = -2;
+    printed([&] { result = (io.*row.decode)("", stream, row.frames, row.bytes, row.channels, 1); });
+    EXPECT_EQ(result, row.result) << row.name;
+    ASSERT_EQ(io.TempSample != nullptr, row.length >= 0) << row.name;
+    if (!io.TempSample) continue;
+    EXPECT_EQ(io.TempSample->length, row.length) << row.name;
+    EXPECT_EQ(io.TempSample->hertz, 44100) << row.name;
+  }
+  TSoundIO io;
+  TMemoryStream stream(three.b);
+  EXPECT_EQ(io.LoadAifData("", stream, 2, 6, 1, 1), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1, 2}));
-  EXPECT_EQ(StreamPos(more), 4);
+  EXPECT_EQ(StreamPos(stream), 4);
 }
 
 TEST_F(AiffFile, TwentyFourBitDecoderSkipsStereoSurplusAtTheStart) {
