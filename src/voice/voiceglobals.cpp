@@ -43,6 +43,8 @@ int InitVoiceModule() {
   gSoundDataCopyBuffer = std::make_shared<TVoiceData>();
   HarmonicSource = std::make_shared<THarmonicSource>();
   note = std::make_shared<TNote>();
+  // Untracked voices play at the table's rates: it must be filled before any note.
+  note->Init();
   LFOName = "LFO";
   EnvelopeName = "DADSR";
   RotorName = "ROTOR";

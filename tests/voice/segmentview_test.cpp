@@ -1,24 +1,24 @@
 // The segment views through the recording backend: the empty and past-the-end cases,
 // cells past a short sample and the flat trace past the end.
 #include "framework/palette.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
 constexpr int X = 0, Y = 0, W = 500, H = 480;  // cells of 50 x 40 pixels
 constexpr int CELL_COLUMNS = 50 - 5 - 1;        // trace columns 2 .. int(cw - 5)
 
-class SegmentViewTest : public ViewTest {
+class SegmentViewTest : public BankTest {
  protected:
   int grid(bool stereo = false) {
-    recorder.Clear();
-    return stereo ? bank.DisplaySegmentsStereo(V, S, X, Y, W, H, W, H, 0, 0, 0)
-                  : bank.DisplaySegments(V, S, X, Y, W, H, W, H, 0, 0, 0);
+    recordDrawing();
+    return stereo ? bank->DisplaySegmentsStereo(V, S, X, Y, W, H, W, H, 0, 0, 0)
+                  : bank->DisplaySegments(V, S, X, Y, W, H, W, H, 0, 0, 0);
   }
   int single(bool stereo = false) {
-    recorder.Clear();
-    return stereo ? bank.DisplaySegmentStereo(V, S, X, Y, 200, 100, 200, 100, 0, 0, 0)
-                  : bank.DisplaySegment(V, S, X, Y, 200, 100, 200, 100, 0, 0, 0);
+    recordDrawing();
+    return stereo ? bank->DisplaySegmentStereo(V, S, X, Y, 200, 100, 200, 100, 0, 0, 0)
+                  : bank->DisplaySegment(V, S, X, Y, 200, 100, 200, 100, 0, 0, 0);
   }
   // The highlighted fills (AppHL at alpha 0.3).
   std::vector<TDrawCall> currentFills() const {

@@ -1,19 +1,19 @@
 // The 3D views through the recording backend: the density limit, values past the end
 // and odd sizes that must not break the projection.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
 constexpr int X = 0, Y = 0, W = 212, H = 200, X2 = W, Y2 = H;
 constexpr int LINES_PER_SLICE = (W / 2 - 5) - 1;  // columns 2 .. trunc(halfW - 5)
 
-class View3dTest : public ViewTest {
+class View3dTest : public BankTest {
  protected:
   int draw(bool projected) {
-    recorder.Clear();
-    return projected ? bank.Display3dTrue(V, S, X, Y, W, H, X2, Y2, 0, 0, 0)
-                     : bank.Display3d(V, S, X, Y, W, H, X2, Y2, 0, 0, 0);
+    recordDrawing();
+    return projected ? bank->Display3dTrue(V, S, X, Y, W, H, X2, Y2, 0, 0, 0)
+                     : bank->Display3d(V, S, X, Y, W, H, X2, Y2, 0, 0, 0);
   }
 };
 
@@ -60,8 +60,8 @@ TEST_F(View3dTest, OddSizesAreClampedNotFatal) {
   voice.SegmentStep = -4;
   voice.Spacing3d = 500.0f;
   voice.WindowStart = -50;
-  bank.Display3d(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
-  bank.Display3dTrue(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
+  bank->Display3d(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
+  bank->Display3dTrue(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
   voice.SegmentSize = 64;
   voice.SegmentStep = 1;
   EXPECT_EQ(draw(true), 0);

@@ -1,7 +1,7 @@
 // The waveform view and the combined views through the recording backend: the window
 // shaping, no reads past the sample, and the hand-over to the stereo views.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
@@ -11,11 +11,11 @@ const float SCALE = static_cast<float>(32767 / (H / 2 - 2));
 
 int height(int value) { return TruncToInt(static_cast<float>(MID) - static_cast<float>(value) / SCALE); }
 
-class WaveformViewTest : public ViewTest {
+class WaveformViewTest : public BankTest {
  protected:
   int draw(int zoomed, int showHighlight = 0) {
-    recorder.Clear();
-    return bank.Display2D(V, S, X, Y, W, H, X2, Y2, zoomed, showHighlight, 0, 0, 255);
+    recordDrawing();
+    return bank->Display2D(V, S, X, Y, W, H, X2, Y2, zoomed, showHighlight, 0, 0, 255);
   }
   // The trace segment of column i: the line from x + i to x + i + 1.
   std::vector<TDrawCall> traceLines() const {
@@ -67,11 +67,11 @@ TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
 
 TEST_F(WaveformViewTest, StereoCombinedViewSqueezesALongSample) {
   load(std::vector<int16_t>(800, 100), 2);  // 400 frames
-  recorder.Clear();
-  EXPECT_EQ(bank.DisplayCombine2D(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 200, 0), 400);
+  recordDrawing();
+  EXPECT_EQ(bank->DisplayCombine2D(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 200, 0), 400);
   EXPECT_EQ(traceLines().size(), 200u);
-  recorder.Clear();
-  EXPECT_EQ(bank.DisplayCombine2DStereo(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 800, 0), 800);
+  recordDrawing();
+  EXPECT_EQ(bank->DisplayCombine2DStereo(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 800, 0), 800);
   int level = 0;
   for (const auto& c : traceLines())
     if (c.args[1] == c.args[3] && (c.args[1] == Y + H / 4 || c.args[1] == Y + H / 2 + H / 4)) ++level;
