@@ -138,6 +138,45 @@ TEST_F(VoiceEffectsBank, LoopCrossfades) {
   EXPECT_EQ(words(1, 3), ramp(10));
 }
 
+// The second ramp keeps half of the faded tail's own level; stereo positions address
+// the interleaved values, left with left and right with right.
+TEST_F(VoiceEffectsBank, TwoRampAndStereoCrossfades) {
+  const auto halves = [](int i) { return i < 2000 ? 1000 : -1000; };
+  ASSERT_EQ(put(1, 1, fill(4000, halves)), 1);
+  voice(1, 1).LoopStart = 1000;
+  voice(1, 1).LoopEnd = 3000;
+  voice(1, 1).LoopXFade = 2000;
+  bank->Filter(1, 1, 0, 0, 0, -123);
+  Words x = words(1, 1);
+  EXPECT_NEAR(x[2500], -1000 * 0.75 + 1000 * 0.5, 1);
+  EXPECT_NEAR(x[2999], -1000 * 0.5005 + 1000 * 0.999, 1);
+  EXPECT_EQ(voice(1, 1).LoopStart, 2000);
+
+  ASSERT_EQ(put(1, 2, fill(4000, halves)), 1);
+  voice(1, 2).LoopStart = 100;
+  voice(1, 2).LoopEnd = 3000;
+  voice(1, 2).LoopXFade = 2900;  // 100 before the loop fade into its last 100
+  bank->Filter(1, 2, 0, 0, 0, -124);
+  x = words(1, 2);
+  EXPECT_NEAR(x[2950], -1000 * 0.75 + 1000 * 0.5, 1);
+  EXPECT_EQ(x[2899], -1000);
+  EXPECT_EQ(voice(1, 2).LoopStart, 100);
+
+  // Stereo, left 1000 / right 2000 before frame 2000 and the negatives after it.
+  ASSERT_EQ(put(1, 3, fill(8000, [](int i) { return (i / 2 < 2000 ? 1000 : -1000) * (i % 2 + 1); }), 2), 1);
+  TVoice& st = voice(1, 3);
+  st.LoopStart = 1000;
+  st.LoopEnd = 3000;
+  st.LoopXFade = 2000;
+  bank->Filter(1, 3, 0, 0, 0, -121);
+  x = words(1, 3);
+  EXPECT_NEAR(x[2 * 2250], -1000 * 0.75 + 1000 * 0.25, 1);
+  EXPECT_NEAR(x[2 * 2250 + 1], -2000 * 0.7495 + 2000 * 0.2505, 1);
+  EXPECT_EQ(x[2 * 1999 + 1], 2000);
+  EXPECT_EQ(st.LoopStart, 2000);  // n counts values: half of it in frames
+  EXPECT_EQ(st.Sound->GetLoopStart(), 2000);
+}
+
 class VoiceMarkedOps : public VoiceEffectsBank {};
 
 TEST_F(VoiceMarkedOps, AddWrapsAndStopsAtTheShorterSound) {
