@@ -40,6 +40,24 @@ TEST_F(View3dTest, TwoHundredSlicesAreTooDense) {
   EXPECT_EQ(lines().size(), static_cast<size_t>(199 * (W / 2 - 5)));
 }
 
+// While the channel plays, one vertical yellow line marks the play position in both
+// forms (48 pixels tall in the slanted form, 80 in the projected one); stopped, none.
+TEST_F(View3dTest, OnePlayheadWhilePlaying) {
+  load(std::vector<int16_t>(20 * 128, 5000));
+  draw(false);
+  EXPECT_TRUE(linesIn(255, 255, 0).empty());
+  playFor(V, S, 600);
+  for (bool projected : {false, true}) {
+    draw(projected);
+    size_t verticals = 0;
+    const float tall = projected ? 80.0f : static_cast<float>(H / 4 - 2);
+    for (const auto& c : linesIn(255, 255, 0))
+      verticals += c.args[0] == c.args[2] && c.args[3] - c.args[1] == tall ? 1 : 0;
+    EXPECT_EQ(verticals, 1u) << projected;
+    EXPECT_GT(linesIn(255, 255, 0).size(), 1u) << projected;  // the rest of that slice
+  }
+}
+
 TEST_F(View3dTest, ColumnsPastTheEndDrawValueZero) {
   load(std::vector<int16_t>(130, 20000));  // slice 1 holds two frames
   draw(false);
