@@ -13,6 +13,7 @@
 #include "audio/channel.h"
 #include "audio/sound.h"
 #include "voice/voicedata.h"
+#include "voice/voicetypes.h"
 
 class TAllHarmonics;
 class TFilter;
@@ -81,9 +82,9 @@ class TVoice {
   std::shared_ptr<TAllHarmonics> Harmonics;
   int16_t* SamplePtr = nullptr;
   std::shared_ptr<TSound> Sound;
-  int VoiceType = 2001;
-  int OldVoiceType = 2001;
-  int VoiceTable = 2022;
+  int VoiceType = kOneShot;
+  int OldVoiceType = kOneShot;
+  int VoiceTable = kWaves128;
   int SampleModified = 0;
   int ControlModified = 0;
   int Segment = 0;

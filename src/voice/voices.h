@@ -36,6 +36,8 @@ class TVoices {
   // Slot look-up shared by every operation: the slot's voice, or nullptr for an
   // empty slot and for indexes outside the bank.
   TVoice* SlotVoice(int v, int s) const;
+  // The slot's voice when it has a sound to work on, else nullptr.
+  TVoice* SlotVoiceWithSound(int v, int s) const;
   // The slot's channel, nullptr outside the bank.
   std::shared_ptr<TChannel> SlotChannel(int v, int s) const;
   static bool InBank(int v, int s) { return v >= 0 && v < MaxVoice && s >= 0 && s < MaxSubVoice; }

@@ -16,6 +16,7 @@
 #include "voice/voiceexport.h"
 #include "voice/voiceglobals.h"
 #include "voice/voices.h"
+#include "voice/voicetypes.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ constexpr int kMatrixRows = 15;
 constexpr int kMatrixColumns = 18;
 constexpr int kVoiceTypeParam = 7;
 constexpr int kVoiceTableParam = 9;
-constexpr int kMode1 = 2004;
 constexpr int kMode1StepCount = 128;
 
 struct Slot {
@@ -102,7 +102,7 @@ void WriteControls(TVoices& bank, TStream& out, const Slot& slot) {
   WriteInt(out, TruncToInt(bank.GetVolume(v, s, kVoiceTableParam)));
   WriteInt(out, bank.GetLoop(v, s, 0));
   WriteInt(out, bank.GetLoop(v, s, 1));
-  if (voiceType == kMode1) {
+  if (voiceType == kMode1Wavetable) {
     for (int i = 0; i < kMode1StepCount; ++i) {
       WriteInt(out, bank.GetMode1(v, s, 1, i));
       WriteInt(out, bank.GetMode1(v, s, 2, i));
