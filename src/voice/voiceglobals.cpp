@@ -1,6 +1,7 @@
 // The voice module's globals and its start-up.
 #include "voice/voiceglobals.h"
 
+#include "voice/beatslice.h"
 #include "voice/harmonicsource.h"
 #include "voice/note.h"
 
@@ -39,6 +40,7 @@ int InitVoiceModule() {
   static bool started = false;
   if (started) return 0;
   started = true;
+  InitBeatSlices();
   gSoundData = std::make_shared<TVoiceData>();
   gSoundDataCopyBuffer = std::make_shared<TVoiceData>();
   HarmonicSource = std::make_shared<THarmonicSource>();

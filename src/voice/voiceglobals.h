@@ -56,8 +56,8 @@ extern int Mode1ShowingPosition;  // 1
 extern std::array<float, kVoiceNames> voiceDirectVolume;
 extern std::array<std::string, kVoiceNames> voiceDirectName;
 
-// Starts the voice module once (a second call returns at once): makes the snapshots,
-// the harmonic sources and the note table, fills the note table, and gives every
-// global its start value.
+// Starts the voice module once (a second call returns at once): starts the beat-slice
+// store, makes the snapshots, the harmonic sources and the note table, fills the note
+// table, and gives every global its start value.
 // Returns 0.
 int InitVoiceModule();
