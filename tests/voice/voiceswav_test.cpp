@@ -40,6 +40,16 @@ TEST_F(WavExport, UnnamedVoiceExportsAsNoName) {
   EXPECT_EQ(voiceChanged, 1);
 }
 
+// A voice whose channel count disagrees with its sound writes what the sound holds.
+TEST_F(WavExport, TheSoundDecidesTheChannelCount) {
+  ASSERT_EQ(put(2, 4, {100, -2, 32767}), 1);
+  voice(2, 4).CurrChannel = 2;
+  bank->SaveWav(2, 4, out);
+  const auto b = bytes(out + "No Name.wav");
+  EXPECT_EQ(int16At(b, 22), 1);
+  EXPECT_EQ(int32At(b, 40), 6);
+}
+
 TEST_F(WavExport, AliasNamesTheFileAndTheLoopChunk) {
   bank->SubVoiceActive = 1;
   ASSERT_EQ(put(1, 1, fill(200, [](int i) { return i; }), 2, 10, 50, "Kick"), 1);
@@ -117,19 +127,17 @@ TEST_F(WavExport, SecondExportKeepsTheFirstFilesAndReportsThem) {
   bank->SubVoiceActive = 1;
   ASSERT_EQ(put(1, 1, {7}, 1, 0, 0, "Snare"), 1);
   ASSERT_EQ(put(1, 2, {7}, 1, 0, 0, "Loop.wav"), 1);
-  bank->SaveWav(1, 1, out);
-  bank->SaveWav(1, 2, out);
-  voice(1, 1).SamplePtr[0] = 8;
-  voice(1, 2).SamplePtr[0] = 8;
+  ASSERT_EQ(put(1, 3, {7}, 1, 0, 0, "Hit.WAV"), 1);
+  for (int s = 1; s <= 3; ++s) bank->SaveWav(1, s, out);
+  for (int s = 1; s <= 3; ++s) voice(1, s).SamplePtr[0] = 8;
   voice(1, 2).dir = "elsewhere";
   testing::internal::CaptureStdout();
-  bank->SaveWav(1, 1, out);
-  bank->SaveWav(1, 2, out);
+  for (int s = 1; s <= 3; ++s) bank->SaveWav(1, s, out);
   const std::string log = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(int16At(bytes(out + "Snare.wav"), 44), 7);
-  EXPECT_EQ(int16At(bytes(out + "Loop.wav"), 44), 7);
-  EXPECT_NE(log.find("skipped existing wavfile=" + out + "Snare.wav"), std::string::npos);
-  EXPECT_NE(log.find("skipped existing wavfile=" + out + "Loop.wav"), std::string::npos);
+  for (const std::string file : {"Snare.wav", "Loop.wav", "Hit.WAV"}) {
+    EXPECT_EQ(int16At(bytes(out + file), 44), 7) << file;
+    EXPECT_NE(log.find("skipped existing wavfile=" + out + file), std::string::npos) << file;
+  }
   EXPECT_EQ(voice(1, 2).Name, "Loop.wav.wav");
   EXPECT_EQ(voice(1, 2).dir, out);
   // The group export skips and reports the same way.

@@ -52,7 +52,11 @@ TEST_F(VoiceUndoRedo, RestoresSamplesAndControlsButNotLoopPoints) {
   v.Sound->SetModMatrix(14, 16, 1);
   v.Sound->SetLFOHertzRate(2, 40);
   v.Sound->SetWaveTable(5, 9);
+  v.Sound->SetIsLooped(1);
+  v.Sound->SetLoopStart(2);
+  v.Sound->SetLoopLength(3);
   crop(0, 3);
+  v.Sound->SetIsLooped(0);
   v.Sound->SetADSR(1, 0, 0, 0, 0, 0);
   v.Sound->SetRotorLevel(15, 1);
   v.Sound->SetModMatrix(14, 16, 0);
@@ -67,6 +71,9 @@ TEST_F(VoiceUndoRedo, RestoresSamplesAndControlsButNotLoopPoints) {
   EXPECT_EQ(v.Sound->GetModMatrix(14, 16), 1);
   EXPECT_EQ(v.Sound->GetLFOHertzRate(2), 40);
   EXPECT_EQ(v.Sound->WaveTable(5), 9);
+  EXPECT_EQ(v.Sound->GetIsLooped(), 1);
+  EXPECT_EQ(v.Sound->GetLoopStart(), 2);
+  EXPECT_EQ(v.Sound->GetLoopLength(), 3);
   EXPECT_EQ(v.LoopEnd, 2);
   // The stored level stays intact: the voice got a copy.
   v.Sound->GetAudioSample()[0] = 999;
@@ -95,10 +102,15 @@ TEST_F(VoiceUndoRedo, ASoundThatCannotBeCopiedStoresNoLevel) {
   TVoice& v = voice(1, 1);
   const std::shared_ptr<TSound> live = v.Sound;
   v.UndoSound = TSound::New();
+  v.RedoSound = TSound::New();
   v.CanUndo = 1;
+  v.CanRedo = 1;
   testing::internal::CaptureStdout();
   EXPECT_EQ(v.Undo(), 0);
+  EXPECT_EQ(v.Redo(), 0);
   EXPECT_EQ(v.Sound, live);
+  v.RedoSound = nullptr;
+  v.CanRedo = 0;
   v.Sound = TSound::New();
   v.SetRedo();
   const std::string log = testing::internal::GetCapturedStdout();
