@@ -96,6 +96,7 @@ TEST_F(VoicePool, NoLoopWhenTheEndIsNotPastTheStart) {
   for (int s = 1; s <= 3; ++s) {
     EXPECT_EQ(voice(1, s).VoiceType, 2001) << s;
     EXPECT_EQ(voice(1, s).LoopEnd, -1) << s;
+    EXPECT_EQ(voice(1, s).Sound->GetIsLooped(), 0) << s;
   }
 }
 

@@ -93,6 +93,7 @@ TEST_F(VoiceUndoRedo, OverviewAndChannelsFollowAChangeOfLayout) {
   ASSERT_EQ(v.Redo(), 1);
   EXPECT_EQ(v.CurrChannel, 1);
   EXPECT_EQ(v.SamplePtr, v.Sound->GetAudioSample());
+  EXPECT_FLOAT_EQ(v.data[1], -100.0f / 32767.0f);  // the mono rule: point 1 shows frame 0
 }
 
 // The silent sound answers itself for a copy, as every sound does when memory runs
