@@ -111,6 +111,18 @@ TEST_F(VoiceParams, VoiceTypesSetTheSoundsLoopAndWavetable) {
   EXPECT_EQ(sound.WaveLength(), 64);
   EXPECT_EQ(v.VoiceTable, 2022);
 
+  sound.SetWaveTable(0, 5);
+  sound.SetWaveTable(100, 120);
+  sound.SetIsWaveTable(0);
+  v.VoiceTable = 2021;
+  bank->SetVolume(3, 3, 7, 2003.0f);  // 64 waves: steps conformed to wave 63
+  EXPECT_EQ(sound.WaveTable(100), 63);
+  EXPECT_EQ(sound.WaveLength(), 64);
+  EXPECT_EQ(sound.GetLoopLength(), 100);
+  EXPECT_EQ(sound.GetIsWaveTable(), 1);
+  EXPECT_EQ(sound.WaveTable(0), 0);
+  EXPECT_EQ(sound.WaveLoopStart(), 0);
+  v.VoiceTable = 2022;
   bank->SetVolume(3, 3, 7, 2003.0f);
   EXPECT_EQ(sound.WaveLength(), 128);
   EXPECT_EQ(sound.GetLoopLength(), 50);
