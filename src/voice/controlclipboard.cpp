@@ -9,8 +9,7 @@ namespace {
 
 // The slot's voice when it has a sound and the clipboard exists.
 TVoice* withsound(const TVoices& bank, int v, int s) {
-  TVoice* voice = bank.SlotVoice(v, s);
-  return voice != nullptr && voice->Sound && gSoundDataCopyBuffer ? voice : nullptr;
+  return gSoundDataCopyBuffer ? bank.SlotVoiceWithSound(v, s) : nullptr;
 }
 
 }  // namespace

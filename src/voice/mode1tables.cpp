@@ -7,6 +7,7 @@
 #include "platform/print.h"
 #include "voice/voiceglobals.h"
 #include "voice/voices.h"
+#include "voice/voicetypes.h"
 
 namespace {
 
@@ -14,11 +15,7 @@ constexpr int kStepWave = 1;
 constexpr int kStepRepeat = 2;
 
 // The highest wave number of a voice: its wave size less one.
-int highestwave(const TVoice& voice) {
-  if (voice.VoiceTable == 2021) return 63;
-  if (voice.VoiceTable == 2022) return 127;
-  return 31;
-}
+int highestwave(const TVoice& voice) { return WaveCount(static_cast<float>(voice.VoiceTable)) - 1; }
 
 }  // namespace
 

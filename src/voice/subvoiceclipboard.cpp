@@ -53,8 +53,7 @@ int TVoices::PasteSubVoice(int v, int s) {
     voice = SlotVoice(v, s);
     if (voice == nullptr) return 0;
   }
-  voice->CreateFromSound(gSoundCopyBuffer);
-  if (!voice->Sound) return 0;
+  if (voice->CreateFromSound(gSoundCopyBuffer) == 0) return 0;
   voice->RefillData(voice->Sound->GetAudioSampleMono(), voice->Sound->GetAudioSampleLength(),
                     voice->Sound->GetAudioSample());
   voice->PasteControlData(gSoundDataCopyBuffer, voice->Sound, "paste");

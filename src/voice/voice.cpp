@@ -31,9 +31,9 @@ int TVoice::ResetVoice() {
 // Every field from VoiceType to loaded except the overview, the sound, the harmonic
 // tables, the effect filter and the undo/redo objects.
 void TVoice::ResetSettings() {
-  VoiceType = 2001;
-  OldVoiceType = 2001;
-  VoiceTable = 2022;
+  VoiceType = kOneShot;
+  OldVoiceType = kOneShot;
+  VoiceTable = kWaves128;
   SampleModified = 0;
   ControlModified = 0;
   Segment = 0;

@@ -13,6 +13,7 @@
 #include "audio/channel.h"
 #include "audio/sound.h"
 #include "voice/voicedata.h"
+#include "voice/voicetypes.h"
 
 class TAllHarmonics;
 class TFilter;
@@ -39,6 +40,8 @@ class TVoice {
   // 1 when a sound was made from the sample, else 0; the names are stored either way.
   virtual int Transfer(const std::shared_ptr<TAudioSample>& sample, const std::string& folder,
                        const std::string& name, const std::string& alias, int flag);
+  // 1 when the voice's sound became a copy of the source; 0 for no source or when the
+  // copy failed (the voice then keeps its sound).
   virtual int CreateFromSound(const std::shared_ptr<TSound>& source);
   virtual int SetLoop();
   virtual int FillData();
@@ -72,13 +75,16 @@ class TVoice {
 
   // Length of the sound in frames, 0 without one.
   int SoundLength() const;
+  // A copy of the sound that is a sound of its own, or nullptr (logged) when the copy
+  // failed: a sound that cannot copy itself answers itself.
+  static std::shared_ptr<TSound> SeparateCopy(const std::shared_ptr<TSound>& sound);
 
   std::shared_ptr<TAllHarmonics> Harmonics;
   int16_t* SamplePtr = nullptr;
   std::shared_ptr<TSound> Sound;
-  int VoiceType = 2001;
-  int OldVoiceType = 2001;
-  int VoiceTable = 2022;
+  int VoiceType = kOneShot;
+  int OldVoiceType = kOneShot;
+  int VoiceTable = kWaves128;
   int SampleModified = 0;
   int ControlModified = 0;
   int Segment = 0;

@@ -1,6 +1,7 @@
 // The voice module's globals and its start-up.
 #include "voice/voiceglobals.h"
 
+#include "voice/beatslice.h"
 #include "voice/harmonicsource.h"
 #include "voice/note.h"
 
@@ -39,10 +40,13 @@ int InitVoiceModule() {
   static bool started = false;
   if (started) return 0;
   started = true;
+  InitBeatSlices();
   gSoundData = std::make_shared<TVoiceData>();
   gSoundDataCopyBuffer = std::make_shared<TVoiceData>();
   HarmonicSource = std::make_shared<THarmonicSource>();
   note = std::make_shared<TNote>();
+  // Untracked voices play at the table's rates: it must be filled before any note.
+  note->Init();
   LFOName = "LFO";
   EnvelopeName = "DADSR";
   RotorName = "ROTOR";

@@ -38,7 +38,7 @@ extern float gSoundCopyTracking;
 extern float gSoundCopyPan;
 extern float gSoundCopyDly;
 
-// Shared note table (created, not filled) and the harmonic source waveforms
+// Shared note table (filled at start-up) and the harmonic source waveforms
 // (created, Init not called).
 extern std::shared_ptr<TNote> note;
 extern std::shared_ptr<THarmonicSource> HarmonicSource;
@@ -56,7 +56,8 @@ extern int Mode1ShowingPosition;  // 1
 extern std::array<float, kVoiceNames> voiceDirectVolume;
 extern std::array<std::string, kVoiceNames> voiceDirectName;
 
-// Starts the voice module once (a second call returns at once): makes the snapshots,
-// the note table and the harmonic sources and gives every global its start value.
+// Starts the voice module once (a second call returns at once): starts the beat-slice
+// store, makes the snapshots, the harmonic sources and the note table, fills the note
+// table, and gives every global its start value.
 // Returns 0.
 int InitVoiceModule();

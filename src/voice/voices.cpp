@@ -25,6 +25,11 @@ TVoice* TVoices::SlotVoice(int v, int s) const {
   return VocRef[index].get();
 }
 
+TVoice* TVoices::SlotVoiceWithSound(int v, int s) const {
+  TVoice* voice = SlotVoice(v, s);
+  return voice != nullptr && voice->Sound ? voice : nullptr;
+}
+
 std::shared_ptr<TChannel> TVoices::SlotChannel(int v, int s) const {
   return InBank(v, s) ? Channel[v][s] : nullptr;
 }

@@ -36,6 +36,8 @@ class TVoices {
   // Slot look-up shared by every operation: the slot's voice, or nullptr for an
   // empty slot and for indexes outside the bank.
   TVoice* SlotVoice(int v, int s) const;
+  // The slot's voice when it has a sound to work on, else nullptr.
+  TVoice* SlotVoiceWithSound(int v, int s) const;
   // The slot's channel, nullptr outside the bank.
   std::shared_ptr<TChannel> SlotChannel(int v, int s) const;
   static bool InBank(int v, int s) { return v >= 0 && v < MaxVoice && s >= 0 && s < MaxSubVoice; }
@@ -102,7 +104,7 @@ class TVoices {
   virtual std::string GetAlias(int v, int s);
   virtual int SetAlias(int v, int s, const std::string& alias);
 
-  // ---- Defined by the other voice helpers (see /work/voice-headers.txt) ----
+  // ---- Defined by the other voice helpers ----
 
   // Effects and marked sub-voice operations
   virtual int Filter(int v, int s, int start, int end, int value, int effect);
@@ -134,6 +136,8 @@ class TVoices {
   virtual int Mode1Conform(int v, int s);
 
   // Voices file and export collection
+  // 0 when written (or nothing to write: locked song, no name); -1 when the file could
+  // not be written whole, the old file and the changed flags then stay.
   virtual int Save(const std::string& songPath, const std::string& name);
   virtual int CollectForExport(const std::string& folder);
 

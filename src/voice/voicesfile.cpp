@@ -7,13 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
+#include "platform/print.h"
 #include "platform/streams.h"
 #include "platform/utf8.h"
 #include "voice/voiceexport.h"
 #include "voice/voiceglobals.h"
 #include "voice/voices.h"
+#include "voice/voicetypes.h"
 
 namespace {
 
@@ -25,7 +28,6 @@ constexpr int kMatrixRows = 15;
 constexpr int kMatrixColumns = 18;
 constexpr int kVoiceTypeParam = 7;
 constexpr int kVoiceTableParam = 9;
-constexpr int kMode1 = 2004;
 constexpr int kMode1StepCount = 128;
 
 struct Slot {
@@ -100,7 +102,7 @@ void WriteControls(TVoices& bank, TStream& out, const Slot& slot) {
   WriteInt(out, TruncToInt(bank.GetVolume(v, s, kVoiceTableParam)));
   WriteInt(out, bank.GetLoop(v, s, 0));
   WriteInt(out, bank.GetLoop(v, s, 1));
-  if (voiceType == kMode1) {
+  if (voiceType == kMode1Wavetable) {
     for (int i = 0; i < kMode1StepCount; ++i) {
       WriteInt(out, bank.GetMode1(v, s, 1, i));
       WriteInt(out, bank.GetMode1(v, s, 2, i));
@@ -108,38 +110,49 @@ void WriteControls(TVoices& bank, TStream& out, const Slot& slot) {
   }
 }
 
+void WriteVoicesFile(TVoices& bank, TStream& out, const std::vector<Slot>& used) {
+  const int count = static_cast<int>(used.size());
+  WriteString(out, "WAVEVOIC");
+  WriteString(out, "VOICHEAD");
+  WriteInt(out, count);
+  WriteString(out, "VOICDAT2");
+  for (const Slot& slot : used) {
+    WriteInt(out, slot.v);
+    WriteInt(out, slot.s);
+    WriteText(out, slot.voice->strAlias);
+    WriteText(out, slot.voice->dir + slot.voice->Name);
+  }
+  for (int v = kFirstUsed; v <= kLastUsed; ++v) {
+    WriteFloat(out, voiceDirectVolume[static_cast<size_t>(v)]);
+    WriteText(out, voiceDirectName[static_cast<size_t>(v - 1)]);
+  }
+  WriteString(out, "VOICCTR3");
+  WriteInt(out, count);
+  for (const Slot& slot : used) WriteControls(bank, out, slot);
+}
+
 }  // namespace
 
 int TVoices::Save(const std::string& songPath, const std::string& name) {
   if (CurrentSongLocked != 0 || name.empty() || songPath.empty()) return 0;
   const std::string path = ExtractDir(songPath) + "/" + StripAll(name) + ".voices";
+  // Written beside the old file and renamed over it only when complete, so a full disk
+  // keeps the old file and the bank stays marked as changed.
+  const std::string temporary = path + ".saving";
   const std::vector<Slot> used = UsedSlots(*this);
-  std::unique_ptr<TStream> out = WriteStream(path);
-  if (!out) return 0;  // nothing saved: the bank stays marked as changed
+  std::unique_ptr<TStream> out = WriteStream(temporary);
+  bool written = out != nullptr;
+  if (written) {
+    WriteVoicesFile(*this, *out, used);
+    written = CloseStream(*out);
+  }
+  if (!written || !RenamePath(temporary, path)) {
+    DeleteFile(temporary);
+    Print("Cant save voices: " + path);
+    return -1;
+  }
   voiceChanged = 0;
-  const int count = static_cast<int>(used.size());
-
-  WriteString(*out, "WAVEVOIC");
-  WriteString(*out, "VOICHEAD");
-  WriteInt(*out, count);
-  WriteString(*out, "VOICDAT2");
-  for (const Slot& slot : used) {
-    WriteInt(*out, slot.v);
-    WriteInt(*out, slot.s);
-    WriteText(*out, slot.voice->strAlias);
-    WriteText(*out, slot.voice->dir + slot.voice->Name);
-  }
-  for (int v = kFirstUsed; v <= kLastUsed; ++v) {
-    WriteFloat(*out, voiceDirectVolume[static_cast<size_t>(v)]);
-    WriteText(*out, voiceDirectName[static_cast<size_t>(v - 1)]);
-  }
-  WriteString(*out, "VOICCTR3");
-  WriteInt(*out, count);
-  for (const Slot& slot : used) {
-    slot.voice->ControlModified = 0;
-    WriteControls(*this, *out, slot);
-  }
-  CloseStream(*out);
+  for (const Slot& slot : used) slot.voice->ControlModified = 0;
   return 0;
 }
 

@@ -16,12 +16,6 @@ constexpr int kVertical = 13;
 constexpr int kScale = 14;
 constexpr int kWave = 32;
 
-// The slot's voice when it has a sound to steer, else nullptr.
-TVoice* SoundVoice(const TVoices& bank, int v, int s) {
-  TVoice* voice = bank.SlotVoice(v, s);
-  return voice && voice->Sound ? voice : nullptr;
-}
-
 // An LFO number outside 0..3 means the voice's active LFO.
 int PickLFO(const TVoice& voice, int l) { return l >= 0 && l < kLFOs ? l : voice.ActiveLFO; }
 
@@ -39,12 +33,12 @@ int TVoices::SetActiveLFO(int v, int s, int l) {
 }
 
 int TVoices::GetLFOWave(int v, int s, int l) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   return voice ? voice->Sound->GetLFOWave(PickLFO(*voice, l)) : -1;
 }
 
 int TVoices::SetLFOWave(int v, int s, int wave, int l) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice) return 0;
   voice->Sound->SetLFOWave(PickLFO(*voice, l), wave);
   voice->ControlModified = 1;
@@ -52,7 +46,7 @@ int TVoices::SetLFOWave(int v, int s, int wave, int l) {
 }
 
 float TVoices::GetLFO(int v, int s, int param, int l) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice) return 0.0f;
   const TSound& sound = *voice->Sound;
   const int lfo = PickLFO(*voice, l);
@@ -69,7 +63,7 @@ float TVoices::GetLFO(int v, int s, int param, int l) {
 
 // Writes LFO ActiveLFO; the controls count as changed whatever the parameter.
 int TVoices::SetLFO(int v, int s, int param, float value) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice) return 0;
   TSound& sound = *voice->Sound;
   const int lfo = voice->ActiveLFO;

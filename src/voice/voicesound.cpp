@@ -1,13 +1,17 @@
 // A voice's sound: making it from a sample or another sound, handing the loop to it
 // and rebuilding the overview and view ranges from it.
 #include "audio/audiofunctions.h"
+#include "platform/print.h"
 #include "voice/voice.h"
 #include "voice/voiceoverview.h"
 
 int TVoice::SoundFromSample(const std::shared_ptr<TAudioSample>& sample) {
   ResetData();
   Sound = sample ? LoadSound(SoundUrl(sample), 0) : nullptr;
-  if (!Sound) return 0;
+  if (!Sound) {
+    SamplePtr = nullptr;  // it pointed into the old sound, now gone
+    return 0;
+  }
   FillData();
   SamplePtr = Sound->GetAudioSample();
   return 1;
@@ -23,15 +27,22 @@ int TVoice::Transfer(const std::shared_ptr<TAudioSample>& sample, const std::str
   return made;
 }
 
+std::shared_ptr<TSound> TVoice::SeparateCopy(const std::shared_ptr<TSound>& sound) {
+  if (!sound) return nullptr;
+  std::shared_ptr<TSound> copy = sound->Copy();
+  if (copy && copy != sound) return copy;
+  Print("Cant copy Sound");
+  return nullptr;
+}
+
 int TVoice::CreateFromSound(const std::shared_ptr<TSound>& source) {
-  if (!source) return 0;
-  std::shared_ptr<TSound> copy = source->Copy();
+  std::shared_ptr<TSound> copy = SeparateCopy(source);
   if (!copy) return 0;
   Sound = copy;
   Sound->CopyData(source);
   CurrChannel = source->GetAudioSampleMono();
   FillData();
-  return 0;
+  return 1;
 }
 
 int TVoice::SetLoop() {

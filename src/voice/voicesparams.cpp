@@ -11,6 +11,7 @@
 #include "voice/oneshot.h"
 #include "voice/voiceglobals.h"
 #include "voice/voices.h"
+#include "voice/voicetypes.h"
 
 namespace {
 // Playback rate of an untracked voice: the note table at the root note + 45 (any
@@ -19,9 +20,6 @@ float FixedRate(int root) {
   const int n = static_cast<int>(std::clamp<int64_t>(static_cast<int64_t>(root) + 45, -1, 109));
   return note ? note->GetPureNote(n) : 1.0f;
 }
-
-// Waves in a wavetable of the given size code.
-int WaveCount(int code) { return code == 2021 ? 64 : code == 2022 ? 128 : 32; }
 
 // Marks hold -1 or 0..127.
 int ClampMark(float value) {
@@ -76,12 +74,12 @@ int TVoices::SetVolume(int v, int s, int n, float value) {
       voice->VoiceType = TruncToInt(value);
       voice->Play(channel, 0.0f, fixed, 1.0f, -99);
       if (sound == nullptr) break;
-      if (value == 2001.0f) {
+      if (value == static_cast<float>(kOneShot)) {
         SoundToOneShot(*sound, len);
         voice->LoopStart = 0;
         voice->LoopEnd = -1;
         voice->SetLoop();
-      } else if (value == 2002.0f) {
+      } else if (value == static_cast<float>(kLooped)) {
         sound->SetIsLooped(1);
         sound->SetIsWaveTable(0);
         sound->SetIsPPGWaveTable(0);
@@ -89,7 +87,7 @@ int TVoices::SetVolume(int v, int s, int n, float value) {
         sound->SetLoopStart(0);
         sound->SetLoopLength(len);
         voice->SetLoop();
-      } else if (value == 2003.0f) {
+      } else if (value == static_cast<float>(kPPGWavetable)) {
         const int waves = WaveCount(voice->VoiceTable);
         Mode1Conform(v, s);
         const int wave = len / waves;
@@ -103,7 +101,7 @@ int TVoices::SetVolume(int v, int s, int n, float value) {
         voice->SetLoop();
         sound->SetIsWaveTable(1);
         sound->SetIsPPGWaveTable(1);
-      } else if (value == 2004.0f) {
+      } else if (value == static_cast<float>(kMode1Wavetable)) {
         sound->SetIsWaveTable(1);
         sound->SetIsPPGWaveTable(0);
         const int waves = WaveCount(voice->VoiceTable);
@@ -120,7 +118,7 @@ int TVoices::SetVolume(int v, int s, int n, float value) {
     case 9: {
       voice->VoiceTable = TruncToInt(value);
       voice->Play(channel, 0.0f, fixed, 1.0f, 0);
-      const int waves = value == 2021.0f ? 64 : value == 2022.0f ? 128 : 32;
+      const int waves = WaveCount(value);
       if (sound) {
         sound->SetLoopLength(len / waves);
         sound->SetLoopStart(0);

@@ -5,12 +5,12 @@
 
 #include "platform/print.h"
 #include "voice/voices.h"
+#include "voice/voicetypes.h"
 
 namespace {
 
 constexpr int kPoolGrowth = 32;
 constexpr int kVoiceTypeParam = 7;
-constexpr float kLooped = 2002.0f;
 
 }  // namespace
 
@@ -61,13 +61,15 @@ int TVoices::TransferToVoice(int v, int s, const std::shared_ptr<TAudioSample>& 
   }
   if (loopEnd > loopStart) {
     Print(std::to_string(loopStart) + " " + std::to_string(loopEnd));
-    SetVolume(v, s, kVoiceTypeParam, kLooped);
+    SetVolume(v, s, kVoiceTypeParam, static_cast<float>(kLooped));
     voice.LoopStart = loopStart;
     voice.LoopEnd = loopEnd;
     if (voice.Sound) {
       voice.Sound->SetLoopStart(loopStart);
       voice.Sound->SetLoopLength(loopEnd - loopStart);
     }
+    // The voice-type change cued the new sound; loading makes no sound until played.
+    Stop(v, s);
   }
   return result;
 }

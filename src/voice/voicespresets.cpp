@@ -13,12 +13,6 @@
 
 namespace {
 
-// The slot's voice when it has a sound to steer, else nullptr.
-TVoice* SoundVoice(const TVoices& bank, int v, int s) {
-  TVoice* voice = bank.SlotVoice(v, s);
-  return voice && voice->Sound ? voice : nullptr;
-}
-
 // The record of the chosen preset, or nullptr when none is chosen.
 template <class List, class Records>
 auto Chosen(List& list, Records& records) -> decltype(records[0].get()) {
@@ -40,7 +34,7 @@ float AsFloat(int value) { return static_cast<float>(value); }
 }  // namespace
 
 int TVoices::LFOApply(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !LFOList) return 0;
   const TLFOListData* preset = Chosen(*LFOList, LFOList->LFOListData);
   if (!preset) return 0;
@@ -56,7 +50,7 @@ int TVoices::LFOApply(int v, int s) {
 }
 
 int TVoices::LFOAddToFolder(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !LFOList) return 0;
   const TSound& sound = *voice->Sound;
   const int l = voice->ActiveLFO;
@@ -70,7 +64,7 @@ int TVoices::LFOAddToFolder(int v, int s) {
 int TVoices::LFORemove(int v, int s) { return RemoveChosen(*this, v, s, LFOList.get(), &TLFOList::LFOListData); }
 
 int TVoices::EnvelopeApply(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !EnvelopeList) return 0;
   const TEnvelopeListData* preset = Chosen(*EnvelopeList, EnvelopeList->EnvelopeListData);
   if (!preset) return 0;
@@ -80,7 +74,7 @@ int TVoices::EnvelopeApply(int v, int s) {
 }
 
 int TVoices::EnvelopeAddToFolder(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !EnvelopeList) return 0;
   const TSound& sound = *voice->Sound;
   const int e = voice->ActiveEnvelope;
@@ -95,7 +89,7 @@ int TVoices::EnvelopeRemove(int v, int s) {
 }
 
 int TVoices::RotorApply(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !RotorList) return 0;
   const TRotorListData* preset = Chosen(*RotorList, RotorList->RotorListData);
   if (!preset) return 0;
@@ -108,7 +102,7 @@ int TVoices::RotorApply(int v, int s) {
 }
 
 int TVoices::RotorAddToFolder(int v, int s) {
-  TVoice* voice = SoundVoice(*this, v, s);
+  TVoice* voice = SlotVoiceWithSound(v, s);
   if (!voice || !RotorList) return 0;
   const TSound& sound = *voice->Sound;
   std::array<int, kPresetRotorLevels> levels{};

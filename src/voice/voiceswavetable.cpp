@@ -50,13 +50,7 @@ int16_t ClipWord(int64_t sum, int clipping, float factor) {
 }  // namespace
 
 int TVoices::GetWavetableAmount(int amount) {
-  switch (amount) {
-    case 1: return 32;
-    case 2: return 64;
-    case 3: return 128;
-    case 4: return 256;
-    default: return 128;
-  }
+  return amount >= 1 && amount <= 4 ? HarmonicTableCount(amount) : 128;
 }
 
 int TVoices::CalculateTable(int v, int s, int code, int table) {

@@ -1,15 +1,13 @@
 // One level each of undo and redo: a copy of the sound with its switches and loop,
 // and a snapshot of its controls. Undo and Redo swap the current state with the
 // stored one, so the two can alternate between two states.
-#include "platform/print.h"
 #include "voice/voice.h"
 
 namespace {
 // Stores the voice's sound as a level; false when there is no sound to store.
 bool StoreLevel(TVoice& voice, std::shared_ptr<TSound>& level,
                 const std::shared_ptr<TVoiceData>& controls, const char* tag) {
-  if (!voice.Sound) return false;
-  std::shared_ptr<TSound> copy = voice.Sound->Copy();
+  std::shared_ptr<TSound> copy = TVoice::SeparateCopy(voice.Sound);
   if (!copy) return false;
   voice.CopyControlData(voice.Sound, controls, tag);
   copy->CopyData(voice.Sound);
@@ -42,7 +40,7 @@ int TVoice::SetRedo() {
 
 int TVoice::Undo() {
   if (CanUndo == 0 || !UndoSound) return 0;
-  std::shared_ptr<TSound> copy = UndoSound->Copy();
+  std::shared_ptr<TSound> copy = SeparateCopy(UndoSound);
   if (!copy) return 0;
   SetRedo();
   CanUndo = 0;
@@ -52,7 +50,7 @@ int TVoice::Undo() {
 
 int TVoice::Redo() {
   if (CanRedo == 0 || !RedoSound) return 0;
-  std::shared_ptr<TSound> copy = RedoSound->Copy();
+  std::shared_ptr<TSound> copy = SeparateCopy(RedoSound);
   if (!copy) return 0;
   SetUndo();
   CanRedo = 0;

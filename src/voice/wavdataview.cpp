@@ -26,9 +26,10 @@ int TVoices::DisplayWavData(int v, int s, int x, int y, int w, int h, int x2, in
 
   float playX = 0.0f;
   const std::shared_ptr<TChannel> channel = SlotChannel(v, s);
-  if (channel && channel->Playing() != 0) {
+  const int length = voice->SoundLength();
+  if (channel && channel->Playing() != 0 && length > 0) {
     playX = F(left) + F(spreadWidth - 2) *
-                          (F(channel->GetPlayPosition()) / F(voice->SoundLength()));
+                          (F(channel->GetPlayPosition()) / F(length));
   }
   glDisable(GL_TEXTURE_2D);
 

@@ -21,8 +21,7 @@ std::vector<int> table() {
 
 class BeatSliceStore : public ::testing::Test {
  protected:
-  void SetUp() override { InitBeatSlices(); }
-  void TearDown() override { InitBeatSlices(); }
+  void SetUp() override { InitVoiceModule(); }
 };
 
 TEST_F(BeatSliceStore, DetectsTheEdgesOfABurst) {

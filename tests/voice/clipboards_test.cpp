@@ -1,5 +1,6 @@
 // The sub-voice clipboard (copy a slot, paste into an empty or occupied slot) and the
-// control clipboard's whole and family copies.
+// control clipboard's whole and family copies; a clipboard sound that cannot be copied.
+#include <string>
 #include <vector>
 
 #include "voice/banktest.h"
@@ -64,6 +65,19 @@ TEST_F(VoiceClipboards, SubVoiceRoundTripIntoAnEmptySlot) {
   ASSERT_NE(bank->SlotVoice(3, 5), nullptr);
   EXPECT_NE(voice(3, 5).Sound, to.Sound);
   EXPECT_EQ(values(voice(3, 5).Sound), ramp);
+}
+
+// The silent sound answers itself for a copy, as every sound does when memory runs
+// out: the slot must not end up sharing the clipboard's sound.
+TEST_F(VoiceClipboards, AClipboardThatCannotBeCopiedPastesNothing) {
+  ASSERT_EQ(put(3, 4, {5, 6, 7}), 1);
+  gSoundCopyBuffer = TSound::New();
+  testing::internal::CaptureStdout();
+  bank->PasteSubVoice(3, 4);
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("Cant copy Sound"), std::string::npos);
+  EXPECT_NE(voice(3, 4).Sound, gSoundCopyBuffer);
+  EXPECT_EQ(values(voice(3, 4).Sound), (Words{5, 6, 7}));
+  EXPECT_EQ(voice(3, 4).strAlias, "Alias");
 }
 
 TEST_F(VoiceClipboards, FamilyCopiesMoveOneFamily) {

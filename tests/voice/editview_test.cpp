@@ -1,17 +1,17 @@
 // The edit views through the recording backend: the cursor with its texts and the
 // time-frame fields, the cross-fade marker and its error, and the stereo hand-over.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
 constexpr int X = 10, Y = 20, W = 102, H = 64, X2 = X + W, Y2 = Y + H;
 
-class EditViewTest : public ViewTest {
+class EditViewTest : public BankTest {
  protected:
   int draw(int zoomed, int cursor, int decorate = 1) {
-    recorder.Clear();
-    return bank.Display2DEdit(V, S, X, Y, W, H, X2, Y2, zoomed, 0, 0, 255, cursor, decorate);
+    recordDrawing();
+    return bank->Display2DEdit(V, S, X, Y, W, H, X2, Y2, zoomed, 0, 0, 255, cursor, decorate);
   }
 };
 
@@ -31,9 +31,9 @@ TEST_F(EditViewTest, CursorShowsPositionAndValueAndSetsTheTimeFrame) {
   EXPECT_TRUE(colour(verticalsAt(X + 23)[0], 255, 255, 255));
   ASSERT_EQ(verticalsAt(X + 24).size(), 1u);
   EXPECT_TRUE(colour(verticalsAt(X + 24)[0], 0, 0, 0));
-  EXPECT_EQ(bank.ActualTimeFrame, 230);
-  EXPECT_EQ(bank.ActualTimeFramePos, 23);
-  EXPECT_EQ(bank.GetTimeFrame(V, S), 230);
+  EXPECT_EQ(bank->ActualTimeFrame, 230);
+  EXPECT_EQ(bank->ActualTimeFramePos, 23);
+  EXPECT_EQ(bank->GetTimeFrame(V, S), 230);
 }
 
 TEST_F(EditViewTest, CrossFadeInsideTheLoopIsGreenOutsideItRedWithError) {
@@ -71,6 +71,7 @@ TEST_F(EditViewTest, CrossFadeInsideTheLoopIsGreenOutsideItRedWithError) {
 
 TEST_F(EditViewTest, StereoSamplesDrawTwoLanesAndReturnOne) {
   TVoice& voice = load(std::vector<int16_t>(2000, 0), 2);
+  voice.HighlightStart = 0;
   EXPECT_EQ(draw(1, 250), 1);
   size_t segments = 0;
   for (const auto& c : lines())
@@ -82,9 +83,9 @@ TEST_F(EditViewTest, StereoSamplesDrawTwoLanesAndReturnOne) {
   EXPECT_TRUE(colour(verticalsAt(X + 26)[0], 0, 0, 0));
   voice.EditWindowEnd = 5000;  // an edit window past the end reads nothing beyond it
   voice.EditWindowStart = 900;
-  recorder.Clear();
-  EXPECT_EQ(bank.Display2DEditStereo(V, S, X, Y, W, H, X2, Y2, 1, 0, 0, 255, 0, 1), 0);
-  EXPECT_EQ(bank.Display2DBeatSliceStereo(V, S, X, Y, W, H, X2, Y2, 1, 0, 0, 255, 0, 1), 0);
+  recordDrawing();
+  EXPECT_EQ(bank->Display2DEditStereo(V, S, X, Y, W, H, X2, Y2, 1, 0, 0, 255, 0, 1), 0);
+  EXPECT_EQ(bank->Display2DBeatSliceStereo(V, S, X, Y, W, H, X2, Y2, 1, 0, 0, 255, 0, 1), 0);
 }
 
 }  // namespace

@@ -52,6 +52,33 @@ TEST_F(HarmonicEffectsBank, CopyFadeAndAverage) {
   EXPECT_EQ(wave(1, 4, 6), (Words{420, 420, 421, 421}));
 }
 
+// Over several waves, so that every weight of the blend, the fade and the smoothing
+// shows in a value.
+TEST_F(HarmonicEffectsBank, BlendFadeOutAndSmoothOverSeveralWaves) {
+  wavetable(1, 1);
+  bank->HarmonicEffect(1, 1, 3, 0, 0, 4);  // wave k: (4 - k) / 4 of itself, k / 4 of wave 4
+  EXPECT_EQ(wave(1, 1, 0), of(0));
+  EXPECT_EQ(wave(1, 1, 1), (Words{275, 276, 277, 278}));
+  EXPECT_EQ(wave(1, 1, 2), (Words{400, 401, 402, 403}));
+  EXPECT_EQ(wave(1, 1, 3), (Words{475, 476, 477, 478}));
+  EXPECT_EQ(wave(1, 1, 4), of(4));
+
+  wavetable(1, 2);
+  bank->HarmonicEffect(1, 2, 5, 0, 1, 4);  // wave 1 + k: (3 - k) / 3 of wave 1
+  EXPECT_EQ(wave(1, 2, 1), of(1));
+  EXPECT_EQ(wave(1, 2, 2), (Words{133, 134, 134, 135}));
+  EXPECT_EQ(wave(1, 2, 3), (Words{66, 67, 67, 67}));
+  EXPECT_EQ(wave(1, 2, 4), Words(4, 0));
+  EXPECT_EQ(wave(1, 2, 5), of(5));
+
+  wavetable(1, 3);
+  bank->HarmonicEffect(1, 3, 12, 0, 2, 6);  // 0.6 itself, 0.3 and 0.1 of the neighbours inside
+  const std::vector<int> first{350, 540, 700, 760, 650};
+  for (int t = 2; t <= 6; ++t) EXPECT_EQ(wave(1, 3, t)[0], first[static_cast<size_t>(t - 2)]) << t;
+  EXPECT_EQ(wave(1, 3, 1), of(1));
+  EXPECT_EQ(wave(1, 3, 7), of(7));
+}
+
 TEST_F(HarmonicEffectsBank, RefusedRangesLeaveTheFlag) {
   wavetable(1, 1);
   const Words before = values(voice(1, 1).Sound);

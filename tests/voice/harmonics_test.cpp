@@ -1,7 +1,12 @@
-// Harmonic tables (range checks of every parameter, bulk level operations, reset) and
-// the mid-point warp of the source waveforms.
+// Harmonic tables (range checks of every parameter, bulk level operations, reset), the
+// source waveforms and their mid-point warp, the source panel and the edit menu.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "banktest.h"
 #include "platform/draw2d.h"
 #include "platform/drawbackend.h"
 #include "platform/recordingbackend.h"
@@ -137,6 +142,20 @@ class HarmonicSourceWaves : public ::testing::Test {
   THarmonicSource source;
 };
 
+TEST_F(HarmonicSourceWaves, TheFourSourcesAtTheirTellingPoints) {
+  struct Point {
+    int wave, point;
+    double value;
+  };
+  const std::vector<Point> points{
+      {0, 250, 23169.77},  {0, 500, 32767.0},    {0, 1000, -0.0041},   {0, 1500, -32767.0}, {0, 2000, 0.0082},
+      {1, 0, 32767.0},     {1, 999, 32767.0},    {1, 1000, -32767.0},  {1, 2000, -32767.0},
+      {2, 0, 0.0},         {2, 1, 64.3},         {2, 500, 32150.156},  {2, 1501, -32214.457}, {2, 2000, -128.6},
+      {3, 0, 0.0},         {3, 1, 32.3},         {3, 1014, 32752.525}, {3, 1015, -32767.0},  {3, 2000, -951.17}};
+  for (const Point& p : points)
+    EXPECT_NEAR(source.Source[p.wave][p.point], p.value, 0.01) << p.wave << " at " << p.point;
+}
+
 TEST_F(HarmonicSourceWaves, MidPointWarp) {
   source.FillSource(0.5f, 2);
   for (int k = 0; k < kWarpPoints; ++k) ASSERT_EQ(source.CurrentSource[k], source.Source[2][k]) << k;
@@ -157,6 +176,77 @@ TEST_F(HarmonicSourceWaves, SplitAtEitherEndStaysInsideTheCopy) {
   source.FillSource(1.0f, 1);
   EXPECT_EQ(source.CurrentSource[999], 32767.0f);
   EXPECT_EQ(source.CurrentSource[1999], 32767.0f);  // only the first half-cycle remains
+}
+
+class HarmonicPanels : public BankTest {};
+
+// The source panel as the editor shows it: the warped waveform in its own green, or two
+// lines of explanation for the sub-voice modes.
+TEST_F(HarmonicPanels, SourcePanelDrawsTheWarpedWaveOrTheExplanation) {
+  recordDrawing();
+  HarmonicSource->DrawSource(10, 20, 202, 100, 0.005f, 5);  // too small a mid point: empty panel
+  ASSERT_EQ(rects().size(), 1u);
+  EXPECT_TRUE(colour(rects()[0], 0, 70, 0));
+  EXPECT_EQ(rects()[0].state.alpha, 0.4f);
+  EXPECT_TRUE(texts().empty());
+  EXPECT_TRUE(linesIn(170, 220, 0).empty());
+
+  // A square warped to a quarter: high for the first 50 columns, low after them.
+  recorder.Clear();
+  HarmonicSource->DrawSource(10, 20, 202, 100, 0.25f, 1);
+  const auto wave = linesIn(170, 220, 0);
+  ASSERT_EQ(wave.size(), 199u);  // columns whose point stays below 2000
+  EXPECT_EQ(wave.front().args[1], 22.0f);  // centre 70 less 48 pixels of full scale
+  EXPECT_EQ(wave[48].args[3], 22.0f);
+  EXPECT_EQ(wave[49].args[3], 117.0f);
+  EXPECT_EQ(wave.back().args[2], 10.0f + 199.0f);
+  EXPECT_EQ(wave.back().args[3], 117.0f);
+
+  recorder.Clear();
+  HarmonicSource->DrawSource(10, 20, 202, 100, 0.5f, 5);
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Each harmonic is a subvoice", "Example:", "  Harmonic 1 = subvoice 1",
+                                                "  Harmonic 2 = subvoice 2, etc"}));
+  EXPECT_EQ(textCall("Example:")->args, (std::vector<float>{20.0f, 46.0f}));
+  for (int mode : {4, 9}) {
+    recorder.Clear();
+    HarmonicSource->DrawSource(10, 20, 202, 100, 0.5f, mode);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Every 8 harmonics is the next subvoice", "Example:",
+                                                  "  Harmonic 1-8 = subvoice +1", "  Harmonic 9-16 = subvoice +2, etc"}));
+    EXPECT_EQ(textCall("  Harmonic 9-16 = subvoice +2, etc")->args[1], 78.0f);
+  }
+}
+
+// The harmonic edit menu: seven categories in the browse pane, each with its operations.
+TEST_F(HarmonicPanels, EditMenuOffersSevenCategories) {
+  THarmonicEditList menu;
+  menu.Init();
+  EXPECT_EQ(menu.CoreEffectCount, 6);
+  EXPECT_EQ(menu.CoreSelected, 0);
+  const std::vector<int> counts{11, 4, 4, 3, 4, 7, 15};
+  for (int c = 0; c < 7; ++c) EXPECT_EQ(menu.CoreSubCount[c], counts[static_cast<size_t>(c)]) << c;
+  EXPECT_EQ(menu.CoreSubCount[7], 0);
+  recordDrawing();
+  menu.DrawBrowse(0, 0, 200, 160, 0);
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Edit", "Reset", "Tuning", "Direction", "Gain", "Mark Wavetable",
+                                                "Mark Operations"}));
+  // "Invert All Harmonics" is the second item of "Direction".
+  EXPECT_EQ(menu.MouseDownBrowse(3 * 20 + 5), 1);
+  EXPECT_EQ(menu.MouseDownPick(1 * 20 + 5), 1);
+  EXPECT_EQ(menu.GetEffect(), 21);
+  EXPECT_EQ(menu.GetEffectName(), "Invert All Harmonics");
+  // The mark item answers 41 in each of its three categories.
+  for (const auto& [category, row] : std::vector<std::pair<int, int>>{{0, 5}, {5, 0}, {6, 0}}) {
+    menu.MouseDownBrowse(category * 20);
+    ASSERT_EQ(menu.MouseDownPick(row * 20), 1) << category;
+    EXPECT_EQ(menu.GetEffectName(), "Mark/Unmark (A)") << category;
+    EXPECT_EQ(menu.GetEffect(), 41) << category;
+  }
+  menu.MouseDownBrowse(6 * 20);
+  menu.MouseDownPick(14 * 20);
+  EXPECT_EQ(menu.GetEffect(), 56);
+  menu.Init();  // again: the same content
+  EXPECT_EQ(menu.CoreSubCount[6], 15);
+  EXPECT_EQ(menu.CoreSubEffect[6][14], "PPG Mix & Fade (A to B)");
 }
 
 TEST(HarmonicSourceFill, AWarpBeforeInitFillsTheSourcesFirst) {

@@ -111,6 +111,46 @@ class MultiListDrawing : public ::testing::Test {
   TMultiList list;
 };
 
+// Scrolled by three rows in a pane of six: the top rows fade in, the rows past the pane
+// fade out.
+TEST_F(MultiListDrawing, TopAndBottomRowsFade) {
+  list.DoInit();
+  list.CoreSubCount[0] = 12;
+  for (int r = 0; r <= 12; ++r) list.CoreSubEffect[0][r] = "Row" + std::to_string(r);
+  list.CoreSubStart = 3;
+  list.CoreSubDisplayed = 6;
+  list.DrawPick(0, 0, 100, 120, 0);
+  const std::vector<float> alphas = textAlphas();
+  ASSERT_EQ(alphas.size(), 8u);  // rows 3 to 10; 11 and 12 fall below zero and show nothing
+  const std::vector<float> expected{0.4f, 0.6f, 1.0f, 1.0f, 0.6f, 0.4f, 0.2f};
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(alphas[i], expected[i], 1e-5f) << i;
+  for (size_t i = expected.size(); i < alphas.size(); ++i) EXPECT_LT(alphas[i], 0.01f) << i;
+  EXPECT_EQ(recorder.CallsOf(TDrawCallKind::Text)[0].text, "Row3");
+}
+
+TEST_F(MultiListDrawing, UnfinishedLoopAndPlainRows) {
+  list.DoInit();
+  list.CoreSubCount[0] = 3;
+  list.CoreSubEffect[0][0] = "-Pad";
+  list.CoreSubEffect[0][1] = "lLoop";
+  list.CoreSubEffect[0][2] = "Lead";
+  list.CoreSubDisplayed = 10;
+  list.DrawPick(10, 50, 200, 100, 0);
+  const auto texts = recorder.CallsOf(TDrawCallKind::Text);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "(unfinished)   Pad");
+  EXPECT_EQ(texts[0].state.red, 140);
+  EXPECT_EQ(texts[1].text, "Loop");
+  EXPECT_EQ(texts[1].state.red, 200);
+  EXPECT_EQ(texts[2].text, "Lead");
+  EXPECT_LT(texts[0].args[0], texts[2].args[0]);  // x + 21, x + 22, x + 28
+  EXPECT_LT(texts[2].args[0], texts[1].args[0]);
+  EXPECT_EQ(texts[1].args[1] - texts[0].args[1], 20.0f);
+  // The unfinished entry can be chosen like any other.
+  EXPECT_EQ(list.MouseDownPick(5), 1);
+  EXPECT_EQ(list.GetEffectName(), "-Pad");
+}
+
 TEST_F(MultiListDrawing, ScrolledPastTheEndDrawsNoRows) {
   list.DoInit();
   list.CoreSubCount[0] = 2;

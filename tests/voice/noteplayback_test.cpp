@@ -9,38 +9,6 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-class RecordingChannel : public TChannel {
- public:
-  explicit RecordingChannel(Log& log) : log(log) {}
-  int SetPaused(int flag) override {
-    log.push_back(flag ? "pause" : "resume");
-    playing = flag ? 0 : 1;
-    return 0;
-  }
-  int Restart() override { log.push_back("init"); return 0; }
-  int Playing() override { return playing; }
-  int SetAllFxSend(const std::array<float, kChannelSends>& s) override {
-    log.push_back("sends");
-    sends = s;
-    return 0;
-  }
-  int SetStartDelay(float millis) override { log.push_back("delay"); delay = millis; return 0; }
-  int SetRate(float r) override { log.push_back("rate"); rate = r; return 0; }
-  int SetVolume(float v) override { log.push_back("volume"); volume = v; return 0; }
-  int SetPan(float p) override { log.push_back("pan"); pan = p; return 0; }
-  int SetPlayStart(int f) override { log.push_back("start"); playStart = f; return 0; }
-  int SetPlayEnd(int f) override { log.push_back("end"); playEnd = f; return 0; }
-  int KeyUp() override { log.push_back("keyup"); return 0; }
-
-  Log& log;
-  int playing = 0;
-  std::array<float, kChannelSends> sends{};
-  float delay = -1, rate = -1, volume = -1, pan = -9;
-  int playStart = -2, playEnd = -2;
-};
-
 class RecordingSound : public TSound {
  public:
   explicit RecordingSound(Log& log) : log(log) {}

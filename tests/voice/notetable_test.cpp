@@ -1,7 +1,8 @@
 // The note table: empty until Init, the ratios against 220 Hz after it, the unfilled
-// last entry and the 1.0 answer outside the table.
+// last entry and the 1.0 answer outside the table; filled by the module's start-up.
 #include <gtest/gtest.h>
 
+#include "banktest.h"
 #include "voice/note.h"
 
 namespace {
@@ -52,6 +53,23 @@ TEST(NoteTable, NoteNumbersAndRepeatedInit) {
   twice.Init();
   EXPECT_EQ(once.PureNote, twice.PureNote);
   EXPECT_EQ(once.Notes, twice.Notes);
+}
+
+}  // namespace
+
+namespace {
+
+class NoteTableAtStartUp : public BankTest {};
+
+// The table is filled by the module's own start-up: an untracked voice plays at the
+// rate of its root note, not at rate 0.
+TEST_F(NoteTableAtStartUp, FilledByTheModuleStartUp) {
+  EXPECT_EQ(note->GetPureNote(45), 1.0f);
+  EXPECT_EQ(note->GetPureNote(57), 2.0f);
+  ASSERT_EQ(put(1, 1, {1, 2, 3}), 1);
+  EXPECT_EQ(bank->GetVolume(1, 1, 17), 1.0f);
+  bank->SetVolume(1, 1, 6, 12.0f);
+  EXPECT_EQ(bank->GetVolume(1, 1, 17), 2.0f);
 }
 
 }  // namespace

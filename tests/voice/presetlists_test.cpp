@@ -27,11 +27,9 @@ class PresetLibrary : public ::testing::Test {
     dir = pattern;
     if (const char* old = std::getenv("XDG_CONFIG_HOME")) savedXdg = old;
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
-    savedSupport = App_SupportDir;
-    App_SupportDir = dir + "/";
+    InitIniModule();  // the support folder, as the program finds it
   }
   void TearDown() override {
-    App_SupportDir = savedSupport;
     if (savedXdg) setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
@@ -60,7 +58,6 @@ class PresetLibrary : public ::testing::Test {
   }
 
   std::string dir;
-  std::string savedSupport;
   std::optional<std::string> savedXdg;
 };
 

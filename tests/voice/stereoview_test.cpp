@@ -1,7 +1,7 @@
 // The stereo waveform views through the recording backend: an empty slot, the
 // 200-frame minimum of one form and not the other, and the playhead left of the window.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
@@ -11,12 +11,12 @@ const float SCALE = static_cast<float>(32767 / (H / 4 - 2));
 
 int leftHeight(int value) { return TruncToInt(static_cast<float>(LEFT_MID) - static_cast<float>(value) / SCALE); }
 
-class StereoViewTest : public ViewTest {
+class StereoViewTest : public BankTest {
  protected:
   int draw(bool variant, int zoomed, int showHighlight = 0, int h = H) {
-    recorder.Clear();
-    return variant ? bank.Display2DStereox(V, S, X, Y, W, h, X2, Y + h, zoomed, showHighlight, 0, 0, 255)
-                   : bank.Display2DStereo(V, S, X, Y, W, h, X2, Y + h, zoomed, showHighlight, 0, 0, 255);
+    recordDrawing();
+    return variant ? bank->Display2DStereox(V, S, X, Y, W, h, X2, Y + h, zoomed, showHighlight, 0, 0, 255)
+                   : bank->Display2DStereo(V, S, X, Y, W, h, X2, Y + h, zoomed, showHighlight, 0, 0, 255);
   }
   std::vector<TDrawCall> traceLines() const {
     std::vector<TDrawCall> out;
@@ -54,12 +54,13 @@ TEST_F(StereoViewTest, PlayheadLeftOfTheWindowStandsOnTheFirstColumn) {
   TVoice& voice = load(stereo(5000), 2);
   voice.WindowStart = 1000;
   voice.WindowEnd = 1200;
-  channel->playing = 1;
-  channel->position = 500;
+  const auto channel = playFor(V, S, 500);
+  ASSERT_LT(channel->GetPlayPosition(), 1000);
   draw(false, 1);
   ASSERT_EQ(linesIn(255, 255, 0).size(), 1u);
   EXPECT_EQ(linesIn(255, 255, 0)[0].args[0], X + 2);
-  channel->position = 3000;
+  render(2500);
+  ASSERT_GT(channel->GetPlayPosition(), 1201);
   draw(false, 1);
   EXPECT_TRUE(linesIn(255, 255, 0).empty());
 }

@@ -1,19 +1,19 @@
 // The 3D views through the recording backend: the density limit, values past the end
 // and odd sizes that must not break the projection.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
 constexpr int X = 0, Y = 0, W = 212, H = 200, X2 = W, Y2 = H;
 constexpr int LINES_PER_SLICE = (W / 2 - 5) - 1;  // columns 2 .. trunc(halfW - 5)
 
-class View3dTest : public ViewTest {
+class View3dTest : public BankTest {
  protected:
   int draw(bool projected) {
-    recorder.Clear();
-    return projected ? bank.Display3dTrue(V, S, X, Y, W, H, X2, Y2, 0, 0, 0)
-                     : bank.Display3d(V, S, X, Y, W, H, X2, Y2, 0, 0, 0);
+    recordDrawing();
+    return projected ? bank->Display3dTrue(V, S, X, Y, W, H, X2, Y2, 0, 0, 0)
+                     : bank->Display3d(V, S, X, Y, W, H, X2, Y2, 0, 0, 0);
   }
 };
 
@@ -40,6 +40,24 @@ TEST_F(View3dTest, TwoHundredSlicesAreTooDense) {
   EXPECT_EQ(lines().size(), static_cast<size_t>(199 * (W / 2 - 5)));
 }
 
+// While the channel plays, one vertical yellow line marks the play position in both
+// forms (48 pixels tall in the slanted form, 80 in the projected one); stopped, none.
+TEST_F(View3dTest, OnePlayheadWhilePlaying) {
+  load(std::vector<int16_t>(20 * 128, 5000));
+  draw(false);
+  EXPECT_TRUE(linesIn(255, 255, 0).empty());
+  playFor(V, S, 600);
+  for (bool projected : {false, true}) {
+    draw(projected);
+    size_t verticals = 0;
+    const float tall = projected ? 80.0f : static_cast<float>(H / 4 - 2);
+    for (const auto& c : linesIn(255, 255, 0))
+      verticals += c.args[0] == c.args[2] && c.args[3] - c.args[1] == tall ? 1 : 0;
+    EXPECT_EQ(verticals, 1u) << projected;
+    EXPECT_GT(linesIn(255, 255, 0).size(), 1u) << projected;  // the rest of that slice
+  }
+}
+
 TEST_F(View3dTest, ColumnsPastTheEndDrawValueZero) {
   load(std::vector<int16_t>(130, 20000));  // slice 1 holds two frames
   draw(false);
@@ -60,8 +78,8 @@ TEST_F(View3dTest, OddSizesAreClampedNotFatal) {
   voice.SegmentStep = -4;
   voice.Spacing3d = 500.0f;
   voice.WindowStart = -50;
-  bank.Display3d(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
-  bank.Display3dTrue(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
+  bank->Display3d(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
+  bank->Display3dTrue(V, S, X, Y, 8, 30, X2, Y2, 0, 0, 0);
   voice.SegmentSize = 64;
   voice.SegmentStep = 1;
   EXPECT_EQ(draw(true), 0);

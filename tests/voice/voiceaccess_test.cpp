@@ -1,12 +1,10 @@
 // Per-slot accessors: empty-slot answers, envelope edits that keep the other stages,
 // rotor and matrix writes that mark the controls changed, and voice activity.
-#include <gtest/gtest.h>
-
-#include "voicetestkit.h"
+#include "banktest.h"
 
 namespace {
 
-class VoiceAccess : public voicetest::BankTest {};
+class VoiceAccess : public BankTest {};
 
 TEST_F(VoiceAccess, EmptySlotAnswers) {
   EXPECT_EQ(bank->GetName(1, 1), "Not Loaded");
@@ -20,25 +18,38 @@ TEST_F(VoiceAccess, EmptySlotAnswers) {
 }
 
 TEST_F(VoiceAccess, EnvelopeEditKeepsTheOtherStages) {
-  voicetest::FakeSound& sound = Fill(1, 1, {1, 2});
-  sound.SetADSR(2, 0, 0, 0, 4095, 0);  // as a never-set envelope reads
-  sound.calls.clear();
-  bank->SetEnvelope(1, 1, 2, 3, 777);
+  ASSERT_EQ(put(1, 1, {1, 2}), 1);
+  bank->SetEnvelope(1, 1, 2, 3, 777);  // an envelope never set reads 0, 0, 0, 4095, 0
   EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 3), 777);
   EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 4), 4095);
-  EXPECT_EQ(Voice(1, 1).ControlModified, 1);
-  sound.calls.clear();
+  EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 2), 0);
+  EXPECT_EQ(voice(1, 1).ControlModified, 1);
   EXPECT_EQ(bank->SetEnvelope(1, 1, 2, 6, 1), -1);
-  EXPECT_TRUE(sound.calls.empty());
+  EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 3), 777);
   EXPECT_EQ(bank->GetEnvelope(1, 1, 2, 6), 0);
 }
 
+TEST_F(VoiceAccess, RotorAndMatrixWritesMarkTheControlsChanged) {
+  ASSERT_EQ(put(1, 1, {1, 2}), 1);
+  bank->SetRotor(1, 1, 1, 50, 3);
+  EXPECT_EQ(bank->GetRotor(1, 1, 1, 3), 50);
+  EXPECT_EQ(voice(1, 1).ControlModified, 1);
+  voice(1, 1).ControlModified = 0;
+  EXPECT_EQ(bank->SetRotor(1, 1, 5, 50, 3), -1);
+  EXPECT_EQ(bank->GetRotor(1, 1, 5, 0), -1);
+  EXPECT_EQ(voice(1, 1).ControlModified, 1);
+  voice(1, 1).ControlModified = 0;
+  bank->SetMatrix(1, 1, 2, 3, 1);
+  EXPECT_EQ(bank->GetMatrix(1, 1, 2, 3), 1);
+  EXPECT_EQ(voice(1, 1).ControlModified, 1);
+}
+
 TEST_F(VoiceAccess, VoiceActivitySkipsSubVoiceZero) {
-  Fill(5, 0, {1});
+  ASSERT_EQ(put(5, 0, {1}), 1);
   EXPECT_EQ(bank->GetVoiceActive(5), 0);
-  Fill(5, 32, {1});
+  ASSERT_EQ(put(5, 32, {1}), 1);
   EXPECT_EQ(bank->GetVoiceActive(5), 1);
-  Voice(5, 32).ResetVoice();
+  voice(5, 32).ResetVoice();
   EXPECT_EQ(bank->GetVoiceActive(5), 0);
   EXPECT_EQ(bank->GetVoiceActive(-1), 0);
 }

@@ -138,6 +138,74 @@ TEST_F(VoiceEffectsBank, LoopCrossfades) {
   EXPECT_EQ(words(1, 3), ramp(10));
 }
 
+// The second ramp keeps half of the faded tail's own level; stereo positions address
+// the interleaved values, left with left and right with right. Ramps, so that every
+// value read shows where it came from.
+TEST_F(VoiceEffectsBank, TwoRampAndStereoCrossfades) {
+  const auto ramp = [](int i) { return i - 2000; };
+  ASSERT_EQ(put(1, 1, fill(4000, ramp)), 1);
+  voice(1, 1).LoopStart = 1000;
+  voice(1, 1).LoopEnd = 3000;
+  voice(1, 1).LoopXFade = 2000;
+  bank->Filter(1, 1, 0, 0, 0, -123);
+  Words x = words(1, 1);
+  EXPECT_NEAR(x[2500], 500 * 0.75 - 500 * 0.5, 1);  // faded from 1000 frames back
+  EXPECT_NEAR(x[2999], 999 * 0.5005 - 1 * 0.999, 2);  // the gains are summed in single precision
+  EXPECT_NEAR(x[3000], 1000 * 0.5, 1);  // the loop end itself is faded too
+  EXPECT_EQ(x[3001], 1001);
+  EXPECT_EQ(voice(1, 1).LoopStart, 2000);
+
+  ASSERT_EQ(put(1, 2, fill(4000, ramp)), 1);
+  voice(1, 2).LoopStart = 100;
+  voice(1, 2).LoopEnd = 3000;
+  voice(1, 2).LoopXFade = 2900;  // the 100 values from 0 fade into the loop's last 100
+  bank->Filter(1, 2, 0, 0, 0, -124);
+  x = words(1, 2);
+  EXPECT_NEAR(x[2950], 950 * 0.75 - 1950 * 0.5, 1);
+  EXPECT_EQ(x[2899], 899);
+  EXPECT_EQ(voice(1, 2).LoopStart, 100);
+  voice(1, 2).LoopXFade = 2950;  // already inside the loop: kept
+  bank->Filter(1, 2, 0, 0, 0, -122);
+  EXPECT_EQ(voice(1, 2).LoopXFade, 2950);
+
+  // Stereo: left holds the frame number, right its negative.
+  ASSERT_EQ(put(1, 3, fill(8000, [](int i) { return i % 2 == 0 ? i / 2 : -(i / 2); }), 2), 1);
+  TVoice& st = voice(1, 3);
+  st.LoopStart = 1000;
+  st.LoopEnd = 3000;
+  st.LoopXFade = 2000;
+  bank->Filter(1, 3, 0, 0, 0, -121);
+  x = words(1, 3);
+  EXPECT_NEAR(x[2 * 2250], 2250 * 0.75 + 1250 * 0.25, 1);
+  EXPECT_NEAR(x[2 * 2250 + 1], -2250 * 0.7495 - 1250 * 0.2505, 1);
+  EXPECT_EQ(x[2 * 1999 + 1], -1999);
+  EXPECT_EQ(st.LoopStart, 2000);  // n counts values: half of it in frames
+  EXPECT_EQ(st.Sound->GetLoopStart(), 2000);
+}
+
+// The guard: a crossfade point below 1, before the loop start or past its end, or a
+// negative loop point refuses the fade; each edge just inside runs it.
+TEST_F(VoiceEffectsBank, CrossfadeGuard) {
+  struct Case {
+    int start, end, xfade;
+    bool runs;
+  };
+  const std::vector<Case> cases{{0, 8, 0, false}, {0, 8, 1, true},  {5, 8, 4, false},
+                                {5, 8, 5, true},  {2, 8, 9, false}, {-1, 8, 4, false}};
+  int s = 1;
+  for (const Case& c : cases) {
+    ASSERT_EQ(put(2, s, fill(10, [](int i) { return 100 * (i + 1); })), 1);
+    TVoice& v = voice(2, s);
+    v.LoopStart = c.start;
+    v.LoopEnd = c.end;
+    v.LoopXFade = c.xfade;
+    bank->Filter(2, s, 0, 0, 0, -121);
+    EXPECT_EQ(words(2, s) != fill(10, [](int i) { return 100 * (i + 1); }), c.runs) << c.start << " " << c.xfade;
+    EXPECT_EQ(v.LoopStart != c.start, c.runs) << c.start << " " << c.xfade;
+    ++s;
+  }
+}
+
 class VoiceMarkedOps : public VoiceEffectsBank {};
 
 TEST_F(VoiceMarkedOps, AddWrapsAndStopsAtTheShorterSound) {

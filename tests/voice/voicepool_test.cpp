@@ -71,6 +71,21 @@ TEST_F(VoicePool, ALoopMakesTheVoiceLooped) {
   EXPECT_EQ(vc.Sound->GetLoopLength(), 4900);
 }
 
+// Loading a looped sample makes no sound until it is played, also for a voice that
+// plays at its fixed rate.
+TEST_F(VoicePool, ATransferWithALoopStaysSilentUntilPlayed) {
+  const auto loud = fill(20000, [](int) { return 9000; });
+  ASSERT_EQ(put(1, 1, loud), 1);
+  voice(1, 1).KeyboardTracking = 0;
+  ASSERT_EQ(put(1, 1, loud, 1, 100, 5000), 1);
+  ASSERT_EQ(put(1, 2, loud, 1, 100, 5000), 1);
+  EXPECT_TRUE(silent(render()));
+  EXPECT_EQ(bank->Channel[1][1]->Playing(), 0);
+  EXPECT_EQ(bank->Channel[1][2]->Playing(), 0);
+  ASSERT_EQ(bank->PlayNote(1, 1, 1.0f), 1);
+  EXPECT_FALSE(silent(render()));
+}
+
 TEST_F(VoicePool, NoLoopWhenTheEndIsNotPastTheStart) {
   testing::internal::CaptureStdout();
   ASSERT_EQ(put(1, 1, fill(100, [](int i) { return i; }), 1, 0, 0), 1);
@@ -81,6 +96,7 @@ TEST_F(VoicePool, NoLoopWhenTheEndIsNotPastTheStart) {
   for (int s = 1; s <= 3; ++s) {
     EXPECT_EQ(voice(1, s).VoiceType, 2001) << s;
     EXPECT_EQ(voice(1, s).LoopEnd, -1) << s;
+    EXPECT_EQ(voice(1, s).Sound->GetIsLooped(), 0) << s;
   }
 }
 
@@ -90,9 +106,13 @@ TEST_F(VoicePool, AFailedTransferLeavesTheSlotEmpty) {
   // The voice it would have taken is still the next free one, and only one slot gets it.
   ASSERT_EQ(put(1, 2, {5, 6}), 1);
   EXPECT_EQ(bank->Voc[1][2], 0);
-  // A failed transfer into an occupied slot loses the old sound and frees the slot.
+  // A failed transfer into an occupied slot loses the old sound and frees the slot;
+  // the voice keeps no pointer into the lost sound.
+  TVoice& lost = voice(1, 2);
   EXPECT_EQ(bank->TransferToVoice(1, 2, nullptr, "", "n", "a", 0, 10, 20), 0);
   EXPECT_EQ(bank->Voc[1][2], -1);
+  EXPECT_EQ(lost.Sound, nullptr);
+  EXPECT_EQ(lost.SamplePtr, nullptr);
   EXPECT_EQ(bank->GetNewVoice(), 0);
 }
 

@@ -1,8 +1,13 @@
 // The .voices file read back byte by byte: the empty bank's layout, which slots are
 // counted, the texts' character counts, a full control record at its offsets, the
-// mode-1 step pairs; the locked and failing cases; and the export collection.
+// mode-1 step pairs; the locked, unopenable and full-disk cases; and the export
+// collection.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "banktest.h"
@@ -151,10 +156,42 @@ TEST_F(VoicesFile, NothingWrittenWhenLockedUnnamedOrUnopenable) {
   CurrentSongLocked = 0;
   EXPECT_EQ(bank->Save(dir + "/songs/a.sng", ""), 0);
   EXPECT_EQ(bank->Save("", "a"), 0);
-  EXPECT_EQ(bank->Save(dir + "/missing/a.sng", "a"), 0);
+  EXPECT_EQ(bank->Save(dir + "/missing/a.sng", "a"), -1);
   EXPECT_TRUE(fs::is_empty(dir + "/songs"));
   EXPECT_FALSE(fs::exists(dir + "/missing"));
   EXPECT_EQ(voiceChanged, 1);  // nothing was saved
+}
+
+// A disk that fills up part-way: the old file stays whole, nothing is left beside
+// it, the bank stays marked as changed and the failure is answered and logged.
+TEST_F(VoicesFile, FullDiskKeepsTheOldFileAndTheChangedFlags) {
+  ASSERT_EQ(put(1, 1, {1, 2, 3}), 1);
+  const std::string path = dir + "/songs/My Song.voices";
+  std::ofstream(path) << "old file";
+  voiceChanged = 1;
+  voice(1, 1).ControlModified = 1;
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 100;
+  signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  testing::internal::CaptureStdout();
+  const int result = bank->Save(dir + "/songs/tune.sng", "My Song");
+  const std::string log = testing::internal::GetCapturedStdout();
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+  EXPECT_EQ(result, -1);
+  EXPECT_NE(log.find("Cant save voices: " + path), std::string::npos);
+  const auto kept = bytes(path);
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "old file");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/songs"), fs::directory_iterator()), 1);
+  EXPECT_EQ(voiceChanged, 1);
+  EXPECT_EQ(voice(1, 1).ControlModified, 1);
+  // With room again the same save replaces the file and clears the flags.
+  EXPECT_EQ(bank->Save(dir + "/songs/tune.sng", "My Song"), 0);
+  EXPECT_EQ(bytes(path).size(), 28u + 8u + 4u + 5u + 4u + 17u + 32u * 10u + 12u + kRecord);
+  EXPECT_EQ(voiceChanged, 0);
+  EXPECT_EQ(voice(1, 1).ControlModified, 0);
 }
 
 TEST_F(VoicesFile, CollectForExportWritesEveryUsedSubVoice) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "banktest.h"
+#include "framework/appfunctions.h"
 #include "voice/envelopelist.h"
 #include "voice/lfolist.h"
 #include "voice/rotorlist.h"
@@ -107,6 +108,29 @@ TEST_F(VoicesModulation, RotorPresetKeepsEveryLevelInItsPlace) {
   for (int i = 0; i < 16; ++i) EXPECT_EQ(sound(2, 3).GetRotorLevel(i), 10 + i * 3) << i;
   EXPECT_EQ(sound(2, 3).GetRotorCount(), 5);
   EXPECT_EQ(sound(2, 3).GetRotorTime(), 300);
+}
+
+TEST_F(VoicesModulation, EnvelopePresetMovesTheActiveEnvelope) {
+  ASSERT_EQ(put(1, 1, {1}), 1);
+  bank->SetActiveEnvelope(1, 1, 2);
+  sound(1, 1).SetADSR(2, 11, 22, 33, 44, 55);
+  bank->EnvelopeAddToFolder(1, 1);
+  const auto& record = bank->EnvelopeList->EnvelopeListData[0];
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->Name, "DADSR");
+  EXPECT_EQ(record->nDelay, 11.0f);
+  EXPECT_EQ(record->nRelease, 55.0f);
+
+  ASSERT_EQ(put(1, 2, {1}), 1);
+  bank->SetActiveEnvelope(1, 2, 3);
+  bank->EnvelopeApply(1, 2);
+  TSound& dst = sound(1, 2);
+  EXPECT_EQ(dst.GetDelay(3), 11);
+  EXPECT_EQ(dst.GetAttack(3), 22);
+  EXPECT_EQ(dst.GetDecay(3), 33);
+  EXPECT_EQ(dst.GetSustain(3), 44);
+  EXPECT_EQ(dst.GetRelease(3), 55);
+  EXPECT_EQ(dst.GetDelay(2), 0);
 }
 
 TEST_F(VoicesModulation, LFOPresetChangesTheActiveLFOOnly) {

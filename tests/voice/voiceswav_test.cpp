@@ -1,6 +1,6 @@
 // WAV export of sub-voices: the export name (voice name, "No Name", alias), the
 // bytes of the written file with and without the loop chunk, group exports with and
-// without their own folder, and overwriting and refused paths.
+// without their own folder, and files of an earlier export kept and reported.
 #include <filesystem>
 #include <string>
 
@@ -28,6 +28,8 @@ TEST_F(WavExport, UnnamedVoiceExportsAsNoName) {
   ASSERT_EQ(b.size(), 44u + 6u);
   EXPECT_EQ(textAt(b, 0, 4), "RIFF");
   EXPECT_EQ(int16At(b, 22), 1);
+  EXPECT_EQ(int32At(b, 24), 44100);  // sample rate
+  EXPECT_EQ(int32At(b, 28), 88200);  // bytes per second
   EXPECT_EQ(textAt(b, 36, 4), "data");
   EXPECT_EQ(int32At(b, 40), 6);
   EXPECT_EQ(int16At(b, 44), 100);
@@ -36,6 +38,16 @@ TEST_F(WavExport, UnnamedVoiceExportsAsNoName) {
   EXPECT_EQ(voice(2, 4).Name, "No Name.wav");
   EXPECT_EQ(voice(2, 4).dir, out);
   EXPECT_EQ(voiceChanged, 1);
+}
+
+// A voice whose channel count disagrees with its sound writes what the sound holds.
+TEST_F(WavExport, TheSoundDecidesTheChannelCount) {
+  ASSERT_EQ(put(2, 4, {100, -2, 32767}), 1);
+  voice(2, 4).CurrChannel = 2;
+  bank->SaveWav(2, 4, out);
+  const auto b = bytes(out + "No Name.wav");
+  EXPECT_EQ(int16At(b, 22), 1);
+  EXPECT_EQ(int32At(b, 40), 6);
 }
 
 TEST_F(WavExport, AliasNamesTheFileAndTheLoopChunk) {
@@ -109,22 +121,34 @@ TEST_F(WavExport, UnnamedGroupFallsBackToAliasThenFileName) {
   EXPECT_TRUE(fs::exists(out + "piano/piano.wav-2.wav"));
 }
 
-TEST_F(WavExport, SecondExportOverwritesButAWavNameIsRefused) {
+// The writer itself tests the path before ".wav" is added; the export tests the file
+// that will be written, so a second export keeps the first one's files and says so.
+TEST_F(WavExport, SecondExportKeepsTheFirstFilesAndReportsThem) {
   bank->SubVoiceActive = 1;
   ASSERT_EQ(put(1, 1, {7}, 1, 0, 0, "Snare"), 1);
-  bank->SaveWav(1, 1, out);
-  voice(1, 1).SamplePtr[0] = 8;
-  bank->SaveWav(1, 1, out);
-  EXPECT_EQ(int16At(bytes(out + "Snare.wav"), 44), 8);
-
   ASSERT_EQ(put(1, 2, {7}, 1, 0, 0, "Loop.wav"), 1);
-  bank->SaveWav(1, 2, out);
-  voice(1, 2).SamplePtr[0] = 8;
+  ASSERT_EQ(put(1, 3, {7}, 1, 0, 0, "Hit.WAV"), 1);
+  for (int s = 1; s <= 3; ++s) bank->SaveWav(1, s, out);
+  for (int s = 1; s <= 3; ++s) voice(1, s).SamplePtr[0] = 8;
   voice(1, 2).dir = "elsewhere";
-  bank->SaveWav(1, 2, out);
-  EXPECT_EQ(int16At(bytes(out + "Loop.wav"), 44), 7);
+  testing::internal::CaptureStdout();
+  for (int s = 1; s <= 3; ++s) bank->SaveWav(1, s, out);
+  const std::string log = testing::internal::GetCapturedStdout();
+  for (const std::string file : {"Snare.wav", "Loop.wav", "Hit.WAV"}) {
+    EXPECT_EQ(int16At(bytes(out + file), 44), 7) << file;
+    EXPECT_NE(log.find("skipped existing wavfile=" + out + file), std::string::npos) << file;
+  }
   EXPECT_EQ(voice(1, 2).Name, "Loop.wav.wav");
   EXPECT_EQ(voice(1, 2).dir, out);
+  // The group export skips and reports the same way.
+  bank->SubVoiceActive = 0;
+  voiceDirectName[0] = "Kit";
+  PrefCreateGroupDir = 0;
+  bank->SaveWavVoiceGroup(1, 1, out);
+  testing::internal::CaptureStdout();
+  bank->SaveWavVoiceGroup(1, 1, out);
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("skipped existing wavfile=" + out + "Kit-2.wav"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The waveform view and the combined views through the recording backend: the window
 // shaping, no reads past the sample, and the hand-over to the stereo views.
 #include "platform/numbers.h"
-#include "viewtest.h"
+#include "banktest.h"
 
 namespace {
 
@@ -11,11 +11,11 @@ const float SCALE = static_cast<float>(32767 / (H / 2 - 2));
 
 int height(int value) { return TruncToInt(static_cast<float>(MID) - static_cast<float>(value) / SCALE); }
 
-class WaveformViewTest : public ViewTest {
+class WaveformViewTest : public BankTest {
  protected:
   int draw(int zoomed, int showHighlight = 0) {
-    recorder.Clear();
-    return bank.Display2D(V, S, X, Y, W, H, X2, Y2, zoomed, showHighlight, 0, 0, 255);
+    recordDrawing();
+    return bank->Display2D(V, S, X, Y, W, H, X2, Y2, zoomed, showHighlight, 0, 0, 255);
   }
   // The trace segment of column i: the line from x + i to x + i + 1.
   std::vector<TDrawCall> traceLines() const {
@@ -58,6 +58,66 @@ TEST_F(WaveformViewTest, WindowPastTheEndReadsNothingBeyondTheSample) {
   EXPECT_TRUE(linesIn(255, 255, 0).empty());  // past n + 1, still no playhead when stopped
 }
 
+// The overview strip: the window's part of the trace red, a box over it; 50 frames a
+// column over 100 columns.
+TEST_F(WaveformViewTest, OverviewMarksTheWindowInRedUnderABox) {
+  TVoice& voice = load(std::vector<int16_t>(5000, 0));
+  voice.WindowStart = 1000;
+  voice.WindowEnd = 2000;
+  EXPECT_EQ(draw(0), 0);
+  size_t red = 0;
+  for (const auto& c : traceLines()) red += colour(c, 255, 40, 40) ? 1 : 0;
+  EXPECT_EQ(red, 21u);  // positions 1000, 1050, ... 2000
+  std::vector<TDrawCall> boxes;
+  for (const auto& r : rects())
+    if (colour(r, 0, 0, 0) && r.state.alpha == 0.2f) boxes.push_back(r);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].args, (std::vector<float>{X + 21, Y, 21, H}));
+  EXPECT_EQ(voice.CurrSegment, 0);  // mode 10 keeps it
+}
+
+// In a segment mode the window becomes the segment holding its start, the box is one
+// segment wide and a grid line stands every segment; the segment under the box is current.
+TEST_F(WaveformViewTest, OverviewInASegmentModeDrawsTheGridAndSetsTheSegment) {
+  TVoice& voice = load(std::vector<int16_t>(5000, 0));
+  voice.CurrDisplay = 13;
+  voice.WindowStart = 1000;  // segment 7: 896 .. 1024
+  draw(0);
+  std::vector<TDrawCall> grid;
+  for (const auto& c : lines())
+    if (c.args[0] == c.args[2] && c.args[1] == Y && c.args[3] == Y2 - 3) grid.push_back(c);
+  ASSERT_EQ(grid.size(), 39u);  // every 128 / 50 pixels up to the right edge
+  EXPECT_FLOAT_EQ(grid[0].args[0], X + 1 + 2.56f);
+  EXPECT_EQ(voice.CurrSegment, 7);
+  size_t red = 0;
+  for (const auto& c : traceLines()) red += colour(c, 255, 40, 40) ? 1 : 0;
+  EXPECT_EQ(red, 3u);  // positions 900, 950, 1000
+}
+
+// The zoomed view over the whole sample: the loop band white, one yellow playhead.
+TEST_F(WaveformViewTest, LoopBandAndPlayhead) {
+  TVoice& voice = load(std::vector<int16_t>(5000, 0));
+  voice.LoopStart = 1000;
+  voice.LoopEnd = 1400;
+  draw(1);
+  std::vector<TDrawCall> band;
+  for (const auto& c : linesIn(255, 255, 255))
+    if (c.args[0] == c.args[2] && c.args[3] == Y2 - 2 && c.state.alpha == 0.13f) band.push_back(c);
+  ASSERT_EQ(band.size(), 9u);  // positions 1000 .. 1400
+  EXPECT_EQ(band[0].args[0], X + 22);
+  EXPECT_TRUE(linesIn(255, 255, 0).empty());
+  voice.LoopEnd = -1;
+  const int position = playFor(V, S, 600)->GetPlayPosition();
+  draw(1);
+  EXPECT_TRUE(linesIn(255, 255, 255).empty());
+  const auto playhead = linesIn(255, 255, 0);
+  ASSERT_EQ(playhead.size(), 1u);
+  const int column = (position + 49) / 50 + 1;  // the first column at or past it
+  EXPECT_EQ(playhead[0].args[0], X + column + 1);
+  EXPECT_EQ(playhead[0].args[2], X + column + 1);
+  EXPECT_EQ(playhead[0].args[3], Y2 - 1);
+}
+
 TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
   load(std::vector<int16_t>(800, 0), 2);
   draw(1);
@@ -67,11 +127,11 @@ TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
 
 TEST_F(WaveformViewTest, StereoCombinedViewSqueezesALongSample) {
   load(std::vector<int16_t>(800, 100), 2);  // 400 frames
-  recorder.Clear();
-  EXPECT_EQ(bank.DisplayCombine2D(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 200, 0), 400);
+  recordDrawing();
+  EXPECT_EQ(bank->DisplayCombine2D(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 200, 0), 400);
   EXPECT_EQ(traceLines().size(), 200u);
-  recorder.Clear();
-  EXPECT_EQ(bank.DisplayCombine2DStereo(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 800, 0), 800);
+  recordDrawing();
+  EXPECT_EQ(bank->DisplayCombine2DStereo(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 800, 0), 800);
   int level = 0;
   for (const auto& c : traceLines())
     if (c.args[1] == c.args[3] && (c.args[1] == Y + H / 4 || c.args[1] == Y + H / 2 + H / 4)) ++level;
