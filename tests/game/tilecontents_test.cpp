@@ -242,8 +242,12 @@ TEST_F(TileNoticeTest, PickedTileWithWireOrMinesShowsItsNoticeAndMarkers) {
       EXPECT_FLOAT_EQ(m[0].y, static_cast<float>(c[2].y - 22));
       EXPECT_FLOAT_EQ(m[0].scaleX, 0.15f);
     }
-    if (!wire.empty()) EXPECT_EQ((std::array<int, 3>{wire[0].red, wire[0].green, wire[0].blue}), (std::array<int, 3>{175, 175, 175}));
-    if (!mine.empty()) EXPECT_EQ((std::array<int, 3>{mine[0].red, mine[0].green, mine[0].blue}), (std::array<int, 3>{225, 157, 0}));
+    if (!wire.empty()) {
+      EXPECT_EQ((std::array<int, 3>{wire[0].red, wire[0].green, wire[0].blue}), (std::array<int, 3>{175, 175, 175}));
+    }
+    if (!mine.empty()) {
+      EXPECT_EQ((std::array<int, 3>{mine[0].red, mine[0].green, mine[0].blue}), (std::array<int, 3>{225, 157, 0}));
+    }
   }
   // Off the tile, or on a page without picking, no notice.
   game.map[kX][kY].barbwire = 2;
