@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/battlefield.h"
+#include "game/flagpoles.h"
 #include "platform/numbers.h"
 #include "rulestesting.h"
 
@@ -243,7 +244,7 @@ std::vector<std::string> Generate(TQuillonCore& core, int seed) {
 TEST(Battlefield, InvariantsHoldOverManySeeds) {
   RoadWatchCore core;
   core.deck.init();
-  int withRoads = 0, withWater = 0, twoPlayers = 0;
+  int withRoads = 0, withWater = 0, twoPlayers = 0, polesOnRoads = 0;
   for (int seed = 1; seed <= 500; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     const std::vector<std::string> log = Generate(core, seed);
@@ -260,11 +261,28 @@ TEST(Battlefield, InvariantsHoldOverManySeeds) {
     withRoads += core.roadCount > 0;
     withWater += core.mapWater > 0;
     twoPlayers += core.playerCount == 2;
+    for (const auto& column : core.map) {
+      for (const TMap& cell : column) polesOnRoads += cell.flag > 0 && cell.road > 0;
+    }
   }
   // The seeds reach every branch the checks are about.
   EXPECT_GT(withRoads, 20);
   EXPECT_GT(withWater, 200);
   EXPECT_GT(twoPlayers, 20);
+  EXPECT_GT(polesOnRoads, 5);
+}
+
+TEST(Battlefield, EveryPoleWantedStandsOnAnOpenField) {
+  RulesCore core;
+  core.ClearField();
+  core.flags.fill(kFlagFree);  // left over from an earlier battlefield
+  core.flagMax = 12;
+  SeedRnd(5);
+  PlaceFlagPoles(core, 0);
+  for (int f = 0; f < kFlagCount; ++f) {
+    EXPECT_EQ(core.flags[f], f >= 1 && f <= 12 ? kFlagFree : kFlagNone) << "pole " << f;
+  }
+  EXPECT_EQ(core.flagCount, 12);
 }
 
 TEST(Battlefield, NewMapKeepsHumanMarksFarCornersAndDryDeadMen) {

@@ -109,6 +109,8 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
     EXPECT_EQ(game.players[p].myCards[0], -1);
     EXPECT_EQ(game.players[p].myCardCross[2], 0);
   }
+  game.playersReset();  // each deal shuffles the whole deck afresh
+  EXPECT_EQ(game.deck.pos, 18);
 }
 
 }  // namespace
