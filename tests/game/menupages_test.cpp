@@ -85,22 +85,31 @@ TEST_F(MenuPageTest, OptionsShowBindingNamesAndPulseOverTheOneBeingCaptured) {
   }
   EXPECT_EQ(BoxFill(98, 140), (Rgb3{10, 20, 20}));  // yet its box is there
 
-  // The capture box covers the bound name; its green runs 150, 200 (270 ms), 100 (810 ms).
-  core._get_input = 15;
-  for (const auto& [time, green] : {std::pair{0, 150}, std::pair{270, 200}, std::pair{810, 100}}) {
-    core.gameTime = time;
+  // The capture box covers the bound name; its green is 150 + 50 sin(time / 3 degrees).
+  struct Capture {
+    int row, time, green;
+    float x, y;
+  };
+  for (const Capture& k : {Capture{15, 90, 175, 155, 151}, Capture{15, 270, 200, 155, 151},
+                           Capture{15, 810, 100, 155, 151}, Capture{3, 0, 150, 98, 96}}) {
+    SCOPED_TRACE("capture " + std::to_string(k.row) + " at " + std::to_string(k.time));
+    core._get_input = k.row;
+    core.gameTime = k.time;
+    const int green = k.green;
     Options();
     const auto& calls = recorder.Calls();
-    const auto mark = std::find_if(calls.rbegin(), calls.rend(), [](const TDrawCall& c) {
-      return c.kind == TDrawCallKind::Rect && c.args == std::vector<float>{155, 151, 55, 8};
+    const auto mark = std::find_if(calls.rbegin(), calls.rend(), [&](const TDrawCall& c) {
+      return c.kind == TDrawCallKind::Rect && c.args == std::vector<float>{k.x, k.y, 55, 8};
     });
     ASSERT_NE(mark, calls.rend());
     EXPECT_EQ((Rgb3{mark->state.red, mark->state.green, mark->state.blue}), (Rgb3{150, green, 20}));
-    const auto name = std::find_if(calls.rbegin(), calls.rend(), [](const TDrawCall& c) {
-      return c.kind == TDrawCallKind::Image && c.args[1] == 151 && c.args[0] >= 164;
+    const auto name = std::find_if(calls.rbegin(), calls.rend(), [&](const TDrawCall& c) {
+      return c.kind == TDrawCallKind::Image && c.args[1] == k.y && c.args[0] >= k.x && c.args[0] < k.x + 55;
     });
     EXPECT_GT(name - calls.rbegin(), mark - calls.rbegin()) << "the name lies beneath";
   }
+  core._get_input = 15;
+  Options();
   EXPECT_EQ(Region(15), (std::vector<int>{154, 150, 211, 161}));
   for (int idle : {0, 1, 2, 17}) {
     core._get_input = idle;
@@ -158,8 +167,10 @@ TEST_F(MenuPageTest, TitleFramesAndPulsesTheChosenEntry) {
       core.g_TitleChoice = choice;
       core._get_input = 12;
       recorder.Clear();
+      SetVirtualResolution(1024, 768);
       core.DrawPage_Title();
       EXPECT_EQ(core._get_input, 0);
+      for (const TDrawCall& c : recorder.Calls()) EXPECT_EQ(c.state.virtualWidth, 512.0f);
       if (choice == 1) {
         EXPECT_TRUE(Shows(recorder, "    OPTIONS", 62, 109, {p, 200, p}));
         EXPECT_TRUE(framed("    OPTIONS", 109));
