@@ -55,7 +55,11 @@ class LoggingGame : public TQuillonCore {
     cards.push_back({player, x, y, phase, card, scale, GetAlpha()});
     return 0;
   }
-  int DrawCampaign(int, int, int, int, int) override { return 0; }  // keeps its sprites out of the log
+  // Noted instead of drawn, which keeps its sprites out of the log.
+  int DrawCampaign(int x, int y, int stage, int stars, int won) override {
+    campaign.push_back({x, y, stage, stars, won});
+    return 0;
+  }
 
   // The draws of sprites first .. first + count - 1, in order.
   std::vector<SpriteDraw> Of(int first, int count = 1) const {
@@ -85,6 +89,7 @@ class LoggingGame : public TQuillonCore {
 
   std::vector<SpriteDraw> sprites;
   std::vector<CardDraw> cards;
+  std::vector<std::array<int, 5>> campaign;  // x, y, stage, stars, won
 
  private:
   int Log(int n, float x, float y, float sx, float sy, bool mirrored) {
@@ -193,6 +198,7 @@ class BattlefieldTest : public ::testing::Test {
     recorder.Clear();
     game.sprites.clear();
     game.cards.clear();
+    game.campaign.clear();
     game.DrawPage_Game(picking);
   }
 

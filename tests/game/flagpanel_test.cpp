@@ -43,17 +43,35 @@ TEST_F(FlagPanelTest, FreePoleUnderThePointerNamesItselfOnlyOnTheHandPage) {
 
   Frame(1);
   EXPECT_EQ(game.gameFlagOk, kPole);
-  EXPECT_EQ(game.Of(game.spriteUIFlag).size(), 1u);  // frame 0 at time 0
+  // Under the pointer the plain pole and its white waving flag stand over the free one.
+  const auto flag = game.Of(game.spriteUIFlag);  // frame 0 at time 0
+  ASSERT_EQ(flag.size(), 1u);
+  EXPECT_EQ((std::array<int, 3>{flag[0].red, flag[0].green, flag[0].blue}), (std::array<int, 3>{250, 250, 250}));
+  EXPECT_EQ(game.Of(game.spriteUIPole).size(), 1u);
   EXPECT_FLOAT_EQ(PanelX(), static_cast<int>(Left().x) + 26);
 
   // Dragging: the pole flashes in light blending and the panel moves 25 to the right.
   Drag();
+  game.gameTime = 150;
   Frame(1);
   EXPECT_EQ(game.gameFlagOk, kPole);
+  EXPECT_EQ(game.Of(game.spriteUIPole + 2).size(), 1u);
+  EXPECT_TRUE(game.Of(game.spriteUIPole + 1).empty());
   EXPECT_FLOAT_EQ(PanelX(), static_cast<int>(Left().x) + 25 + 26);
   const auto sparks = game.Of(game.spriteUIAnim, 3);
   ASSERT_EQ(sparks.size(), 3u);
-  for (const SpriteDraw& d : sparks) EXPECT_EQ(d.blend, LIGHTBLEND);
+  for (const SpriteDraw& d : sparks) {
+    EXPECT_EQ(d.blend, LIGHTBLEND);
+    EXPECT_FALSE(d.mirrored);
+  }
+  // Each spark pulses at its own rate; the last one rises 15 of its 20 pixels by 150 ms.
+  const float foot = static_cast<float>(Left().y + 5);
+  EXPECT_NEAR(sparks[0].alpha, 0.25 + 0.25 * std::sin(105.0 * M_PI / 180.0), 1e-6);
+  EXPECT_FLOAT_EQ(sparks[0].y, foot - 46);
+  EXPECT_NEAR(sparks[1].alpha, 0.25 + 0.25 * std::sin(75.0 * M_PI / 180.0), 1e-6);
+  EXPECT_TRUE(sparks[1].y >= foot - 64 && sparks[1].y <= foot - 44);
+  EXPECT_NEAR(sparks[2].alpha, 0.25 + 0.25 * std::sin(60.0 * M_PI / 180.0), 1e-6);
+  EXPECT_FLOAT_EQ(sparks[2].y, foot - 44 - 15);
   EXPECT_EQ(game.Of(game.cardFaces + 7)[0].blend, ALPHABLEND);
 
   game.vMX = 500;  // off the pole: none named
@@ -63,6 +81,12 @@ TEST_F(FlagPanelTest, FreePoleUnderThePointerNamesItselfOnlyOnTheHandPage) {
 }
 
 TEST_F(FlagPanelTest, OnlyPolesOneToTwelveAreDrawn) {
+  for (int n : {1, 12}) {
+    game.map[kX][kY].flag = n;
+    game.flags[n] = kFlagFree;
+    Frame(0);
+    EXPECT_EQ(game.Of(game.spriteUIPole + 1).size(), 1u) << n;
+  }
   for (int n : {0, 13, -1}) {
     game.map[kX][kY].flag = n;
     game.flagX.fill(-5);

@@ -60,16 +60,37 @@ TEST_F(TileContentsTest, WireCatchesEverySoldierWithoutMovingThem) {
   }
 }
 
+TEST_F(TileContentsTest, SoldiersBobWithTheClockAndTheirTile) {
+  Men(0, 1);
+  cell().manmove[0] = 1.0f;
+  game.gameTime = 150;  // 5 * 6 * 100 + 150 = 3150 degrees: sin -1
+  const float top = static_cast<float>(ExpectedCorners(game, kX, kY)[0].y);
+  Draw();
+  ASSERT_EQ(game.Of(game.spriteMen, 14).size(), 1u);
+  EXPECT_FLOAT_EQ(game.Of(game.spriteMen, 14)[0].y, static_cast<float>(static_cast<int>(top - 18 - 1) + cell().many[0][0]));
+}
+
 TEST_F(TileContentsTest, SwimmersShowAHeadOrABoatAndDriftWithinBounds) {
   game.playerCount = 2;
   Men(0, 2);
+  Men(1, 1);  // one man: a head too
   Men(2, 3);
+  cell().man[2][0] = 5;
+  game.players[2].setSoldierColor(0, 200, 255);
   Draw(true);
   EXPECT_TRUE(game.Of(game.spriteTrees).empty());
-  ASSERT_EQ(game.Of(game.spriteMenHeads, 14).size(), 1u);
+  const auto heads = game.Of(game.spriteMenHeads, 14);
+  ASSERT_EQ(heads.size(), 2u);
+  const Corners c = ExpectedCorners(game, kX, kY);
+  const int bx = static_cast<int>(c[0].x - 8);
+  const int by = static_cast<int>(c[0].y + game.map[kX][kY].height - game.waterHeight - 8);  // no bob
+  EXPECT_FLOAT_EQ(heads[1].x, static_cast<float>(bx + cell().manx[1][0]));
+  EXPECT_FLOAT_EQ(heads[1].y, static_cast<float>(by + cell().many[1][0]));
+  EXPECT_EQ(heads[1].n, game.spriteMenHeads + cell().man[1][0]);
   const auto boats = game.Of(game.spriteBoatMen, 2);
   ASSERT_EQ(boats.size(), 1u);
   EXPECT_EQ(boats[0].n, game.spriteBoatMen + cell().man[2][0] % 2);
+  EXPECT_EQ((std::array<int, 3>{boats[0].red, boats[0].green, boats[0].blue}), (std::array<int, 3>{0, 200, 255}));
   EXPECT_EQ(game.Of(game.spriteBoatMenHeads, 2).size(), 1u);
 
   cell().manx[0][0] = 5;
@@ -142,7 +163,10 @@ TEST_F(TileContentsTest, SceneryStandsOnFlatGroundAndGentleSlopesWithItsSoldiers
   const std::vector<std::pair<int, float>> kinds = {{0, 1.0f},   {20, 0.92f}, {23, 0.92f}, {21, 1.05f},
                                                     {22, 1.1f},  {10, 0},     {13, 0},     {30, 0},
                                                     {33, 0},     {40, 0},     {41, 0},     {-1, 0}};
-  for (int sprite : {game.spriteTrees + 2, game.spriteBushes + 1, game.spriteBuildings, game.spriteBuildings + 1}) {
+  game.playerCount = 2;
+  game.players[2].setSoldierColor(0, 200, 255);
+  Men(2, 1);
+  for (int sprite : {game.spriteTrees + 2, game.spriteBushes, game.spriteBuildings, game.spriteBuildings + 1}) {
     for (const auto& [kind, factor] : kinds) {
       SCOPED_TRACE("sprite " + std::to_string(sprite) + " kind " + std::to_string(kind));
       cell().spr = sprite;
@@ -168,8 +192,9 @@ TEST_F(TileContentsTest, SceneryStandsOnFlatGroundAndGentleSlopesWithItsSoldiers
         EXPECT_TRUE(bodies.empty() && heads.empty());
         continue;
       }
-      ASSERT_EQ(bodies.size(), 3u);
-      ASSERT_EQ(heads.size(), 3u);
+      ASSERT_EQ(bodies.size(), 4u);  // three of player 0, one of player 2
+      ASSERT_EQ(heads.size(), 4u);
+      EXPECT_EQ(bodies[3].blue, 255);
       const int bx = static_cast<int>(ExpectedCorners(game, kX, kY)[0].x - 8);
       const int by = static_cast<int>(top - 18);  // no bob while manmove is 0
       for (int k = 0; k < 3; ++k) {

@@ -27,6 +27,13 @@ class TopStripTest : public BattlefieldTest {
     }
     return out;
   }
+  std::vector<TDrawCall> BoxesAt(float x, float y, float w, float h) {
+    std::vector<TDrawCall> out;
+    for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Rect)) {
+      if (c.args == std::vector<float>{x, y, w, h}) out.push_back(c);
+    }
+    return out;
+  }
   bool HasFrameLine(float x1, float y1, float x2, float y2) {
     for (const auto& l : Lines(3.0f)) {
       if (l[0] == x1 && l[1] == y1 && l[2] == x2 && l[3] == y2) return true;
@@ -44,6 +51,21 @@ TEST_F(TopStripTest, MenuButtonRegistersItsRegionAndGlowsUnderThePointer) {
   game.gameTime = 150;  // sin 90
   Frame(0);
   EXPECT_FLOAT_EQ(game.Of(game.spriteUIMenu)[0].alpha, 0.9f);
+  const auto caption = game.Of(game.spriteUIText + 5);
+  ASSERT_EQ(caption.size(), 1u);
+  EXPECT_EQ((std::array<float, 4>{caption[0].x, caption[0].y, caption[0].scaleX, caption[0].alpha}),
+            (std::array<float, 4>{30, 5, 0.7f, 1}));
+}
+
+TEST_F(TopStripTest, CampaignStripRunsFromTheLastStageDownToTheFirst) {
+  game.gameCampaignStars = {1, 2, 3, 4, 5, 6};
+  game.gameCampaignWon = {1, 0, 1, 0, 1, 0};
+  Frame(0);
+  EXPECT_EQ(game.campaign, (std::vector<std::array<int, 5>>{{120, 38, 4, 5, 1},
+                                                           {94, 51, 3, 4, 0},
+                                                           {68, 64, 2, 3, 1},
+                                                           {42, 77, 1, 2, 0},
+                                                           {16, 90, 0, 1, 1}}));
 }
 
 TEST_F(TopStripTest, SoldierBarsStopAtThirtyEightAndShieldsFollowArmour) {
@@ -62,6 +84,13 @@ TEST_F(TopStripTest, SoldierBarsStopAtThirtyEightAndShieldsFollowArmour) {
     }
   }
   EXPECT_EQ(left, 3 * 38);   // grey, tip and alive lines
+  // The human's first man: grey above, a tip in the soldier colour, then alive full height.
+  std::vector<std::array<float, 5>> first;
+  for (const auto& l : Lines(1.0f)) {
+    if (l[0] == 4) first.push_back(l);
+  }
+  EXPECT_EQ(first, (std::vector<std::array<float, 5>>{
+                       {4, kH - 16, 4, kH - 7, 70}, {4, kH - 7, 4, kH - 5, 10}, {4, kH - 16, 4, kH - 5, 10}}));
   EXPECT_EQ(right, 3 + 3 + 2);
   EXPECT_EQ(rightMost, kW - 4);
   EXPECT_TRUE(game.Of(game.spriteUIShield).empty());
@@ -129,12 +158,21 @@ TEST_F(TopStripTest, PanelsSitInTheCornersAndHighlightThePlayerWhoseTurnItIs) {
       const auto second = game.Of(game.spriteBackgrounds + pl.background2);
       EXPECT_TRUE(std::any_of(first.begin(), first.end(), [&](const SpriteDraw& d) {
         return d.x == (human ? -8 : left) && d.y == b - 93 && d.scaleX == 0.5f && d.red == pl.red1 &&
-               d.blue == pl.blue1;
+               d.blue == pl.blue1 && !d.mirrored;
       })) << "first background of player " << panel.player;
       EXPECT_TRUE(std::any_of(second.begin(), second.end(), [&](const SpriteDraw& d) {
         return d.x == (human ? -8 : left) && d.y == b - 93 && d.green == pl.green2 &&
-               std::fabs(d.alpha - pl.alpha2) < 1e-6f;
+               std::fabs(d.alpha - pl.alpha2) < 1e-6f && !d.mirrored;
       })) << "second background of player " << panel.player;
+      // The dark box of the soldier bar.
+      const float boxX = human ? 0 : kW - 78;
+      ASSERT_EQ(BoxesAt(boxX, b - 20, 80, 20).size(), 1u);
+      ASSERT_EQ(BoxesAt(boxX + (human ? 3 : 2), b - 16, 75, 12).size(), 1u);
+      const TDrawCall outer = BoxesAt(boxX, b - 20, 80, 20)[0];
+      const TDrawCall inner = BoxesAt(boxX + (human ? 3 : 2), b - 16, 75, 12)[0];
+      EXPECT_EQ((std::array<int, 4>{outer.state.red, outer.state.blue, inner.state.green, inner.state.blue}),
+                (std::array<int, 4>{15, 15, 8, 8}));
+      EXPECT_FLOAT_EQ(outer.state.alpha, 1.0f);
       // The frame: full soldier colour on the player's turn, else dark.
       const float fx = human ? 80 : kW - 80;
       const bool framed = HasFrameLine(human ? 0 : kW, panel.frameY, fx, panel.frameY) &&
