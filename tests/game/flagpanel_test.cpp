@@ -184,7 +184,7 @@ TEST_F(TerrainPanelTest, FreePoleShowsItsTerrainMarkerAndPanelWords) {
       PointAt(kX, kY);
       Frame(1);
       // The marker stands on the pole by height alone.
-      const auto markers = game.Of(game.spriteUI + 6, 3);
+      const auto markers = game.Of(game.spriteUI, 10);
       ASSERT_EQ(markers.size(), t.marker < 0 ? 0u : 1u);
       if (t.marker >= 0) {
         EXPECT_EQ(markers[0].n, game.spriteUI + t.marker);
@@ -203,6 +203,7 @@ TEST_F(TerrainPanelTest, FreePoleShowsItsTerrainMarkerAndPanelWords) {
         EXPECT_TRUE(screentext::Shows(recorder, text, x, base - up, {255, 255, 255})) << text;
       }
       for (const auto& s : shown) EXPECT_FLOAT_EQ(s.alpha, 0.5f);
+      EXPECT_FALSE(userControl[0]) << "the panel's words are no click region";
       const auto panel = game.Of(game.cardFaces + 7);
       ASSERT_EQ(panel.size(), 1u);
       EXPECT_FLOAT_EQ(panel[0].x, static_cast<float>(x - 37 + 26));
