@@ -12,6 +12,7 @@
 
 #include "game/clickregions.h"
 #include "game/quilloncore.h"
+#include "game/sprites.h"
 #include "platform/draw2d.h"
 #include "platform/immediategl.h"
 #include "platform/numbers.h"
@@ -38,29 +39,7 @@ struct CardDraw {
 // Sprite ranges as the sprite loader sets them.
 class LoggingGame : public TQuillonCore {
  public:
-  LoggingGame() {
-    cardFaces = 2;
-    cardExtras = 20;
-    spriteBackgrounds = 60;
-    spriteTrees = 69;
-    spriteBushes = 101;
-    spriteDecals = 113;
-    spriteGround = 116;
-    spriteParticles = 134;
-    spriteUIMenu = 137;
-    spriteUIPlayers = 139;
-    spriteUIPole = 142;
-    spriteUI = 145;
-    spriteUIFlag = 157;
-    spriteUIAnim = 161;
-    spriteUIShield = 165;
-    spriteUIText = 168;
-    spriteMenHeads = 184;
-    spriteBoatMenHeads = 198;
-    spriteMen = 201;
-    spriteBoatMen = 215;
-    spriteBuildings = 218;
-  }
+  LoggingGame() { SetSpriteFields(*this); }
 
   int _DrawSprite(int n, float x, float y) override { return Log(n, x, y, 1, 1, false); }
   int _DrawCSprite(int n, float x, float y, float s) override { return Log(n, x, y, s, s, false); }
@@ -76,7 +55,11 @@ class LoggingGame : public TQuillonCore {
     cards.push_back({player, x, y, phase, card, scale, GetAlpha()});
     return 0;
   }
-  int DrawCampaign(int, int, int, int, int) override { return 0; }  // keeps its sprites out of the log
+  // Noted instead of drawn, which keeps its sprites out of the log.
+  int DrawCampaign(int x, int y, int stage, int stars, int won) override {
+    campaign.push_back({x, y, stage, stars, won});
+    return 0;
+  }
 
   // The draws of sprites first .. first + count - 1, in order.
   std::vector<SpriteDraw> Of(int first, int count = 1) const {
@@ -106,6 +89,7 @@ class LoggingGame : public TQuillonCore {
 
   std::vector<SpriteDraw> sprites;
   std::vector<CardDraw> cards;
+  std::vector<std::array<int, 5>> campaign;  // x, y, stage, stars, won
 
  private:
   int Log(int n, float x, float y, float sx, float sy, bool mirrored) {
@@ -214,6 +198,7 @@ class BattlefieldTest : public ::testing::Test {
     recorder.Clear();
     game.sprites.clear();
     game.cards.clear();
+    game.campaign.clear();
     game.DrawPage_Game(picking);
   }
 
