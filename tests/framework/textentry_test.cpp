@@ -3,6 +3,7 @@
 // and the OpenGL view control making its canvas.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,10 @@ TEST_F(TextEntry, ThePageKeyTabNamesItsFunctionKeyAndPage) {
   recorder.Clear();
   DrawPageKeyTab(app, c, 17, 0, 0);
   EXPECT_TRUE(Drew("Page F41\u2026\u2026 "));
+  c.nID = std::numeric_limits<int>::max();  // the number one past it, not an overflow
+  recorder.Clear();
+  DrawPageKeyTab(app, c, 17, 0, 0);
+  EXPECT_TRUE(Drew("Page F2147483648\u2026\u2026 "));
 }
 
 TEST_F(TextEntry, TheGLViewMakesItsCanvasOnlyInsideTheGrid) {
