@@ -223,6 +223,17 @@ TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
   EXPECT_EQ(EntriesIn(folder.path()), before);
 }
 
+TEST(TIniFile, ARelativePathIsNeverReadOrWritten) {
+  TestFolder folder;
+  InFolder in(folder.path());
+  TIni ini;
+  ini.SetKey("s", "k", "v");
+  EXPECT_EQ(ini.Save("Quillon/ProgramSetup.ini", 0), 0);
+  EXPECT_EQ(ini.Save("settings.ini", 0), 0);
+  EXPECT_TRUE(LoadQuietly("Quillon/ProgramSetup.ini").map.empty());
+  EXPECT_EQ(EntriesIn(folder.path()), 0u);
+}
+
 TEST(TIniFile, LoadLogsAndCreatesAFileOnlyWhereNoneExists) {
   TestFolder folder;
   const std::string path = folder / "first.ini";
