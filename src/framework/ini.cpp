@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "framework/appfunctions.h"
-#include "framework/replacefile.h"
+#include "platform/replacefile.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/print.h"

@@ -223,6 +223,33 @@ TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
   EXPECT_EQ(EntriesIn(folder.path()), before);
 }
 
+TEST(TIniFile, SaveWritesThroughLinksAndKeepsTheMode) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "real");
+  const std::string target = folder / "real/settings.ini";
+  WriteBytes(target, "[old]\r\nk=\"v\"\r\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink("real/settings.ini", folder / "relative.ini");
+  std::filesystem::create_symlink(folder / "relative.ini", folder / "absolute.ini");
+  TIni ini;
+  for (const char* link : {"relative.ini", "absolute.ini"}) {
+    ini.SetKey("s", "via", link);
+    ASSERT_EQ(ini.Save(folder / link, 0), 1) << link;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / link)) << link;
+    EXPECT_EQ(ReadBytes(target), "[s]\r\nvia=\"" + std::string(link) + "\"\r\n");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u) << link;
+  }
+  EXPECT_EQ(EntriesIn(folder / "real"), 1u);
+  // A plain file keeps its mode too.
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+  ASSERT_EQ(ini.Save(target, 0), 1);
+  struct stat info {};
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
 TEST(TIniFile, ARelativePathIsNeverReadOrWritten) {
   TestFolder folder;
   InFolder in(folder.path());
