@@ -10,6 +10,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <random>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 #include "tempfolder.h"
 
@@ -266,6 +271,37 @@ TEST(Pixmap, SavedFilesReadBackWithTheirAlpha) {
   EXPECT_FALSE(SavePixmapPNG(TPixmap{}, folder / "empty.png"));
   EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("Cant save PNG: ", 0), 0u);
   EXPECT_FALSE(std::filesystem::exists(folder / "short.png"));
+}
+
+TEST(Pixmap, AFailedSaveKeepsTheOldFile) {
+  TempFolder folder;
+  const std::string path = folder / "keep.png";
+  auto small = CreatePixmap(2, 2);
+  ASSERT_TRUE(small && SavePixmapPNG(*small, path));
+  std::ifstream oldIn(path, std::ios::binary);
+  const std::string old((std::istreambuf_iterator<char>(oldIn)), std::istreambuf_iterator<char>());
+  // Noise does not compress: far more than the 1 KB the file may grow to below.
+  auto noise = CreatePixmap(64, 64);
+  ASSERT_TRUE(noise);
+  std::mt19937 dice(7);
+  for (uint8_t& byte : noise->pixels) byte = static_cast<uint8_t>(dice());
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved;
+  limited.rlim_cur = 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  testing::internal::CaptureStdout();
+  const bool wrote = SavePixmapPNG(*noise, path);
+  testing::internal::GetCapturedStdout();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_FALSE(wrote);
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary file left beside it
 }
 
 }  // namespace
