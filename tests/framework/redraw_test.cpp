@@ -199,14 +199,14 @@ struct GlViewLayer : Drawn {
   }
 };
 
-TEST_F(RedrawTest, TheOpenGLViewDrawsClippedToItsBoxAfterTheStatusBar) {
+TEST_F(RedrawTest, TheOpenGLViewDrawsInItsOwnCanvasAfterTheStatusBar) {
   GlViewLayer w;
   const int view = w.Custom(10, 10, 20, 20);
   const TDrawState before = CurrentDrawState();
   Redraw(w);
   ASSERT_EQ(w.glDraws, std::vector<int>{view});
   const TMControl& c = *w.PageData[view];
-  EXPECT_EQ(ViewportOf(w.seen), (Box{c.nX, c.nY, c.nWidth, c.nHeight}));
+  EXPECT_EQ(ViewportOf(w.seen), (Box{0, 0, c.nWidth, c.nHeight}));  // from the view's top left
   EXPECT_EQ(std::tuple(w.seen.alphaFunc, w.seen.alphaRef), std::tuple(ALPHA_GREATER, 0.0f));
   EXPECT_EQ(recorder.Calls().back().args, (std::vector<float>{0, 0, 1, 1}));
   // The page's drawing gets its alpha test and page area back.

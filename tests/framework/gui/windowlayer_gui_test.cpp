@@ -98,6 +98,45 @@ TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
   EXPECT_EQ(w.Frame(3, 461), background);
 }
 
+// The view draws a small square at its (0, 0) and a band running past both its sides.
+class GLViewLayer : public PaintingLayer {
+ public:
+  int MGLDraw(TMControl*) override {
+    SetAlpha(1.0f);
+    SetColor(255, 255, 0);
+    DrawRect(0, 0, 4, 4);
+    DrawRect(-50, 50, 500, 4);
+    return 0;
+  }
+};
+
+TEST_F(WindowLayerGui, TheOpenGLViewIsACanvasOfItsOwn) {
+  GLViewLayer w;
+  w.Init();
+  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
+  w.SetGrid(64, 48);
+  w.SetBG(0, 0, 64);
+  w.AddPage(0);
+  const int view =
+      Declare(w, {.drawType = 48, .id = 0, .x = 20, .w = 10, .y = 20, .h = 10, .live = 0});
+  w.AppRedrawingUI = 0;
+  w.ResetGraphics();  // lays out and draws: the view's canvas is made
+  w.RedrawUI(0);      // and drawn into
+  ASSERT_TRUE(w.frameRead);
+  const TMControl& c = *w.PageData[view];
+  const int x = c.nX, y = c.nY;
+  ASSERT_GT(x, 10);
+  ASSERT_GT(y, 10);
+  const Rgb yellow{255, 255, 0}, background{0, 0, 64};
+  EXPECT_EQ(w.Frame(x, y), yellow);
+  EXPECT_EQ(w.Frame(x + 3, y + 3), yellow);
+  EXPECT_EQ(w.Frame(x + 4, y + 4), background);
+  EXPECT_EQ(w.Frame(0, 0), background);
+  EXPECT_EQ(w.Frame(x + 40, y + 51), yellow);
+  EXPECT_EQ(w.Frame(x - 1, y + 51), background);  // nothing lands outside the view
+  EXPECT_EQ(w.Frame(x + c.nWidth, y + 51), background);
+}
+
 TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
   TMUIDraw2 w;
   w.SetGraphicsResize(800, 600, 960, 640, -1, -1);
