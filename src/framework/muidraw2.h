@@ -112,6 +112,9 @@ class TMUIDraw2 : public TOrreryControl {
   std::string strCursorText;
   std::string strCursorPreText = "Command:";
   int CurrentMoveCtrl = -1;
+  // Image-cache slot of the status bar's info icon: -1 not looked up yet, -2 not found
+  // (never looked for again).
+  int StatusInfoImage = -1;
 
   // Hooks for the application; each does nothing and returns 0 here.
   virtual int MGLResize(TMControl* control);
