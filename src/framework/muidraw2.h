@@ -31,6 +31,7 @@ constexpr int kMenuMinimize = 1000;
 constexpr int kMenuMaximize = 1001;
 constexpr int kMenuRestoreDefault = 1002;
 constexpr int kMenuFullScreen = 1003;
+constexpr int kMenuQuit = 1004;  // ends the event loop as closing the window does
 constexpr int kMenuHelp = 1020;
 // Status-bar heights chosen by the window size.
 constexpr int kStatusHeightSmall = 18;

@@ -31,6 +31,7 @@ TEvent TPellam::NextEvent() { return WaitEvent(); }
 
 int TPellam::ProgMain() {
   KeyState.fill(0);
+  quitRequested_ = false;
   StatusRed = 120;
   StatusGreen = 120;
   StatusBlue = 120;
@@ -50,7 +51,7 @@ int TPellam::ProgMain() {
     // Gestures arrive only while a trackpad handler is attached to a canvas.
     if (TrackpadEventWanted(event)) DispatchEvent(event, x, y);
     Delay(kLoopPause);
-    if (last) return 0;
+    if (last || quitRequested_) return 0;
   }
 }
 

@@ -100,6 +100,9 @@ void TMUIDraw2::BuildMenus() {
   bar->AddItem(window, "Full Screen", kMenuFullScreen, 'F', MODIFIER_COMMAND | MODIFIER_CONTROL);
   bar->AddSeparator(window);
   bar->AddItem(window, "Restore To Default", kMenuRestoreDefault);
+  bar->AddSeparator(window);
+  // Command stands for Control too, so Ctrl+Q and Super+Q both quit.
+  bar->AddItem(window, "Quit", kMenuQuit, 'Q', MODIFIER_COMMAND);
   TMenu* help = bar->AddMenu("Help", 0);
   bar->AddItem(help, AppTitle + " Help", kMenuHelp);
 }

@@ -131,11 +131,15 @@ TEST_F(PellamTest, AppTerminateEndsTheLoopAndLeavesLaterEventsQueued) {
   EXPECT_EQ(app.script.size(), 1u);
 }
 
-TEST_F(PellamTest, WindowCloseEndsTheLoopToo) {
-  RecordingApp app;
-  EXPECT_EQ(app.Run({Emit({Ev(EVENT_WINDOWCLOSE), Key('B')})}), 0);
-  EXPECT_FALSE(app.ranOut);
-  EXPECT_TRUE(app.Only("MKey").empty());
+TEST_F(PellamTest, WindowCloseAndTheQuitItemEndTheLoopToo) {
+  for (const TEvent& end : {Ev(EVENT_WINDOWCLOSE), Ev(EVENT_MENUACTION, kMenuQuit)}) {
+    RecordingApp app;
+    EXPECT_EQ(app.Run({Emit({end, Key('B')})}), 0);
+    EXPECT_FALSE(app.ranOut);
+    EXPECT_TRUE(app.Only("MKey").empty());
+    EXPECT_TRUE(app.Only("MMenu").empty());
+    EXPECT_EQ(PollEvent().data, 'B');  // left queued, never dispatched
+  }
 }
 
 TEST_F(PellamTest, SuspendAndResumeSetBothActiveFlagsFlushPolledInputAndRedraw) {

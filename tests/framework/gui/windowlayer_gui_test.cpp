@@ -165,8 +165,13 @@ TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
                                       {"", 0, 0, 0},
                                       {"Full Screen", 1003, 70, 10},
                                       {"", 0, 0, 0},
-                                      {"Restore To Default", 1002, 0, 0}};
+                                      {"Restore To Default", 1002, 0, 0},
+                                      {"", 0, 0, 0},
+                                      {"Quit", kMenuQuit, 'Q', 8}};
   EXPECT_EQ(items, expected);
+  // Ctrl+Q and Super+Q are both its shortcut.
+  for (int mods : {MODIFIER_CONTROL, MODIFIER_COMMAND})
+    EXPECT_EQ(bar->FindShortcut('Q', mods), window.items.back().get()) << mods;
   const TMenu& help = *bar->Menus()[1];
   ASSERT_EQ(help.items.size(), 1u);
   EXPECT_EQ(std::tuple(help.text, help.items[0]->text, help.items[0]->id),
