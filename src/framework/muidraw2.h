@@ -195,4 +195,6 @@ class TMUIDraw2 : public TOrreryControl {
   void BuildMenus();
   // Sets the clip rectangle and the area the OpenGL view draws in back to the page area.
   void RestoreMainViewport();
+  // AppXPos, AppYPos, AppWidth and AppHeight brought inside the current desktop.
+  void FitWindowInsideDesktop();
 };

@@ -66,6 +66,31 @@ TEST_F(WindowLayerTest, SetGraphicsResizeKeepsTheAskedSizeAsDefaultAndRaisesToTh
             std::tuple(1300, 640, 622));
 }
 
+TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
+  // x, y, width, height as saved; the position the window then opens at.
+  const struct {
+    int x, y, width, height, openX, openY;
+  } cases[] = {
+      {200, 100, 960, 640, 200, 100},      // fits: as saved
+      {3000, 2000, 960, 640, 960, 440},    // from a larger display
+      {-500, -20, 960, 640, 0, 0},         // left of and above it
+      {100, 50, 2560, 1440, 0, 0},         // larger than it: as large as it, at its corner
+      {1500, 300, 1200, 700, 720, 300},
+  };
+  for (const auto& k : cases) {
+    TestWindowLayer w;
+    w.desktopWidth = 1920;
+    w.desktopHeight = 1080;
+    w.SetWindowPos(k.x, k.y);
+    w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
+    EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos), std::tuple(k.openX, k.openY)) << k.x << "," << k.y;
+  }
+  TestWindowLayer unknown;  // no desktop to measure: left as saved
+  unknown.SetWindowPos(5000, 5000);
+  unknown.SetGraphicsResize(960, 640, -1, -1, -1, -1);
+  EXPECT_EQ(std::tuple(unknown.AppXPos, unknown.AppYPos), std::tuple(5000, 5000));
+}
+
 TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {
   LoadFont();
   struct Row {

@@ -137,6 +137,18 @@ TEST_F(WindowLayerGui, TheOpenGLViewIsACanvasOfItsOwn) {
   EXPECT_EQ(w.Frame(x + c.nWidth, y + 51), background);
 }
 
+TEST_F(WindowLayerGui, AWindowSavedOnALargerDisplayOpensInsideThisOne) {
+  TMUIDraw2 w;
+  w.SetWindowPos(4000, 3000);
+  w.SetGraphicsResize(DesktopWidth() + 640, DesktopHeight() + 360, 960, 640, -1, -1);
+  ASSERT_NE(w.AppWindow, nullptr);
+  EXPECT_LE(WindowWidth(w.AppWindow), DesktopWidth());
+  EXPECT_LE(WindowHeight(w.AppWindow), DesktopHeight());
+  EXPECT_GE(WindowX(w.AppWindow), 0);
+  EXPECT_LE(WindowX(w.AppWindow) + WindowWidth(w.AppWindow), DesktopWidth());
+  EXPECT_LE(WindowY(w.AppWindow) + WindowHeight(w.AppWindow), DesktopHeight());
+}
+
 TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
   TMUIDraw2 w;
   w.SetGraphicsResize(800, 600, 960, 640, -1, -1);
