@@ -1,7 +1,5 @@
 // Settings files: format, round trips, hand-written files, and saves that fail safely.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "filesizelimit.h"
 #include "framework/ini.h"
 #include "framework/testfolder.h"
 #include "platform/memorystream.h"
@@ -209,15 +208,12 @@ TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
   const std::string old = "[old]\r\nk=\"v\"\r\n";
   WriteBytes(path, old);
   const size_t before = EntriesIn(folder.path());
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int result = ini.Save(path, 0);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  int result = -1;
+  {
+    FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.Active());
+    result = ini.Save(path, 0);
+  }
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_EQ(EntriesIn(folder.path()), before);

@@ -13,9 +13,7 @@
 #include <iterator>
 #include <random>
 
-#include <signal.h>
-#include <sys/resource.h>
-
+#include "filesizelimit.h"
 #include "tempfolder.h"
 
 namespace {
@@ -285,17 +283,14 @@ TEST(Pixmap, AFailedSaveKeepsTheOldFile) {
   ASSERT_TRUE(noise);
   std::mt19937 dice(7);
   for (uint8_t& byte : noise->pixels) byte = static_cast<uint8_t>(dice());
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit limited = saved;
-  limited.rlim_cur = 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  testing::internal::CaptureStdout();
-  const bool wrote = SavePixmapPNG(*noise, path);
-  testing::internal::GetCapturedStdout();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  bool wrote = true;
+  {
+    FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.Active());
+    testing::internal::CaptureStdout();
+    wrote = SavePixmapPNG(*noise, path);
+    testing::internal::GetCapturedStdout();
+  }
   EXPECT_FALSE(wrote);
   std::ifstream in(path, std::ios::binary);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), old);

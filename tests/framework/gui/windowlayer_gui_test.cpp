@@ -50,6 +50,15 @@ class PaintingLayer : public TMUIDraw2 {
   }
   bool frameRead = false;
   std::vector<uint8_t> frame;
+
+  // A 640 x 480 window on a grid of 64 x 48 cells, a dark blue page 0 to declare on.
+  void OpenPage() {
+    Init();
+    SetGraphicsResize(640, 480, -1, -1, -1, -1);
+    SetGrid(64, 48);
+    SetBG(0, 0, 64);
+    AddPage(0);
+  }
 };
 
 class WindowLayerGui : public ::testing::Test {
@@ -69,11 +78,7 @@ class WindowLayerGui : public ::testing::Test {
 
 TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
   PaintingLayer w;
-  w.Init();
-  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
-  w.SetGrid(64, 48);
-  w.SetBG(0, 0, 64);
-  w.AddPage(0);
+  w.OpenPage();
   // Red at cells 4-13, green at 20-29, blue at 10-19 over the red's right part.
   Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10, .live = 0});
   Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10, .live = 0});
@@ -112,11 +117,7 @@ class GLViewLayer : public PaintingLayer {
 
 TEST_F(WindowLayerGui, TheOpenGLViewIsACanvasOfItsOwn) {
   GLViewLayer w;
-  w.Init();
-  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
-  w.SetGrid(64, 48);
-  w.SetBG(0, 0, 64);
-  w.AddPage(0);
+  w.OpenPage();
   const int view =
       Declare(w, {.drawType = 48, .id = 0, .x = 20, .w = 10, .y = 20, .h = 10, .live = 0});
   w.AppRedrawingUI = 0;
