@@ -25,6 +25,11 @@ bool WithinOnePixel(int x, int y, int oldX, int oldY) {
 
 bool HasKeyState(int code) { return code >= 0 && code < kKeyStates; }
 
+bool EndsTheLoop(const TEvent& event) {
+  return event.id == EVENT_APPTERMINATE || event.id == EVENT_WINDOWCLOSE ||
+         (event.id == EVENT_MENUACTION && event.data == kMenuQuit);
+}
+
 }  // namespace
 
 TEvent TPellam::NextEvent() { return WaitEvent(); }
@@ -46,6 +51,8 @@ int TPellam::ProgMain() {
   int y = 0;
   for (;;) {
     const TEvent event = NextEvent();
+    // A frame drawn for a tick queued before a request to end only delays the end.
+    if (event.id == EVENT_TIMERTICK && EventWaiting(EndsTheLoop)) continue;
     const bool last = event.id == EVENT_APPTERMINATE || event.id == EVENT_WINDOWCLOSE;
     CurrentEvent = event;
     // Gestures arrive only while a trackpad handler is attached to a canvas.

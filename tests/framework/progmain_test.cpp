@@ -142,6 +142,19 @@ TEST_F(PellamTest, WindowCloseAndTheQuitItemEndTheLoopToo) {
   }
 }
 
+TEST_F(PellamTest, ATickQueuedBeforeARequestToEndDrawsNoFrameOthersStillDo) {
+  for (const TEvent& end : {Ev(EVENT_WINDOWCLOSE), Ev(EVENT_APPTERMINATE), Ev(EVENT_MENUACTION, kMenuQuit)}) {
+    RecordingApp app;
+    app.SetTimer(1, 1);  // slow enough that no real tick arrives while the script runs
+    void* timer = app.Timer[1].get();
+    app.Run({Emit({Tick(timer), Key('A')}), Emit({Tick(timer), Key('B'), end})});
+    EXPECT_EQ(app.Only("MTimer"), Calls{"MTimer(1)"}) << end.id;
+    EXPECT_EQ(app.Only("MKeyDown").size(), 2u) << end.id;  // only ticks are passed over
+    app.EndTimer(1);
+    FlushEvents();
+  }
+}
+
 TEST_F(PellamTest, SuspendAndResumeSetBothActiveFlagsFlushPolledInputAndRedraw) {
   RecordingApp app;
   std::tuple<int, int> suspended;
