@@ -238,6 +238,15 @@ TEST(TIniFile, SaveWritesThroughLinksAndKeepsTheMode) {
     EXPECT_EQ(info.st_mode & 07777, 0600u) << link;
   }
   EXPECT_EQ(EntriesIn(folder / "real"), 1u);
+  // A link to a file not made yet makes it; a loop of links is refused.
+  std::filesystem::create_symlink("real/later.ini", folder / "dangling.ini");
+  ASSERT_EQ(ini.Save(folder / "dangling.ini", 0), 1);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.ini"));
+  EXPECT_EQ(ReadBytes(folder / "real/later.ini"), ReadBytes(target));
+  std::filesystem::create_symlink("loop2.ini", folder / "loop1.ini");
+  std::filesystem::create_symlink("loop1.ini", folder / "loop2.ini");
+  EXPECT_EQ(ini.Save(folder / "loop1.ini", 0), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "loop1.ini"));
   // A plain file keeps its mode too.
   ASSERT_EQ(chmod(target.c_str(), 0640), 0);
   ASSERT_EQ(ini.Save(target, 0), 1);
