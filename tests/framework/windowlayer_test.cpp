@@ -5,6 +5,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "framework/drawstate.h"
@@ -85,10 +86,15 @@ TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
     w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
     EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos), std::tuple(k.openX, k.openY)) << k.x << "," << k.y;
   }
-  TestWindowLayer unknown;  // no desktop to measure: left as saved
-  unknown.SetWindowPos(5000, 5000);
-  unknown.SetGraphicsResize(960, 640, -1, -1, -1, -1);
-  EXPECT_EQ(std::tuple(unknown.AppXPos, unknown.AppYPos), std::tuple(5000, 5000));
+  // No desktop to measure, or half of one: left as saved.
+  for (const auto& [width, height] : {std::pair(0, 0), std::pair(1920, 0), std::pair(0, 1080)}) {
+    TestWindowLayer unknown;
+    unknown.desktopWidth = width;
+    unknown.desktopHeight = height;
+    unknown.SetWindowPos(5000, 5000);
+    unknown.SetGraphicsResize(960, 640, -1, -1, -1, -1);
+    EXPECT_EQ(std::tuple(unknown.AppXPos, unknown.AppYPos), std::tuple(5000, 5000)) << width;
+  }
 }
 
 TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {
