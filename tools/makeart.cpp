@@ -1,15 +1,16 @@
 // makeart: draws the game's own art in code and writes it as PNG files into the
 // resources folder (the first argument, else ../resources from the current folder):
 // textures/background2.png, textures/map.png, textures/quillon-small.png (the sprite
-// atlas), textures/cardf.png (the card atlas) and textures/spectrumfont.png (the bitmap
-// font). Every file is read back and checked for its size; any fault ends the program
-// with a non-zero status.
+// atlas), textures/cardf.png (the card atlas), textures/spectrumfont.png (the bitmap
+// font) and info-mini.png (the status bar's info icon). Every file is read back and
+// checked for its size; any fault ends the program with a non-zero status.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "makeart/cards.h"
 #include "makeart/fontsheet.h"
+#include "makeart/infoicon.h"
 #include "makeart/interface.h"
 #include "makeart/scenery.h"
 #include "makeart/screens.h"
@@ -41,6 +42,7 @@ std::vector<TPicture> Pictures() {
        }},
       {"textures/cardf.png", kCardAtlasW, kCardAtlasH, PaintCards},
       {"textures/spectrumfont.png", kFontSheetSide, kFontSheetSide, PaintFontSheet},
+      {"info-mini.png", kInfoIconSide, kInfoIconSide, PaintInfoIcon},
   };
 }
 

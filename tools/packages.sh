@@ -1,7 +1,7 @@
 # Debian packages the build and the tests need, and an installer that only
 # calls apt-get when something is missing. Sourced by run.sh and test.sh.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev
-                zlib1g-dev libgl-dev fonts-dejavu-core)
+                zlib1g-dev libgl-dev fonts-dejavu-core libfontconfig-dev)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri libopenal-dev libsndfile1-dev)
 
 ensure_packages() {

@@ -22,9 +22,9 @@ const std::string& SubEntry(
                                                                                   : empty;
 }
 
-std::string TabNumber(int id) { return std::to_string(static_cast<int64_t>(id) + 1); }
-
 }  // namespace
+
+std::string TabNumber(int id) { return std::to_string(static_cast<int64_t>(id) + 1); }
 
 int TOrreryControl::AddControl(int drawType, int type, int style, int align, int id, int xGrid,
                                float xPos, float xCount, int yGrid, float yPos, float yCount,

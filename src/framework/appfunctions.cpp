@@ -3,6 +3,7 @@
 
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/print.h"
 #include "platform/window.h"
 
 std::string App_SupportDir;
@@ -21,4 +22,12 @@ int RenameFile(const std::string& source, const std::string& destination, int ov
   return RenamePath(source, destination) ? 1 : 0;
 }
 
-std::string GetAppSupportDir() { return AppSupportDir(); }
+std::string GetAppSupportDir() {
+  // Made when missing, as the XDG rules ask; never the working folder in its place.
+  const std::string folder = ConfigHomeDir();
+  if (!CreatePrivateDirs(folder)) {
+    Print("Cant make the settings folder '" + folder + "': settings are kept in memory only");
+    return "";
+  }
+  return folder == "/" ? folder : folder + "/";
+}

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-// The application-support folder with a trailing "/", "" when there is none; set once
-// by the settings-file module's start-up.
+// The application-support folder with a trailing "/", "" when it cannot be made (then
+// settings stay in memory); set once by the settings-file module's start-up.
 extern std::string App_SupportDir;
 
 int SetAppTitle(const std::string& text);
@@ -14,4 +14,6 @@ void SetNativeWindowTitle(const std::string& bytes);
 // destination without overwrite, or a refusal of the file system.
 int RenameFile(const std::string& source, const std::string& destination, int overwrite);
 
+// The user's configuration folder with a trailing "/", made (0700) when missing; "" and
+// a log line when it cannot be made.
 std::string GetAppSupportDir();

@@ -29,6 +29,13 @@ int TCanvas::Height() const {
   return std::max(WindowHeight(window_) - y_ - bottomMargin_, 0);
 }
 
-void TCanvas::MakeCurrent() const { SetGraphicsWindow(window_); }
+void TCanvas::MakeCurrent() const {
+  // A canvas short of the whole window (the OpenGL view's) draws as a canvas of its own:
+  // its top left is (0, 0) and nothing lands outside it.
+  if (x_ == 0 && y_ == 0 && Width() >= WindowWidth(window_) && Height() >= WindowHeight(window_))
+    SetGraphicsWindow(window_);
+  else
+    SetGraphicsWindowArea(window_, x_, y_, Width(), Height());
+}
 
 void TCanvas::Focus() const { FocusWindow(window_); }

@@ -29,7 +29,8 @@ class TCanvas {
   void SetShown(bool shown) { shown_ = shown; }
   bool Shown() const { return shown_; }
 
-  // Makes the window's drawing context current.
+  // Makes the window's drawing context current; a canvas smaller than its window gets a
+  // canvas of its own there, with (0, 0) at its top left.
   void MakeCurrent() const;
   // Raises the window and gives it the keyboard focus.
   void Focus() const;

@@ -10,6 +10,7 @@
 #include "framework/diskimagehook.h"
 #include "framework/filetypes.h"
 #include "framework/folderpaths.h"
+#include "framework/utf8string.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/print.h"
@@ -123,7 +124,7 @@ std::string TMFolder::GetFileAlias(const std::string& path, const std::string& a
       for (int i = 0; i < kEm1NameLength && in; ++i) {
         const int c = in.get();
         if (c == std::char_traits<char>::eof()) break;
-        result += static_cast<char>(c);
+        AppendUtf8(result, static_cast<unsigned>(c));  // each byte is the character of its code
       }
     } else {
       in.seekg(kEblNameOffset);

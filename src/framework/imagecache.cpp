@@ -73,8 +73,9 @@ int TMImages::SetImage(const std::string& name) {
 
   std::shared_ptr<TPixmap> pixmap;
   std::string loadedFrom;
+  // The cache says nothing on success or failure, nor lets the decoder speak for it.
+  const TQuietPrint quiet;
   for (const std::string& path : Candidates(name)) {
-    // Only existing files reach the decoder, so the places tried in vain log nothing.
     if (FileType(path) != FILETYPE_FILE) continue;
     pixmap = LoadPixmapPNG(path);
     if (pixmap) {
@@ -91,7 +92,6 @@ int TMImages::SetImage(const std::string& name) {
   strFile[slot] = name;
   strTrueFile[slot] = loadedFrom;
   nCount = slot;
-  Print("Image " + name + " loaded from " + loadedFrom);
   return slot;
 }
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "framework/appfunctions.h"
-#include "framework/replacefile.h"
+#include "platform/replacefile.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/print.h"
@@ -26,6 +26,12 @@ std::string Trim(const std::string& text) {
 std::string FullPath(const std::string& path, int inResources) {
   if (inResources == 0) return path;
   return AppDir() + "/../Resources/" + path;
+}
+
+// Settings live below App_SupportDir; a relative path means it could not be made, and
+// the working folder is never the place in its stead.
+bool OutsideTheSettingsFolder(const std::string& path, int inResources) {
+  return inResources == 0 && (path.empty() || path[0] != '/');
 }
 
 // Nothing at all at the path, not even a link or a special file.
@@ -95,6 +101,7 @@ TIni ParseIni(TStream& stream) {
 }
 
 int TIni::Save(const std::string& path, int inResources) const {
+  if (OutsideTheSettingsFolder(path, inResources)) return 0;
   const std::string full = FullPath(path, inResources);
   // Only the last folder level is made; a failure shows in the write.
   if (inResources == 0 && !ExtractDir(full).empty()) CreateDir(ExtractDir(full));
@@ -104,6 +111,7 @@ int TIni::Save(const std::string& path, int inResources) const {
 TIni TIni::Load(const std::string& path, int inResources) {
   const std::string full = FullPath(path, inResources);
   Print("loading ini file: " + full);
+  if (OutsideTheSettingsFolder(path, inResources)) return TIni();
   if (NothingAt(full)) {
     TIni().Save(full, 0);  // the first start leaves an empty file behind
     return TIni();

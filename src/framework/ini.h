@@ -17,7 +17,8 @@ class TIni {
                      const std::string& fallback) const;
   // Key first, section second.
   int ContainsKey(const std::string& key, const std::string& section) const;
-  // 1 when the whole file was written; 0 leaves any earlier file as it was.
+  // 1 when the whole file was written; 0 leaves any earlier file as it was. With
+  // inResources 0 a relative path is refused: Save writes nothing, Load reads nothing.
   int Save(const std::string& path, int inResources) const;
   // The file's contents, or an empty object. Only where no file exists at all is an
   // empty file left behind (the first start).

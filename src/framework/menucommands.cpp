@@ -1,5 +1,6 @@
-// TPellam's menu commands: the Window menu's Minimize, Maximize, Full Screen and Restore
-// To Default are carried out here; every other menu item reaches the application's MMenu.
+// TPellam's menu commands: the Window menu's Minimize, Maximize, Full Screen, Restore To
+// Default and Quit are carried out here; every other menu item reaches the application's
+// MMenu.
 #include "framework/pellam.h"
 #include "platform/print.h"
 #include "platform/window.h"
@@ -53,6 +54,7 @@ int TPellam::EventMenu(int eventId, int itemId, void* source) {
       RedrawUI(0);
       break;
     }
+    case kMenuQuit: quitRequested_ = true; break;
     default: MMenu(eventId, itemId, source); break;
   }
   return 0;

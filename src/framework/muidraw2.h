@@ -31,6 +31,7 @@ constexpr int kMenuMinimize = 1000;
 constexpr int kMenuMaximize = 1001;
 constexpr int kMenuRestoreDefault = 1002;
 constexpr int kMenuFullScreen = 1003;
+constexpr int kMenuQuit = 1004;  // ends the event loop as closing the window does
 constexpr int kMenuHelp = 1020;
 // Status-bar heights chosen by the window size.
 constexpr int kStatusHeightSmall = 18;
@@ -112,6 +113,9 @@ class TMUIDraw2 : public TOrreryControl {
   std::string strCursorText;
   std::string strCursorPreText = "Command:";
   int CurrentMoveCtrl = -1;
+  // Image-cache slot of the status bar's info icon: -1 not looked up yet, -2 not found
+  // (never looked for again).
+  int StatusInfoImage = -1;
 
   // Hooks for the application; each does nothing and returns 0 here.
   virtual int MGLResize(TMControl* control);
@@ -191,4 +195,6 @@ class TMUIDraw2 : public TOrreryControl {
   void BuildMenus();
   // Sets the clip rectangle and the area the OpenGL view draws in back to the page area.
   void RestoreMainViewport();
+  // AppXPos, AppYPos, AppWidth and AppHeight brought inside the current desktop.
+  void FitWindowInsideDesktop();
 };

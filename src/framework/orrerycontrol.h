@@ -102,3 +102,7 @@ class TOrreryControl {
   // Group begins refused because kGroupDepth groups were open; their ends are absorbed.
   int refusedGroups_ = 0;
 };
+
+// The function-key number of main page id (id + 1) as decimal text, computed wide so
+// the largest id has one too.
+std::string TabNumber(int id);

@@ -158,7 +158,8 @@ class TPellam : public TMUIDraw2 {
   virtual int SetTimer(int slot, int hertz);
   virtual int EndTimer(int slot);
   virtual int EventTimer();
-  // The event loop (progmain.cpp): runs until AppTerminate or WindowClose, returns 0.
+  // The event loop (progmain.cpp): runs until AppTerminate, WindowClose or the Quit menu
+  // item, returns 0.
   virtual int ProgMain();
 
  protected:
@@ -174,4 +175,6 @@ class TPellam : public TMUIDraw2 {
   // TPellam's AppTitle text from App_Title and the document.
   void ComposeAppTitle();
   int ToggleFullScreenCommand();
+  // Set by the Quit menu item: the loop ends after this event as after WindowClose.
+  bool quitRequested_ = false;
 };

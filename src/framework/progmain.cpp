@@ -25,12 +25,18 @@ bool WithinOnePixel(int x, int y, int oldX, int oldY) {
 
 bool HasKeyState(int code) { return code >= 0 && code < kKeyStates; }
 
+bool EndsTheLoop(const TEvent& event) {
+  return event.id == EVENT_APPTERMINATE || event.id == EVENT_WINDOWCLOSE ||
+         (event.id == EVENT_MENUACTION && event.data == kMenuQuit);
+}
+
 }  // namespace
 
 TEvent TPellam::NextEvent() { return WaitEvent(); }
 
 int TPellam::ProgMain() {
   KeyState.fill(0);
+  quitRequested_ = false;
   StatusRed = 120;
   StatusGreen = 120;
   StatusBlue = 120;
@@ -45,12 +51,14 @@ int TPellam::ProgMain() {
   int y = 0;
   for (;;) {
     const TEvent event = NextEvent();
+    // A frame drawn for a tick queued before a request to end only delays the end.
+    if (event.id == EVENT_TIMERTICK && EventWaiting(EndsTheLoop)) continue;
     const bool last = event.id == EVENT_APPTERMINATE || event.id == EVENT_WINDOWCLOSE;
     CurrentEvent = event;
     // Gestures arrive only while a trackpad handler is attached to a canvas.
     if (TrackpadEventWanted(event)) DispatchEvent(event, x, y);
     Delay(kLoopPause);
-    if (last) return 0;
+    if (last || quitRequested_) return 0;
   }
 }
 

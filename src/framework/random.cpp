@@ -9,7 +9,12 @@
 #include "platform/numbers.h"
 #include "platform/print.h"
 
-void InitRandomModule() { SeedRnd(Rand(0, MilliSecs())); }
+void InitRandomModule() {
+  // The wall clock, not MilliSecs: that one counts from the process start, which gives
+  // nearly the same value in every run.
+  const auto ms = static_cast<uint64_t>(WallMilliSecs());
+  SeedRnd(static_cast<int>(static_cast<uint32_t>(ms ^ (ms >> 32))));
+}
 
 int fastrand(int lo, int hi) {
   if (hi < lo) return lo;

@@ -3,7 +3,8 @@
 #pragma once
 #include <string>
 
-// Seeds the platform generator from itself and the clock; once, at program start.
+// Seeds the platform generator from the wall clock, so every run starts from its own
+// state; once, at program start.
 void InitRandomModule();
 
 // lo + (rand() mod (hi - lo + 1)); gives lo when hi < lo.

@@ -78,8 +78,8 @@ int TMUIDraw2::RedrawGL(int sync) {
 
   AppGlCanvas->BindEdges();
   AppGlCanvas->MakeCurrent();
-  // The view's own viewport: its box of the window, everything outside it clipped.
-  SetViewport(AppGlCanvas->X(), AppGlCanvas->Y(), AppGlCanvas->Width(), AppGlCanvas->Height());
+  // The view's own canvas: (0, 0) is its top left, the viewport its width and height.
+  SetViewport(0, 0, AppGlCanvas->Width(), AppGlCanvas->Height());
   const TDrawState before = CurrentDrawState();
   glAlphaFunc(GL_GREATER, 0.0f);
   MGLDraw(view);

@@ -1,15 +1,14 @@
 // TMUIDraw2's status bar: a strip below the page area in the status colour (lighter
 // while the window is inactive), two edge lines, and one centred line of text: the help
 // text when there is one, else the status text, or "Status: Waiting…" while inactive.
-#include <memory>
 #include <string>
 
 #include "framework/captions.h"
 #include "framework/drawstate.h"
+#include "framework/imagecache.h"
+#include "framework/imagewrappers.h"
 #include "framework/muidraw2.h"
 #include "platform/draw2d.h"
-#include "platform/files.h"
-#include "platform/image.h"
 
 namespace {
 
@@ -18,19 +17,6 @@ constexpr int kInactiveLift = 50;
 constexpr int kCaptionStyle = 0x10000 | kTextShadow;
 constexpr int kCaptionAlign = kAlignCentre | kAlignMiddle;
 constexpr const char* kInfoImage = "info-mini.png";
-
-// The info icon, looked up beside the program and one folder up; a missing one is
-// looked for again at the next draw.
-std::shared_ptr<TImage> InfoImage() {
-  static std::shared_ptr<TImage> image;
-  if (image) return image;
-  for (const std::string& path : {std::string(kInfoImage), "../" + std::string(kInfoImage)}) {
-    if (FileType(path) != FILETYPE_FILE) continue;
-    image = LoadImage(path);
-    if (image) break;
-  }
-  return image;
-}
 
 }  // namespace
 
@@ -65,10 +51,11 @@ int TMUIDraw2::RedrawStatus(int flag) {
     const int half = static_cast<int>(static_cast<unsigned>(AppWidth) >> 1);
     const int textHalf = static_cast<int>(static_cast<unsigned>(TextWidth(text)) >> 1);
     const int side = AppStatusHeight - 4;
-    if (std::shared_ptr<TImage> icon = InfoImage())
-      DrawImageRect(icon, static_cast<float>(half - textHalf - AppStatusHeight - 4),
-                    static_cast<float>(top + 2), static_cast<float>(side),
-                    static_cast<float>(side));
+    if (StatusInfoImage == -1) {
+      StatusInfoImage = MGetImage(kInfoImage, kFrameWidthOfHeight);
+      if (StatusInfoImage < 0) StatusInfoImage = -2;
+    }
+    MDrawImageNum(half - textHalf - AppStatusHeight - 4, top + 2, side, side, StatusInfoImage);
   }
   MText(0, top, AppWidth, AppStatusHeight, kCaptionStyle, kCaptionAlign, text);
 

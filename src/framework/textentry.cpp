@@ -34,7 +34,9 @@ int DrawTextEntry(TMUIDraw2& app, TMControl& c, int, int, int) {
   MFrame3d(x, y, w, h, 1);
 
   const std::string& text = c.strText;
-  const size_t pos = static_cast<size_t>(std::clamp(app.EditPos, 0, static_cast<int>(text.size())));
+  // EditPos counts characters; pos is the byte where that character starts.
+  size_t pos = 0;
+  for (int n = 0; n < app.EditPos && pos < text.size(); ++n) NextUtf8(text, pos);
   const int cx = x + 3 + TextWidth(text.substr(0, pos));
   if (editing) {
     int cw = 0;

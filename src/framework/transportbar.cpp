@@ -32,7 +32,7 @@ int TransportButtonLit(int number) {
 
 int DrawPageKeyTab(TMUIDraw2& app, TMControl& c, int, int live, int over) {
   const bool known = c.nID >= 0 && c.nID < kMainPageCount;
-  const std::string text = "Page F" + std::to_string(c.nID + 1) + "\u2026\u2026 " +
+  const std::string text = "Page F" + TabNumber(c.nID) + "\u2026\u2026 " +
                            (known ? app.strMainPage[c.nID] : std::string());
   c.nImage = MButton(c.nX, c.nY, c.nWidth, c.nHeight, c.bIndent, c.bStyle, c.bAlign, c.nImage,
                      c.bTextStyle, text, c.bSelected, over, live, 0);

@@ -8,7 +8,9 @@ constexpr unsigned kReplacement = 0xFFFD;
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-void Append(std::string& out, unsigned ch) {
+}  // namespace
+
+void AppendUtf8(std::string& out, unsigned ch) {
   ch &= 0xFFFF;
   if (ch >= 0xD800 && ch <= 0xDFFF) ch = kReplacement;
   if (ch < 0x80) {
@@ -22,7 +24,6 @@ void Append(std::string& out, unsigned ch) {
     out += static_cast<char>(0x80 | (ch & 0x3F));
   }
 }
-}  // namespace
 
 std::string StringFromUTF8String(const char* text) {
   if (text == nullptr) return "";
@@ -33,23 +34,23 @@ std::string StringFromUTF8String(const char* text) {
   while (i < n) {
     const unsigned c = s[i];
     if (c < 0x80) {
-      Append(out, c);
+      AppendUtf8(out, c);
       i += 1;
     } else if (c >= 0xC0 && c <= 0xDF) {
       if (i + 1 >= n) break;
-      Append(out, (c - 0xC0) * 64 + (s[i + 1] - 0x80u));
+      AppendUtf8(out, (c - 0xC0) * 64 + (s[i + 1] - 0x80u));
       i += 2;
     } else if (c >= 0xE0 && c <= 0xEF) {
       if (i + 2 >= n) break;
-      Append(out, (c - 0xE0) * 4096 + (s[i + 1] - 0x80u) * 64 + (s[i + 2] - 0x80u));
+      AppendUtf8(out, (c - 0xE0) * 4096 + (s[i + 1] - 0x80u) * 64 + (s[i + 2] - 0x80u));
       i += 3;
     } else {
       // Outside the forms handled: one replacement for the lead byte and its tail.
-      Append(out, kReplacement);
+      AppendUtf8(out, kReplacement);
       i += 1;
       while (c >= 0xF0 && i < n && IsContinuation(s[i])) ++i;
     }
   }
-  if (i < n) Append(out, kReplacement);  // a sequence cut short by the end
+  if (i < n) AppendUtf8(out, kReplacement);  // a sequence cut short by the end
   return out;
 }

@@ -7,3 +7,6 @@
 // bits kept); a four-byte sequence, a stray continuation byte, a sequence cut short by
 // the end of the text and a surrogate each become U+FFFD. Nothing past the NUL is read.
 std::string StringFromUTF8String(const char* text);
+
+// The character ch (low 16 bits kept, a surrogate as U+FFFD) appended as UTF-8.
+void AppendUtf8(std::string& out, unsigned ch);

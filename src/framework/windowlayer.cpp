@@ -2,6 +2,7 @@
 // change of the window (status-bar height, font step, grid steps, layout, full-screen
 // flag), the grid and status-bar setters, the OpenGL view's canvas and the trackpad
 // handlers of both canvases.
+#include <algorithm>
 #include <string>
 
 #include "framework/apptitle.h"
@@ -59,6 +60,7 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
   if (AppHeight < AppMinHeight) AppHeight = AppMinHeight;
   AppDefaultWidth = width;
   AppDefaultHeight = height;
+  FitWindowInsideDesktop();
 
   // The OpenGL view and the canvas belong to the old window and go with it.
   DestroyGL();
@@ -76,6 +78,18 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
   ResetGraphics();
   SetShowGrid(GridShow);
   return 0;
+}
+
+void TMUIDraw2::FitWindowInsideDesktop() {
+  // A position or size saved on a larger display, or in full screen, never opens the
+  // window off this one. Without a desktop to measure, nothing changes.
+  const int desktopWidth = CurrentDesktopWidth();
+  const int desktopHeight = CurrentDesktopHeight();
+  if (desktopWidth <= 0 || desktopHeight <= 0) return;
+  AppWidth = std::min(AppWidth, desktopWidth);
+  AppHeight = std::min(AppHeight, desktopHeight);
+  AppXPos = std::clamp(AppXPos, 0, desktopWidth - AppWidth);
+  AppYPos = std::clamp(AppYPos, 0, desktopHeight - AppHeight);
 }
 
 void TMUIDraw2::MakeMainCanvas() {
@@ -100,6 +114,9 @@ void TMUIDraw2::BuildMenus() {
   bar->AddItem(window, "Full Screen", kMenuFullScreen, 'F', MODIFIER_COMMAND | MODIFIER_CONTROL);
   bar->AddSeparator(window);
   bar->AddItem(window, "Restore To Default", kMenuRestoreDefault);
+  bar->AddSeparator(window);
+  // Command stands for Control too, so Ctrl+Q and Super+Q both quit.
+  bar->AddItem(window, "Quit", kMenuQuit, 'Q', MODIFIER_COMMAND);
   TMenu* help = bar->AddMenu("Help", 0);
   bar->AddItem(help, AppTitle + " Help", kMenuHelp);
 }

@@ -24,6 +24,9 @@ void ReleaseTexture(uint32_t owner, unsigned texture);
 // What the OpenGL backend holds back reaches the context still current; called before
 // the current context changes or goes.
 void FlushDrawing();
+// Later draws of the current window go to its rectangle (x, y, width, height), from the
+// client area's top left, as to a canvas of that size; set false: the whole window.
+void SetDrawingArea(bool set, int x, int y, int width, int height);
 
 // menubar.cpp (window.cpp calls these)
 // Before the window's buffers swap: the open menu bar is drawn over the frame and

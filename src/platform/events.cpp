@@ -184,6 +184,15 @@ TEvent PollEvent() {
   return event;
 }
 
+bool EventWaiting(const std::function<bool(const TEvent& event)>& match) {
+  if (!OnEventThread()) return false;
+  EmitPostedEvents();
+  PumpPlatformEvents();
+  EventState& s = state();
+  std::lock_guard lock(s.mutex);
+  return std::any_of(s.queue.begin(), s.queue.end(), match);
+}
+
 void PurgeEvents(const void* source) {
   if (source) dropEvents([source](const TEvent& e) { return e.source == source; });
 }

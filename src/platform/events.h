@@ -64,6 +64,9 @@ TEvent PollEvent();
 void EmitEvent(const TEvent& event);
 // Queues an event from any thread; the same as EmitEvent.
 void PostEvent(const TEvent& event);
+// true when a waiting event matches (the platform's own pending events read first);
+// the queue is left as it is. Event thread only.
+bool EventWaiting(const std::function<bool(const TEvent& event)>& match);
 // Drops every waiting event that came from source (a window, timer or menu item being freed).
 void PurgeEvents(const void* source);
 // Drops every waiting event.

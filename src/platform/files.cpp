@@ -43,6 +43,16 @@ bool CreateDir(const std::string& path) {
   return errno == EEXIST && FileType(path) == FILETYPE_DIR;
 }
 
+bool CreatePrivateDirs(const std::string& path) {
+  if (path.empty()) return false;
+  if (FileType(path) == FILETYPE_DIR) return true;
+  const size_t slash = path.find_last_of('/');
+  if (slash != std::string::npos && slash > 0 && !CreatePrivateDirs(path.substr(0, slash)))
+    return false;
+  if (mkdir(path.c_str(), 0700) == 0) return true;
+  return errno == EEXIST && FileType(path) == FILETYPE_DIR;
+}
+
 bool DeleteDir(const std::string& path) { return !path.empty() && rmdir(path.c_str()) == 0; }
 
 bool DeleteFile(const std::string& path) {

@@ -20,6 +20,9 @@ std::optional<std::vector<std::string>> ReadDir(const std::string& path);
 
 // One folder level (the parent must exist); true when the folder exists afterwards.
 bool CreateDir(const std::string& path);
+// The folder and every missing folder above it, each one made readable by the user
+// alone (0700); true when the folder exists afterwards.
+bool CreatePrivateDirs(const std::string& path);
 // An empty folder; true when it was removed.
 bool DeleteDir(const std::string& path);
 // A file (or a link); true when it was removed. Never removes a folder.

@@ -130,8 +130,10 @@ std::string UserFolderPath(UserFolder folder) {
   return "";
 }
 
+std::string ConfigHomeDir() { return baseDir("XDG_CONFIG_HOME", ".config"); }
+
 std::string AppSupportDir() {
-  std::string config = existingFolder(baseDir("XDG_CONFIG_HOME", ".config"));
+  std::string config = existingFolder(ConfigHomeDir());
   if (config.empty()) return "";
   return config == "/" ? config : config + "/";
 }

@@ -1,6 +1,6 @@
 // The user's standard folders and the application-support folder, found the
 // XDG way: $HOME, $XDG_CONFIG_HOME, the user-dirs.dirs file and $XDG_DATA_HOME.
-// A folder that is not there gives ""; nothing is ever created. Paths come
+// A folder that is not there gives ""; nothing is created here. Paths come
 // without a trailing "/" (except AppSupportDir, which keeps one).
 #pragma once
 #include <string>
@@ -26,6 +26,8 @@ enum class UserFolder {
 // under home (Desktop, Documents, Downloads, Music, Pictures, Videos, Public).
 std::string UserFolderPath(UserFolder folder);
 
-// $XDG_CONFIG_HOME (when absolute), else ~/.config, followed by "/"; "" when that
-// folder is not there.
+// $XDG_CONFIG_HOME (when absolute), else ~/.config, without a trailing "/", whether
+// it is there or not; "" when there is no home folder to put it in.
+std::string ConfigHomeDir();
+// ConfigHomeDir followed by "/"; "" when that folder is not there.
 std::string AppSupportDir();

@@ -45,11 +45,27 @@ struct BatchKey {
   }
 };
 
-// The context being drawn into: the SDL id of its window and the canvas size.
+// The drawing area of SetDrawingArea: a rectangle of the current window, from its top
+// left; unset, the whole window.
+struct Area {
+  bool set = false;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Area&) const = default;
+};
+Area drawingArea;
+
+// The context being drawn into: the SDL id of its window, the canvas size (the drawing
+// area's), and where the canvas lies in the window, from its left and bottom edges.
 struct Target {
   uint32_t window = 0;
   int width = 0;
   int height = 0;
+  int left = 0;
+  int bottom = 0;
+  bool clipped = false;  // a drawing area: nothing may land outside it
 };
 
 Target currentTarget() {
@@ -59,6 +75,16 @@ Target currentTarget() {
   if (!window) return target;
   target.window = SDL_GetWindowID(window);
   SDL_GL_GetDrawableSize(window, &target.width, &target.height);
+  if (drawingArea.set) {
+    const int windowHeight = target.height;
+    const int x = std::clamp(drawingArea.x, 0, target.width);
+    const int y = std::clamp(drawingArea.y, 0, windowHeight);
+    target.width = std::clamp(drawingArea.width, 0, target.width - x);
+    target.height = std::clamp(drawingArea.height, 0, windowHeight - y);
+    target.left = x;
+    target.bottom = windowHeight - y - target.height;
+    target.clipped = true;
+  }
   return target;
 }
 
@@ -215,7 +241,7 @@ class GlBackend : public TDrawBackend {
     std::vector<uint8_t> upsideDown(static_cast<size_t>(width) * height * 4);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, target.height - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE, upsideDown.data());
+    glReadPixels(target.left + x, target.bottom + target.height - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE, upsideDown.data());
     rgba.resize(upsideDown.size());
     const size_t row = static_cast<size_t>(width) * 4;
     for (int r = 0; r < height; ++r)
@@ -240,7 +266,7 @@ class GlBackend : public TDrawBackend {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glReadBuffer(GL_BACK);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, 0, 0, target.width, target.height, 0);
+    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, target.left, target.bottom, target.width, target.height, 0);
   }
 
   void DrawSnapshot() override {
@@ -346,6 +372,16 @@ class GlBackend : public TDrawBackend {
       key.alphaRef = state.alphaRef;
     }
     key.scissor = ScissorFor(state, CanvasMapFor(state, target.width, target.height));
+    if (target.clipped) {
+      // The area is the canvas: a clip rectangle of its own, and none less than all of it.
+      if (!key.scissor.enabled) {
+        key.scissor.enabled = true;
+        key.scissor.width = target.width;
+        key.scissor.height = target.height;
+      }
+      key.scissor.x += target.left;
+      key.scissor.y += target.bottom;
+    }
     if (kind != TPrimitiveKind::Triangles) {
       key.lineWidth = lineWidth;
       key.lineSmooth = lineSmooth;
@@ -438,7 +474,7 @@ class GlBackend : public TDrawBackend {
   // size changed since the last draw.
   void prepareContext(const Target& target) {
     if (appliedValid_ && appliedWindow_ == target.window && appliedWidth_ == target.width &&
-        appliedHeight_ == target.height)
+        appliedHeight_ == target.height && appliedLeft_ == target.left && appliedBottom_ == target.bottom)
       return;
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
@@ -447,7 +483,7 @@ class GlBackend : public TDrawBackend {
     glShadeModel(GL_SMOOTH);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    glViewport(0, 0, target.width, target.height);
+    glViewport(target.left, target.bottom, target.width, target.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0.0, target.width, target.height, 0.0, -1.0, 1.0);
@@ -456,6 +492,8 @@ class GlBackend : public TDrawBackend {
     appliedWindow_ = target.window;
     appliedWidth_ = target.width;
     appliedHeight_ = target.height;
+    appliedLeft_ = target.left;
+    appliedBottom_ = target.bottom;
     appliedValid_ = false;
     applyAll_ = true;
   }
@@ -527,6 +565,8 @@ class GlBackend : public TDrawBackend {
   uint32_t appliedWindow_ = 0;
   int appliedWidth_ = 0;
   int appliedHeight_ = 0;
+  int appliedLeft_ = 0;
+  int appliedBottom_ = 0;
   std::map<uint32_t, std::vector<GLuint>> releases_;
   GLuint snapshot_ = 0;
   uint32_t snapshotOwner_ = 0;
@@ -552,3 +592,11 @@ bool DrawBatching() { return backend().batching; }
 void ReleaseTexture(uint32_t owner, unsigned texture) { backend().release(owner, texture); }
 
 void FlushDrawing() { backend().flush(); }
+
+void SetDrawingArea(bool set, int x, int y, int width, int height) {
+  Area area;
+  if (set) area = Area{true, x, y, width, height};
+  if (area == drawingArea) return;
+  backend().flush();  // what was drawn belongs to the old area
+  drawingArea = area;
+}

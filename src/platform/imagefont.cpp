@@ -9,6 +9,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "platform/fontfile.h"
 #include "platform/image.h"
 #include "platform/print.h"
 #include "platform/utf8.h"
@@ -209,9 +210,19 @@ std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int
   return std::shared_ptr<TImageFont>(new TImageFont(std::move(impl)));
 }
 
+std::shared_ptr<TImageFont> OpenDefaultFont(const std::string& firstTry) {
+  const std::string file = FindDefaultFontFile(firstTry);
+  std::shared_ptr<TImageFont> font;
+  if (!file.empty()) {
+    const TQuietPrint quiet;  // the one line below says it all
+    font = LoadImageFont(file, DEFAULT_FONT_SIZE);
+  }
+  if (!font) Print("No font found: captions are not drawn");
+  return font;
+}
+
 TImageFont* DefaultImageFont() {
   // Kept for the whole run: text may be drawn until the very end.
-  static std::shared_ptr<TImageFont>* font = new std::shared_ptr<TImageFont>(
-      LoadImageFont(DEFAULT_FONT_PATH, DEFAULT_FONT_SIZE));
+  static std::shared_ptr<TImageFont>* font = new std::shared_ptr<TImageFont>(OpenDefaultFont());
   return font->get();
 }

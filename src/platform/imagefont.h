@@ -53,3 +53,6 @@ class TImageFont {
 std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int style = 0);
 // DejaVu Sans at DEFAULT_FONT_SIZE, opened once; null when it cannot be opened.
 TImageFont* DefaultImageFont();
+// The default font at DEFAULT_FONT_SIZE from FindDefaultFontFile(firstTry); null and
+// one log line when no font opens.
+std::shared_ptr<TImageFont> OpenDefaultFont(const std::string& firstTry = DEFAULT_FONT_PATH);

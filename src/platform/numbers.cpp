@@ -11,6 +11,11 @@ std::function<int()>& testClock() {
   return clock;
 }
 
+std::function<int64_t()>& testWallClock() {
+  static std::function<int64_t()> clock;
+  return clock;
+}
+
 const auto clockStart = std::chrono::steady_clock::now();
 
 uint64_t rngState = 0x2545F4914F6CDD1DULL;
@@ -41,6 +46,15 @@ void Delay(int millis) {
 }
 
 void SetTestClock(std::function<int()> clock) { testClock() = std::move(clock); }
+
+int64_t WallMilliSecs() {
+  if (testWallClock()) return testWallClock()();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+void SetTestWallClock(std::function<int64_t()> clock) { testWallClock() = std::move(clock); }
 
 void SeedRnd(int seed) {
   rngSeed = seed;

@@ -10,6 +10,10 @@ int MilliSecs();
 void Delay(int millis);
 // Tests replace the clock; an empty function restores the real one.
 void SetTestClock(std::function<int()> clock);
+// Milliseconds since 1970 by the wall clock: different in every run, unlike MilliSecs.
+int64_t WallMilliSecs();
+// Tests replace the wall clock; an empty function restores the real one.
+void SetTestWallClock(std::function<int64_t()> clock);
 
 // A seedable generator, deterministic for a seed (a 64-bit LCG mixed on output).
 void SeedRnd(int seed);

@@ -11,7 +11,9 @@
 #include <new>
 
 #include "platform/files.h"
+#include "platform/memorystream.h"
 #include "platform/print.h"
+#include "platform/replacefile.h"
 #include "platform/streams.h"
 
 namespace {
@@ -260,16 +262,15 @@ bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {
       pixmap.height > kMaxPixmapSide || pixmap.pitch < pixmap.width * 4 ||
       pixmap.pixels.size() < size_t(pixmap.pitch) * size_t(pixmap.height - 1) + size_t(pixmap.width) * 4)
     return SaveFailed(path, "bad pixmap");
-  std::unique_ptr<TStream> stream = WriteStream(path);
-  if (!stream) return SaveFailed(path, "cannot create");
+  // Encoded in memory, then written beside the old file and renamed over it: a failed
+  // save leaves the old file as it was.
+  TMemoryStream encodedBytes;
   TPngErrors errors{};
   const bool withAlpha = pixmap.hasAlpha || !AllOpaque(pixmap);
-  const bool encoded = EncodePng(pixmap, withAlpha, *stream, errors);
-  const bool closed = stream->Close();
-  if (encoded && closed) {
-    PrintWarning(path, errors);
-    return true;
-  }
-  DeleteFile(path);
-  return SaveFailed(path, encoded ? std::string("write failed") : Reason(errors));
+  if (!EncodePng(pixmap, withAlpha, encodedBytes, errors)) return SaveFailed(path, Reason(errors));
+  const std::vector<uint8_t>& bytes = encodedBytes.Bytes();
+  if (!ReplaceFileContents(path, std::string(bytes.begin(), bytes.end())))
+    return SaveFailed(path, "write failed");
+  PrintWarning(path, errors);
+  return true;
 }

@@ -266,8 +266,14 @@ void SetGraphicsWindow(TWindow* window) {
   TWindow* w = live(window);
   if (!w) return;
   if (w != windowList().graphics) FlushDrawing();  // what was drawn belongs to the old context
+  SetDrawingArea(false, 0, 0, 0, 0);
   if (SDL_GL_MakeCurrent(w->sdl, w->gl) != 0) return;
   windowList().graphics = w;
+}
+
+void SetGraphicsWindowArea(TWindow* window, int x, int y, int width, int height) {
+  SetGraphicsWindow(window);
+  if (live(window) && GraphicsWindow() == live(window)) SetDrawingArea(true, x, y, width, height);
 }
 
 TWindow* GraphicsWindow() { return live(windowList().graphics); }

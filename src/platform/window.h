@@ -50,4 +50,8 @@ int DesktopHeight();
 // for the vertical blank when vsync is non-zero.
 void SetGraphicsWindow(TWindow* window);
 TWindow* GraphicsWindow();
+// Makes the window current as SetGraphicsWindow does, with a canvas of its own: the
+// rectangle (x, y, width, height) of its client area. Drawing there starts at (0, 0) in
+// the rectangle's top left, sizes the canvas by it, and never lands outside it.
+void SetGraphicsWindowArea(TWindow* window, int x, int y, int width, int height);
 void Flip(int vsync = 1);

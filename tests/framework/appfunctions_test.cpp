@@ -1,14 +1,17 @@
 // Guarded renaming and the application-support folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/appfunctions.h"
 #include "framework/browsertesting.h"
 #include "framework/ini.h"
 #include "framework/testfolder.h"
+#include "framework/windowtesting.h"
 
 TEST(RenameFileGuards, RefusalsChangeNothing) {
   TestFolder folder;
@@ -61,10 +64,36 @@ TEST(AppSupport, FolderFromTheEnvironment) {
     EnvGuard env;
     env.Set("XDG_CONFIG_HOME", std::nullopt);
     env.Set("HOME", folder.path());
-    EXPECT_EQ(GetAppSupportDir(), "");  // no ~/.config yet
-    std::filesystem::create_directory(folder / ".config");
+    EXPECT_EQ(GetAppSupportDir(), folder.path() + "/.config/");  // made when missing
     EXPECT_EQ(GetAppSupportDir(), folder.path() + "/.config/");
   }
+}
+
+TEST(AppSupport, AMissingFolderIsMadeForTheUserAloneAndNeverReplacedByTheWorkingFolder) {
+  TestFolder folder;
+  auto mode = [](const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;
+  };
+  {
+    EnvGuard env;
+    env.Set("XDG_CONFIG_HOME", folder / "a/b");
+    EXPECT_EQ(PrintedBy([] { InitIniModule(); }), std::vector<std::string>{});
+    EXPECT_EQ(App_SupportDir, folder / "a/b/");
+    EXPECT_EQ(mode(folder / "a"), 0700u);
+    EXPECT_EQ(mode(folder / "a/b"), 0700u);
+  }
+  {
+    // Below a plain file nothing can be made: one log line, and no folder at all.
+    WriteBytes(folder / "file", "x");
+    EnvGuard env;
+    env.Set("XDG_CONFIG_HOME", folder / "file/config");
+    const auto log = PrintedBy([] { InitIniModule(); });
+    EXPECT_EQ(App_SupportDir, "");
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find(folder / "file/config"), std::string::npos) << log[0];
+  }
+  App_SupportDir.clear();
   {
     EnvGuard env;
     env.Set("XDG_CONFIG_HOME", std::nullopt);

@@ -78,6 +78,7 @@ TEST(FolderModelListing, ReadsDisplayNamesOutOfSamplerFiles) {
   TestFolder t;
   WriteBytes(t / "Voice.em1", std::string(467, '\0') + "ABCDEFGHIJKL" + "tail");
   WriteBytes(t / "Short.em1", std::string(100, 'x'));
+  WriteBytes(t / "Latin.em1", std::string(467, '\0') + "Caf\xE9 \xFF\x7F\x80");  // bytes are characters
   std::string ebl(24, '\0');
   for (char ch : std::string("Grand")) ebl += std::string{ch, '\0'};
   ebl += std::string(10, '\x01');  // unprintable: skipped
@@ -87,6 +88,7 @@ TEST(FolderModelListing, ReadsDisplayNamesOutOfSamplerFiles) {
   f.SetDir(t.path() + "/");
   EXPECT_EQ(f.FAlias[IndexOf(f, "Voice.em1")], "Voice - ABCDEFGHIJKL");
   EXPECT_EQ(f.FAlias[IndexOf(f, "Short.em1")], "Short - ");
+  EXPECT_EQ(f.FAlias[IndexOf(f, "Latin.em1")], "Latin - Caf\u00E9 \u00FF\x7F\u0080");
   EXPECT_EQ(f.FAlias[IndexOf(f, "Bank.ebl")], "Grand");
   EXPECT_EQ(f.FAlias[IndexOf(f, "Blank.ebl")], "Blank");
 

@@ -71,13 +71,18 @@ TEST(ImageCacheTest, ANameMayBeAPathFromTheCurrentFolderOrAnAbsoluteOne) {
   EXPECT_EQ(cache.strTrueFile[1], tmp / "art/sub/deep.png");
 }
 
-TEST(ImageCacheTest, AFileThatDoesNotDecodeGivesWayToTheNextPlace) {
+TEST(ImageCacheTest, AFileThatDoesNotDecodeGivesWayToTheNextPlaceAndNothingIsPrinted) {
   TestFolder tmp;
   WriteBytes(tmp / "art.png", "not a picture");
   WritePng(tmp / "Resources/art.png", 3, 3);
+  WriteBytes(tmp / "bad.png", "not a picture either");
   InFolder in(tmp.path());
   Cache cache;
-  PrintedBy([&] { EXPECT_EQ(cache.GetImage("art.png", -1), 0); });
+  EXPECT_EQ(PrintedBy([&] {
+              EXPECT_EQ(cache.GetImage("art.png", -1), 0);
+              EXPECT_EQ(cache.GetImage("bad.png", -1), -1);
+            }),
+            std::vector<std::string>{});
   EXPECT_EQ(cache.strTrueFile[0], "Resources/art.png");
 }
 

@@ -25,20 +25,6 @@ inline void WritePng(const std::string& path, int width, int height) {
   ASSERT_TRUE(pixels && SavePixmapPNG(*pixels, path)) << path;
 }
 
-// The current folder becomes path until the object goes.
-class InFolder {
- public:
-  explicit InFolder(const std::string& path) : previous_(CurrentDir()) {
-    EXPECT_TRUE(ChangeDir(path)) << path;
-  }
-  ~InFolder() { ChangeDir(previous_); }
-  InFolder(const InFolder&) = delete;
-  InFolder& operator=(const InFolder&) = delete;
-
- private:
-  std::string previous_;
-};
-
 // Puts an image of width x height into a cache slot without any file, as a load would.
 inline void FillSlot(TMImages& cache, int slot, int width, int height) {
   cache.Image[slot] = LoadImage(CreatePixmap(width, height), 0);

@@ -1,7 +1,5 @@
 // Settings files: format, round trips, hand-written files, and saves that fail safely.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "filesizelimit.h"
 #include "framework/ini.h"
 #include "framework/testfolder.h"
 #include "platform/memorystream.h"
@@ -209,18 +208,62 @@ TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
   const std::string old = "[old]\r\nk=\"v\"\r\n";
   WriteBytes(path, old);
   const size_t before = EntriesIn(folder.path());
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int result = ini.Save(path, 0);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  int result = -1;
+  {
+    FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.Active());
+    result = ini.Save(path, 0);
+  }
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_EQ(EntriesIn(folder.path()), before);
+}
+
+TEST(TIniFile, SaveWritesThroughLinksAndKeepsTheMode) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "real");
+  const std::string target = folder / "real/settings.ini";
+  WriteBytes(target, "[old]\r\nk=\"v\"\r\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink("real/settings.ini", folder / "relative.ini");
+  std::filesystem::create_symlink(folder / "relative.ini", folder / "absolute.ini");
+  TIni ini;
+  for (const char* link : {"relative.ini", "absolute.ini"}) {
+    ini.SetKey("s", "via", link);
+    ASSERT_EQ(ini.Save(folder / link, 0), 1) << link;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / link)) << link;
+    EXPECT_EQ(ReadBytes(target), "[s]\r\nvia=\"" + std::string(link) + "\"\r\n");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u) << link;
+  }
+  EXPECT_EQ(EntriesIn(folder / "real"), 1u);
+  // A link to a file not made yet makes it; a loop of links is refused.
+  std::filesystem::create_symlink("real/later.ini", folder / "dangling.ini");
+  ASSERT_EQ(ini.Save(folder / "dangling.ini", 0), 1);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.ini"));
+  EXPECT_EQ(ReadBytes(folder / "real/later.ini"), ReadBytes(target));
+  std::filesystem::create_symlink("loop2.ini", folder / "loop1.ini");
+  std::filesystem::create_symlink("loop1.ini", folder / "loop2.ini");
+  EXPECT_EQ(ini.Save(folder / "loop1.ini", 0), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "loop1.ini"));
+  // A plain file keeps its mode too.
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+  ASSERT_EQ(ini.Save(target, 0), 1);
+  struct stat info {};
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(TIniFile, ARelativePathIsNeverReadOrWritten) {
+  TestFolder folder;
+  InFolder in(folder.path());
+  TIni ini;
+  ini.SetKey("s", "k", "v");
+  EXPECT_EQ(ini.Save("Quillon/ProgramSetup.ini", 0), 0);
+  EXPECT_EQ(ini.Save("settings.ini", 0), 0);
+  EXPECT_TRUE(LoadQuietly("Quillon/ProgramSetup.ini").map.empty());
+  EXPECT_EQ(EntriesIn(folder.path()), 0u);
 }
 
 TEST(TIniFile, LoadLogsAndCreatesAFileOnlyWhereNoneExists) {

@@ -131,11 +131,30 @@ TEST_F(PellamTest, AppTerminateEndsTheLoopAndLeavesLaterEventsQueued) {
   EXPECT_EQ(app.script.size(), 1u);
 }
 
-TEST_F(PellamTest, WindowCloseEndsTheLoopToo) {
-  RecordingApp app;
-  EXPECT_EQ(app.Run({Emit({Ev(EVENT_WINDOWCLOSE), Key('B')})}), 0);
-  EXPECT_FALSE(app.ranOut);
-  EXPECT_TRUE(app.Only("MKey").empty());
+TEST_F(PellamTest, WindowCloseAndTheQuitItemEndTheLoopToo) {
+  for (const TEvent& end : {Ev(EVENT_WINDOWCLOSE), Ev(EVENT_MENUACTION, kMenuQuit)}) {
+    RecordingApp app;
+    EXPECT_EQ(app.Run({Emit({end, Key('B')})}), 0);
+    EXPECT_FALSE(app.ranOut);
+    EXPECT_TRUE(app.Only("MKey").empty());
+    EXPECT_TRUE(app.Only("MMenu").empty());
+    EXPECT_EQ(PollEvent().data, 'B');  // left queued, never dispatched
+  }
+}
+
+TEST_F(PellamTest, ATickQueuedBeforeARequestToEndDrawsNoFrameOthersStillDo) {
+  for (const TEvent& end : {Ev(EVENT_WINDOWCLOSE), Ev(EVENT_APPTERMINATE), Ev(EVENT_MENUACTION, kMenuQuit)}) {
+    RecordingApp app;
+    app.SetTimer(1, 1);  // slow enough that no real tick arrives while the script runs
+    void* timer = app.Timer[1].get();
+    // Another menu item ends nothing: the tick before it is drawn.
+    app.Run({Emit({Tick(timer), Key('A')}), Emit({Tick(timer), Ev(EVENT_MENUACTION, kMenuHelp)}),
+             Emit({Tick(timer), Key('B'), end})});
+    EXPECT_EQ(app.Only("MTimer"), (Calls{"MTimer(1)", "MTimer(1)"})) << end.id;
+    EXPECT_EQ(app.Only("MKeyDown").size(), 2u) << end.id;  // only ticks are passed over
+    app.EndTimer(1);
+    FlushEvents();
+  }
 }
 
 TEST_F(PellamTest, SuspendAndResumeSetBothActiveFlagsFlushPolledInputAndRedraw) {

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "framework/random.h"
 #include "framework/staticrand.h"
@@ -87,4 +88,23 @@ TEST(SetSeedText, LogsAndSeeds) {
   SetSeed("dd");
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(RndDouble(), first);
+}
+
+TEST(RandomModuleStart, EachRunStartsFromItsOwnState) {
+  // The process clock reads about the same at every start; only the wall clock differs.
+  SetTestClock([] { return 4; });
+  auto firstDraws = [](int64_t wallMs) {
+    SetTestWallClock([wallMs] { return wallMs; });
+    InitRandomModule();
+    std::vector<int> draws;
+    for (int i = 0; i < 4; ++i) draws.push_back(Rand(0, 1 << 30));
+    return draws;
+  };
+  const int64_t now = 1796601600000;  // a December 2026 afternoon
+  const auto run = firstDraws(now);
+  EXPECT_EQ(firstDraws(now), run);  // the clock is the only source
+  for (int64_t later : {now + 1, now + 1000, now + 86400000, now + (int64_t{1} << 32)})
+    EXPECT_NE(firstDraws(later), run) << later - now;
+  SetTestWallClock({});
+  SetTestClock({});
 }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "framework/drawstate.h"
+#include "framework/imagetesting.h"
 #include "framework/windowtesting.h"
 #include "platform/draw2d.h"
 #include "platform/pixmap.h"
@@ -106,6 +108,40 @@ TEST_F(RedrawTest, StatusTextOfAnInactiveWindowAndHelpTextPrecedence) {
   EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Text).empty());
 }
 
+TEST_F(RedrawTest, TheHelpTextsIconComesFromTheImageCacheAndIsLookedForOnce) {
+  TestFolder tmp;
+  WritePng(tmp / "resources/info-mini.png", 32, 32);
+  InFolder in(tmp.path());
+  Images.reset();
+  Drawn w;
+  w.AppTipTxt = "Turn the knob";
+  Redraw(w);
+  Redraw(w);
+  ASSERT_NE(Images, nullptr);
+  EXPECT_EQ(Images->nCount, 0);
+  ASSERT_EQ(w.StatusInfoImage, 0);
+  const auto icons = recorder.CallsOf(TDrawCallKind::Image);
+  ASSERT_EQ(icons.size(), 1u);
+  EXPECT_EQ(icons[0].image, Images->Image[0].get());
+  // Left of the centred text, a square as high as the bar less 4.
+  const float side = static_cast<float>(w.AppStatusHeight - 4);
+  const float x = static_cast<float>(320 - TextWidth("Help: Turn the knob") / 2 - w.AppStatusHeight - 4);
+  EXPECT_EQ(std::vector<float>(icons[0].args.begin(), icons[0].args.begin() + 4),
+            (std::vector<float>{x, static_cast<float>(w.AppGraphicHeight + 2), side, side}));
+
+  // Where there is none, it is not looked for again at every frame.
+  std::filesystem::remove(tmp / "resources/info-mini.png");
+  Images.reset();
+  Drawn without;
+  without.AppTipTxt = "Turn the knob";
+  Redraw(without);
+  EXPECT_EQ(without.StatusInfoImage, -2);
+  WritePng(tmp / "resources/info-mini.png", 32, 32);
+  Redraw(without);
+  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Image).empty());
+  Images.reset();
+}
+
 TEST_F(RedrawTest, AWindowBelowThirtyPixelsIsNeverDrawn) {
   Drawn w;
   w.Custom(0, 0, 10, 10);
@@ -199,14 +235,14 @@ struct GlViewLayer : Drawn {
   }
 };
 
-TEST_F(RedrawTest, TheOpenGLViewDrawsClippedToItsBoxAfterTheStatusBar) {
+TEST_F(RedrawTest, TheOpenGLViewDrawsInItsOwnCanvasAfterTheStatusBar) {
   GlViewLayer w;
   const int view = w.Custom(10, 10, 20, 20);
   const TDrawState before = CurrentDrawState();
   Redraw(w);
   ASSERT_EQ(w.glDraws, std::vector<int>{view});
   const TMControl& c = *w.PageData[view];
-  EXPECT_EQ(ViewportOf(w.seen), (Box{c.nX, c.nY, c.nWidth, c.nHeight}));
+  EXPECT_EQ(ViewportOf(w.seen), (Box{0, 0, c.nWidth, c.nHeight}));  // from the view's top left
   EXPECT_EQ(std::tuple(w.seen.alphaFunc, w.seen.alphaRef), std::tuple(ALPHA_GREATER, 0.0f));
   EXPECT_EQ(recorder.Calls().back().args, (std::vector<float>{0, 0, 1, 1}));
   // The page's drawing gets its alpha test and page area back.

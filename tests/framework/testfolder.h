@@ -1,11 +1,15 @@
-// A fresh temporary folder for one test, removed with everything in it afterwards.
+// A fresh temporary folder for one test, removed with everything in it afterwards, and
+// the current folder changed for the length of a test.
 #pragma once
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "platform/files.h"
 
 class TestFolder {
  public:
@@ -26,6 +30,20 @@ class TestFolder {
 
  private:
   std::string path_;
+};
+
+// The current folder becomes path until the object goes.
+class InFolder {
+ public:
+  explicit InFolder(const std::string& path) : previous_(CurrentDir()) {
+    if (!ChangeDir(path)) ADD_FAILURE() << path;
+  }
+  ~InFolder() { ChangeDir(previous_); }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::string previous_;
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {

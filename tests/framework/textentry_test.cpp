@@ -3,6 +3,7 @@
 // and the OpenGL view control making its canvas.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -84,13 +85,29 @@ TEST_F(TextEntry, AtTheEndTheCursorIsAWideBrightBlock) {
   }
 }
 
-TEST_F(TextEntry, TheCursorCoversAWholeMultiByteCharacter) {
+TEST_F(TextEntry, TheCursorCountsCharactersNotBytes) {
   TMControl c = Field("\u00E9t\u00E9");
   app.EditControl = 1;
-  app.EditPos = 0;
+  // Position: the text before the cursor and the character under it.
+  const struct {
+    int pos;
+    const char* before;
+    const char* under;
+  } cases[] = {{0, "", "\u00E9"}, {1, "\u00E9", "t"}, {2, "\u00E9t", "\u00E9"}};
+  for (const auto& k : cases) {
+    recorder.Clear();
+    app.EditPos = k.pos;
+    DrawTextEntry(app, c, 49, 0, 0);
+    const auto cursor = RectsIn(15, 155, 15);
+    ASSERT_EQ(cursor.size(), 1u) << k.pos;
+    EXPECT_EQ(cursor[0].args[0], 11 + TextWidth(k.before)) << k.pos;
+    EXPECT_EQ(cursor[0].args[2], TextWidth(k.under)) << k.pos;
+  }
+  recorder.Clear();
+  app.EditPos = 3;  // three characters: the end of the text
   DrawTextEntry(app, c, 49, 0, 0);
-  ASSERT_EQ(RectsIn(15, 155, 15).size(), 1u);
-  EXPECT_EQ(RectsIn(15, 155, 15)[0].args[2], TextWidth("\u00E9"));
+  ASSERT_EQ(RectsIn(155, 255, 55).size(), 1u);
+  EXPECT_EQ(RectsIn(155, 255, 55)[0].args[0], 11 + TextWidth("\u00E9t\u00E9"));
 }
 
 TEST_F(TextEntry, TheCommandLineShowsItsCursorOnlyOverAnOverlay) {
@@ -138,6 +155,10 @@ TEST_F(TextEntry, ThePageKeyTabNamesItsFunctionKeyAndPage) {
   recorder.Clear();
   DrawPageKeyTab(app, c, 17, 0, 0);
   EXPECT_TRUE(Drew("Page F41\u2026\u2026 "));
+  c.nID = std::numeric_limits<int>::max();  // the number one past it, not an overflow
+  recorder.Clear();
+  DrawPageKeyTab(app, c, 17, 0, 0);
+  EXPECT_TRUE(Drew("Page F2147483648\u2026\u2026 "));
 }
 
 TEST_F(TextEntry, TheGLViewMakesItsCanvasOnlyInsideTheGrid) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "framework/drawstate.h"
@@ -64,6 +65,36 @@ TEST_F(WindowLayerTest, SetGraphicsResizeKeepsTheAskedSizeAsDefaultAndRaisesToTh
   small.Measure(1300, 500);
   EXPECT_EQ(std::tuple(small.AppWidth, small.AppHeight, small.AppGraphicHeight),
             std::tuple(1300, 640, 622));
+}
+
+TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
+  // x, y, width, height as saved; the position the window then opens at.
+  const struct {
+    int x, y, width, height, openX, openY;
+  } cases[] = {
+      {200, 100, 960, 640, 200, 100},      // fits: as saved
+      {3000, 2000, 960, 640, 960, 440},    // from a larger display
+      {-500, -20, 960, 640, 0, 0},         // left of and above it
+      {100, 50, 2560, 1440, 0, 0},         // larger than it: as large as it, at its corner
+      {1500, 300, 1200, 700, 720, 300},
+  };
+  for (const auto& k : cases) {
+    TestWindowLayer w;
+    w.desktopWidth = 1920;
+    w.desktopHeight = 1080;
+    w.SetWindowPos(k.x, k.y);
+    w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
+    EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos), std::tuple(k.openX, k.openY)) << k.x << "," << k.y;
+  }
+  // No desktop to measure, or half of one: left as saved.
+  for (const auto& [width, height] : {std::pair(0, 0), std::pair(1920, 0), std::pair(0, 1080)}) {
+    TestWindowLayer unknown;
+    unknown.desktopWidth = width;
+    unknown.desktopHeight = height;
+    unknown.SetWindowPos(5000, 5000);
+    unknown.SetGraphicsResize(960, 640, -1, -1, -1, -1);
+    EXPECT_EQ(std::tuple(unknown.AppXPos, unknown.AppYPos), std::tuple(5000, 5000)) << width;
+  }
 }
 
 TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {

@@ -1,15 +1,20 @@
 // The settings file: first start with defaults, the round trip of every value, the
-// full-screen rule, the volume text, bad values and the unset or unwritable file.
+// full-screen rule, the volume text, bad values, the unset or unwritable file, and a file
+// that never lands in the working folder.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "framework/appfunctions.h"
+#include "framework/browsertesting.h"
 #include "framework/ini.h"
+#include "framework/testfolder.h"
 #include "game/quilloncore.h"
 #include "game/settingsfile.h"
 
@@ -173,6 +178,31 @@ TEST_F(SettingsFileTest, AFailedWriteIsNotReportedAsSuccess) {
   const std::string log = testing::internal::GetCapturedStdout();
   EXPECT_EQ(log.find("Shutdown OK"), std::string::npos);
   EXPECT_NE(log.find("can't write"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, TheFileNeverLandsInTheWorkingFolder) {
+  const std::string home = dir_ + "/home";  // a home without ~/.config
+  const std::string work = dir_ + "/work";
+  ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
+  ASSERT_EQ(mkdir(work.c_str(), 0755), 0);
+  std::ofstream(dir_ + "/plain") << "x";
+  EnvGuard env;
+  env.Set("HOME", home);
+  InFolder in(work);
+  // Once with a folder that can be made, once below a plain file, where none can.
+  for (const std::string config : {std::string(), dir_ + "/plain/config"}) {
+    env.Set("XDG_CONFIG_HOME", config.empty() ? std::nullopt : std::optional(config));
+    testing::internal::CaptureStdout();
+    InitIniModule();
+    TDesktopGame game;
+    game.MStartupIni(kName);
+    game._key_pause = 99;
+    game.MShutdownIni();
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(std::filesystem::is_empty(work)) << config;
+    EXPECT_EQ(game._key_pause, 99);  // kept in memory all the same
+  }
+  EXPECT_TRUE(std::filesystem::is_regular_file(home + "/.config/" + kName));
 }
 
 }  // namespace

@@ -72,6 +72,21 @@ TEST(Files, CreateDirMakesOneLevelOnly) {
   EXPECT_FALSE(CreateDir(""));
 }
 
+TEST(Files, CreatePrivateDirsMakesEveryMissingLevelForTheUserAlone) {
+  TempFolder tmp;
+  auto mode = [](const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;
+  };
+  EXPECT_TRUE(CreatePrivateDirs(tmp / "a/b/c"));
+  for (const char* level : {"a", "a/b", "a/b/c"}) EXPECT_EQ(mode(tmp / level), 0700u) << level;
+  EXPECT_TRUE(CreatePrivateDirs(tmp / "a/b"));  // already there
+  writeFile(tmp / "file", "");
+  EXPECT_FALSE(CreatePrivateDirs(tmp / "file"));
+  EXPECT_FALSE(CreatePrivateDirs(tmp / "file/below"));
+  EXPECT_FALSE(CreatePrivateDirs(""));
+}
+
 TEST(Files, DeleteDirAndDeleteFileTakeOnlyTheirKind) {
   TempFolder tmp;
   ASSERT_TRUE(CreateDir(tmp / "dir"));

@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <random>
 
+#include "filesizelimit.h"
 #include "tempfolder.h"
 
 namespace {
@@ -266,6 +269,34 @@ TEST(Pixmap, SavedFilesReadBackWithTheirAlpha) {
   EXPECT_FALSE(SavePixmapPNG(TPixmap{}, folder / "empty.png"));
   EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("Cant save PNG: ", 0), 0u);
   EXPECT_FALSE(std::filesystem::exists(folder / "short.png"));
+}
+
+TEST(Pixmap, AFailedSaveKeepsTheOldFile) {
+  TempFolder folder;
+  const std::string path = folder / "keep.png";
+  auto small = CreatePixmap(2, 2);
+  ASSERT_TRUE(small && SavePixmapPNG(*small, path));
+  std::ifstream oldIn(path, std::ios::binary);
+  const std::string old((std::istreambuf_iterator<char>(oldIn)), std::istreambuf_iterator<char>());
+  // Noise does not compress: far more than the 1 KB the file may grow to below.
+  auto noise = CreatePixmap(64, 64);
+  ASSERT_TRUE(noise);
+  std::mt19937 dice(7);
+  for (uint8_t& byte : noise->pixels) byte = static_cast<uint8_t>(dice());
+  bool wrote = true;
+  {
+    FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.Active());
+    testing::internal::CaptureStdout();
+    wrote = SavePixmapPNG(*noise, path);
+    testing::internal::GetCapturedStdout();
+  }
+  EXPECT_FALSE(wrote);
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary file left beside it
 }
 
 }  // namespace

@@ -50,6 +50,15 @@ class PaintingLayer : public TMUIDraw2 {
   }
   bool frameRead = false;
   std::vector<uint8_t> frame;
+
+  // A 640 x 480 window on a grid of 64 x 48 cells, a dark blue page 0 to declare on.
+  void OpenPage() {
+    Init();
+    SetGraphicsResize(640, 480, -1, -1, -1, -1);
+    SetGrid(64, 48);
+    SetBG(0, 0, 64);
+    AddPage(0);
+  }
 };
 
 class WindowLayerGui : public ::testing::Test {
@@ -69,11 +78,7 @@ class WindowLayerGui : public ::testing::Test {
 
 TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
   PaintingLayer w;
-  w.Init();
-  w.SetGraphicsResize(640, 480, -1, -1, -1, -1);
-  w.SetGrid(64, 48);
-  w.SetBG(0, 0, 64);
-  w.AddPage(0);
+  w.OpenPage();
   // Red at cells 4-13, green at 20-29, blue at 10-19 over the red's right part.
   Declare(w, {.drawType = 100000, .id = 0, .x = 4, .w = 10, .y = 4, .h = 10, .live = 0});
   Declare(w, {.drawType = 100000, .id = 1, .x = 20, .w = 10, .y = 4, .h = 10, .live = 0});
@@ -96,6 +101,53 @@ TEST_F(WindowLayerGui, APageOfApplicationDrawnControlsReachesTheScreen) {
   // The status bar's strip below the page, left of its centred text.
   EXPECT_EQ(w.Frame(3, 475), (Rgb{120, 120, 120}));
   EXPECT_EQ(w.Frame(3, 461), background);
+}
+
+// The view draws a small square at its (0, 0) and a band running past both its sides.
+class GLViewLayer : public PaintingLayer {
+ public:
+  int MGLDraw(TMControl*) override {
+    SetAlpha(1.0f);
+    SetColor(255, 255, 0);
+    DrawRect(0, 0, 4, 4);
+    DrawRect(-50, 50, 500, 4);
+    return 0;
+  }
+};
+
+TEST_F(WindowLayerGui, TheOpenGLViewIsACanvasOfItsOwn) {
+  GLViewLayer w;
+  w.OpenPage();
+  const int view =
+      Declare(w, {.drawType = 48, .id = 0, .x = 20, .w = 10, .y = 20, .h = 10, .live = 0});
+  w.AppRedrawingUI = 0;
+  w.ResetGraphics();  // lays out and draws: the view's canvas is made
+  w.RedrawUI(0);      // and drawn into
+  ASSERT_TRUE(w.frameRead);
+  const TMControl& c = *w.PageData[view];
+  const int x = c.nX, y = c.nY;
+  ASSERT_GT(x, 10);
+  ASSERT_GT(y, 10);
+  const Rgb yellow{255, 255, 0}, background{0, 0, 64};
+  EXPECT_EQ(w.Frame(x, y), yellow);
+  EXPECT_EQ(w.Frame(x + 3, y + 3), yellow);
+  EXPECT_EQ(w.Frame(x + 4, y + 4), background);
+  EXPECT_EQ(w.Frame(0, 0), background);
+  EXPECT_EQ(w.Frame(x + 40, y + 51), yellow);
+  EXPECT_EQ(w.Frame(x - 1, y + 51), background);  // nothing lands outside the view
+  EXPECT_EQ(w.Frame(x + c.nWidth, y + 51), background);
+}
+
+TEST_F(WindowLayerGui, AWindowSavedOnALargerDisplayOpensInsideThisOne) {
+  TMUIDraw2 w;
+  w.SetWindowPos(4000, 3000);
+  w.SetGraphicsResize(DesktopWidth() + 640, DesktopHeight() + 360, 960, 640, -1, -1);
+  ASSERT_NE(w.AppWindow, nullptr);
+  EXPECT_LE(WindowWidth(w.AppWindow), DesktopWidth());
+  EXPECT_LE(WindowHeight(w.AppWindow), DesktopHeight());
+  EXPECT_GE(WindowX(w.AppWindow), 0);
+  EXPECT_LE(WindowX(w.AppWindow) + WindowWidth(w.AppWindow), DesktopWidth());
+  EXPECT_LE(WindowY(w.AppWindow) + WindowHeight(w.AppWindow), DesktopHeight());
 }
 
 TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
@@ -126,8 +178,13 @@ TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
                                       {"", 0, 0, 0},
                                       {"Full Screen", 1003, 70, 10},
                                       {"", 0, 0, 0},
-                                      {"Restore To Default", 1002, 0, 0}};
+                                      {"Restore To Default", 1002, 0, 0},
+                                      {"", 0, 0, 0},
+                                      {"Quit", kMenuQuit, 'Q', 8}};
   EXPECT_EQ(items, expected);
+  // Ctrl+Q and Super+Q are both its shortcut.
+  for (int mods : {MODIFIER_CONTROL, MODIFIER_COMMAND})
+    EXPECT_EQ(bar->FindShortcut('Q', mods), window.items.back().get()) << mods;
   const TMenu& help = *bar->Menus()[1];
   ASSERT_EQ(help.items.size(), 1u);
   EXPECT_EQ(std::tuple(help.text, help.items[0]->text, help.items[0]->id),

@@ -1,7 +1,10 @@
 // The OpenGL backend's contracts, checked on the pixels it draws under Xvfb: exact
 // rectangles, the last pixel of a line, the clip rectangle, the virtual resolution,
-// transforms, mirroring, blending, masks, filtering, text and batching.
+// transforms, mirroring, blending, masks, filtering, text, batching and drawing areas.
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
 
 #include "canvastesting.h"
 #include "platform/imagefont.h"
@@ -139,6 +142,31 @@ TEST_F(DrawTest, ViewportClipsEverythingOutsideIt) {
   TCanvasPixels c;
   EXPECT_EQ(c.CountLit(), 100);
   EXPECT_EQ(c.At(W - 1, H - 1).g, 255);
+}
+
+TEST_F(DrawTest, AnAreaOfTheWindowIsACanvasOfItsOwn) {
+  // The area (100, 50) to (200, 130); one reaching past the window's corner is cut.
+  for (const auto& [x, y, w, h, right, bottom] :
+       {std::tuple{100, 50, 100, 80, 199, 129}, std::tuple{W - 20, H - 10, 50, 50, W - 1, H - 1}}) {
+    SetGraphicsWindow(window_);
+    Cls();
+    SetGraphicsWindowArea(window_, x, y, w, h);
+    EXPECT_EQ(GraphicsWidth(), right - x + 1);
+    SetClsColor(0, 0, 255);
+    Cls();  // no viewport set: the area, not the window
+    SetColor(255, 0, 0);
+    DrawRect(0, 0, 2, 2);  // its top left
+    std::vector<uint8_t> corner;
+    ASSERT_TRUE(ReadPixels(0, 0, 1, 1, corner));  // read in the area's pixels too
+    EXPECT_EQ(corner[0], 255);
+    SetClsColor(0, 0, 0);
+    SetGraphicsWindow(window_);
+    TCanvasPixels p;
+    EXPECT_EQ(p.Count(IsRed), 4) << x;
+    EXPECT_TRUE(IsRed(p.At(x + 1, y + 1))) << x;
+    EXPECT_EQ(p.Count(IsBlue), (right - x + 1) * (bottom - y + 1) - 4) << x;
+    EXPECT_TRUE(IsBlue(p.At(right, bottom))) << x;
+  }
 }
 
 TEST_F(DrawTest, VirtualResolutionStretchesDrawingViewportAndPointer) {
