@@ -5,8 +5,10 @@
 #include "framework/folder.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -165,6 +167,11 @@ TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
   EXPECT_EQ(f.GetFolderPosition("zeta"), IndexOf(f, "zeta"));
   EXPECT_EQ(f.GetFolderPosition("missing"), 0);
   EXPECT_EQ(f.GetFolderPosition(""), 0);
+  // Two folders that differ only in case: the later entry wins.
+  MakeDir(t / "SAMPLES");
+  f.SetDir(t.path() + "/");
+  EXPECT_EQ(f.GetFolderPosition("samples"), std::max(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES")));
+  EXPECT_NE(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES"));
 }
 
 TEST(FolderModelOpen, OpensFoldersGoesBackAndRefusesFiles) {

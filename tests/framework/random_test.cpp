@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "framework/random.h"
 #include "framework/staticrand.h"
@@ -87,4 +88,29 @@ TEST(SetSeedText, LogsAndSeeds) {
   SetSeed("dd");
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(RndDouble(), first);
+}
+
+TEST(StaticRand, ATableFromASeedTextReplaysTheSameWalk) {
+  auto walk = [](TStaticRand& t) {
+    std::vector<float> out;
+    for (int i = 0; i < 5; ++i) out.push_back(t.random());
+    out.push_back(t.randomPos(3));
+    return out;
+  };
+  TStaticRand a, b, other;
+  testing::internal::CaptureStdout();
+  a.Init("battle");
+  // The table holds the seeded generator's doubles, in order.
+  SetSeed("battle");
+  for (int i = 0; i < kStaticRandCount; ++i) ASSERT_EQ(a.num[i], static_cast<float>(RndDouble())) << i;
+  b.Init("battle");
+  other.Init("battles");
+  testing::internal::GetCapturedStdout();
+  // The walk starts where the first entry points.
+  EXPECT_EQ(a.pos, static_cast<int>(a.num[0] * 1000.0));
+  const std::vector<float> first = walk(a);
+  EXPECT_EQ(walk(b), first);
+  EXPECT_NE(walk(other), first);
+  a.reset();
+  EXPECT_EQ(walk(a), first);
 }
