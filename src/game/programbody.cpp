@@ -40,11 +40,15 @@ int OpenQuillon(TQuillon& app) {
 int RunQuillon() {
   if (bodyEntered) return 0;
   bodyEntered = true;
+  return RunQuillonBody([] { return std::make_unique<TQuillon>(); });
+}
+
+int RunQuillonBody(const std::function<std::unique_ptr<TQuillon>()>& make) {
   RestoreLayoutData();
 
   AppTitle = "Quillon::Campaign";
   Print("Setting up orrery");
-  auto app = std::make_unique<TQuillon>();
+  std::unique_ptr<TQuillon> app = make();
   app->MStartupIni("Quillon/ProgramSetup.ini");
   OpenQuillon(*app);
   app->ProgMain();
