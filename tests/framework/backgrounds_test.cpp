@@ -112,6 +112,8 @@ TEST_F(BackgroundRendererTest, ShadedStylesDarkenWhereTheirShadesLie) {
       {0, {{110, 21}, {110, 119}}, {{110, 60}, {110, 80}}, black40},
       {1, {{110, 21}, {110, 50}}, {{110, 119}, {11, 90}}, 128, {110, 81}},
       {5, {{110, 21}}, {{110, 60}, {110, 119}}, black10},
+      {7, {{110, 21}, {11, 70}, {208, 70}}, {{110, 100}, {60, 100}}, 60},
+      {0x800, {{110, 21}, {110, 119}}, {{110, 60}, {110, 80}}, black40},  // code 1, style 0
       {9, {{11, 70}, {50, 70}}, {{71, 70}, {110, 70}, {208, 70}}, 128},
       {10, {{208, 70}, {170, 70}}, {{149, 70}, {110, 70}, {11, 70}}, 128},
       {14, {{110, 21}, {11, 100}, {208, 100}}, {{110, 61}, {110, 119}}, 128},
@@ -119,6 +121,7 @@ TEST_F(BackgroundRendererTest, ShadedStylesDarkenWhereTheirShadesLie) {
       {16, {{110, 21}, {110, 118}}, {{110, 70}, {11, 70}, {208, 70}}, 128},
   };
   for (const Case& c : cases) {
+    MAlpha(1.0f);  // as the renderer sets it before each control
     Background(c.style);
     const TRaster seen(recorder);
     const int middle = Level(seen, c.at.first, c.at.second);
@@ -128,6 +131,18 @@ TEST_F(BackgroundRendererTest, ShadedStylesDarkenWhereTheirShadesLie) {
     EXPECT_FALSE(seen.Lit(5, 70)) << c.style;
     EXPECT_FALSE(seen.Lit(110, 125)) << c.style;
   }
+  // The fills and shades of these styles draw untextured.
+  for (int style : {6, 7, 14, 16}) {
+    Background(style);
+    for (const TDrawCall& c : Of(TDrawCallKind::Immediate)) EXPECT_FALSE(c.state.texturing) << style;
+  }
+  // Style 6's edges: a faint light line down the left, dark lines on the right and bottom.
+  Background(6);
+  const TRaster panel(recorder);
+  EXPECT_GT(Level(panel, 10, 70), Level(panel, 11, 70));
+  EXPECT_LT(Level(panel, 10, 70), 150);
+  EXPECT_LT(Level(panel, 209, 70), Level(panel, 208, 70));
+  EXPECT_LT(Level(panel, 110, 119), Level(panel, 110, 118));
   // Style 0 keeps its bottom shade inside the box by the viewport.
   Background(0);
   EXPECT_FALSE(TRaster(recorder).Lit(110, 120));
@@ -135,7 +150,7 @@ TEST_F(BackgroundRendererTest, ShadedStylesDarkenWhereTheirShadesLie) {
   Background(15);
   const TRaster edge(recorder);
   EXPECT_EQ(Level(edge, 209, 70), TRaster::Over(128, 255, 0.25f));
-  EXPECT_LT(Level(edge, 208, 70), Level(edge, 207, 70));
+  EXPECT_GT(Level(edge, 207, 70) - Level(edge, 208, 70), 10);
   EXPECT_FLOAT_EQ(GetAlpha(), 1.0f);
 }
 
@@ -180,10 +195,17 @@ TEST_F(BackgroundRendererTest, CheckBoxSquareAtTheRightEndFilledThreePixelsInWhe
       EXPECT_FALSE(seen.Lit(x, y)) << x << "," << y;
     for (const auto& [x, y] : {std::pair{193, 13}, {206, 26}, {200, 20}})
       EXPECT_EQ(seen.Lit(x, y), selected != 0) << selected << " " << x << "," << y;
+    EXPECT_FALSE(seen.Lit(10, 20));  // no hover mark while not live
     // The caption is centred in the 180 pixels before the square.
     ASSERT_EQ(Of(TDrawCallKind::Text).size(), 1u);
     EXPECT_EQ(Of(TDrawCallKind::Text)[0].args[0], static_cast<float>(10 + (180 - TextWidth("Loop")) / 2));
   }
+  // Live, the hover mark frames the whole box.
+  recorder.Clear();
+  MCheckButton(10, 10, 200, 20, 0, 0, 2, 7, 0, "Loop", 0, 0, 1, 0);
+  const TRaster live(recorder);
+  EXPECT_TRUE(live.Lit(10, 20));
+  EXPECT_TRUE(live.Lit(100, 10));
 }
 
 }  // namespace

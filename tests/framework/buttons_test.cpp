@@ -228,6 +228,7 @@ TEST_F(ButtonRendererTest, UnlabelledToggleIsADarkSwitchSplitAfterItsLamp) {
   for (int y : {55, 65, 75}) EXPECT_GT(Red(seen.At(118, y)), 60) << y;
   EXPECT_LT(Red(seen.At(122, 65)), 60);
   EXPECT_TRUE(Texts().empty());
+  EXPECT_EQ(CurrentDrawState().lineWidth, 1.0f);  // the thick outline does not outlast it
 }
 
 TEST_F(ButtonRendererTest, SquareKeyInTheButtonColourWithADropShadowUntilPressed) {
@@ -252,11 +253,17 @@ TEST_F(ButtonRendererTest, SquareKeyInTheButtonColourWithADropShadowUntilPressed
     EXPECT_EQ(texts[1].text, "ONlamp");
     EXPECT_EQ(Of(TDrawCallKind::Image).empty(), style == 8) << style;
 
-    // Pressed: lighter, one pixel in, no drop shadow.
+    EXPECT_EQ(seen.At(130, 51), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 78), (Rgb{0, 0, 0})) << style;
+    EXPECT_NE(seen.At(130, 52), (Rgb{0, 0, 0})) << style;
+
+    // Pressed: lighter, its top a pixel lower, its bottom in place, no drop shadow.
     const int slot = Button(style | kGreen, 1, 0, 0, "ONlamp");
     seen = Seen();
     EXPECT_GT(Sum(seen.At(130, 72)), Sum(face)) << style;
     EXPECT_EQ(seen.At(102, 60), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 52), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 78), (Rgb{0, 0, 0})) << style;
     EXPECT_FALSE(seen.Lit(163, 70)) << style;
     EXPECT_EQ(slot, style == 12 ? lamp : -1) << style;
   }
