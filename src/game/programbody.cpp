@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "framework/apptitle.h"
+#include "framework/imageprefetch.h"
 #include "game/pagelayout.h"
 #include "game/quilloncore.h"
+#include "game/sprites.h"
 #include "platform/print.h"
 
 namespace {
@@ -22,6 +24,8 @@ bool bodyEntered = false;
 }  // namespace
 
 int OpenQuillon(TQuillon& app) {
+  // The sprite sheets decode while the window and its GL context are made.
+  PrefetchImages(SpriteSheetFiles());
   app.TOrreryControl::Init();  // the control manager's tables in their start state
   app.SetGraphicsResize(app.AppWidth, app.AppHeight, kMinWidth, kMinHeight, -1, -1);
   app.SetGrid(kGridCellsX, kGridCellsY);
