@@ -145,7 +145,11 @@ TEST_F(DrawTypeTableTest, ImageButtonStylesPlaceTheirImagesAndCaptions) {
     Draw(p, c);
     EXPECT_EQ(sources(), (std::vector<std::pair<const TImage*, float>>{{key, frame}, {cap, 32.0f}}))
         << selected << enabled;
-    for (const TDrawCall& d : Of(TDrawCallKind::Image)) EXPECT_EQ(BoxOf(d), box);
+    for (const TDrawCall& d : Of(TDrawCallKind::Image)) {
+      EXPECT_EQ(BoxOf(d), box);
+      EXPECT_FLOAT_EQ(d.state.alpha, 1.0f);  // even over a disabled key
+    }
+    EXPECT_FALSE(Of(TDrawCallKind::Rect).empty());  // the key under them
     EXPECT_TRUE(markAfterImages());
   }
 
@@ -166,6 +170,28 @@ TEST_F(DrawTypeTableTest, ImageButtonStylesPlaceTheirImagesAndCaptions) {
   EXPECT_FALSE(markAfterImages());
   EXPECT_EQ(c.nImage, 1);
 
+  // 15: frame nPos + 1 over the whole box, the caption at the image's height.
+  c.bStyle = 15;
+  Draw(p, c);
+  ASSERT_EQ(Of(TDrawCallKind::Image).size(), 1u);
+  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image)[0]), box);
+  ASSERT_EQ(Of(TDrawCallKind::Text).size(), 2u);  // the key's own caption, then this one
+  EXPECT_EQ(Of(TDrawCallKind::Text)[1].args[1], static_cast<float>(c.nY + down));
+
+  // An image taller than the control is cut to it, from its top.
+  PutImage(3, "tall.png", 64, 100);
+  c.strText = "tall";
+  c.nImage = -1;
+  c.bStyle = 14;
+  Draw(p, c);
+  EXPECT_EQ(BoxOf(Of(TDrawCallKind::Image).at(0)), (Box{c.nX + 32, c.nY, 16, c.nHeight}));
+  c.strText = "key";
+  c.nImage = -1;
+  for (int style : {143, 14, 15, 0}) {
+    c.bStyle = style;
+    EXPECT_EQ(DrawImageButtonKind(p, c, 3, 0, 0), 0) << style;
+  }
+
   // Any other style: the button, then frame nPos inside a margin (nRange 4 or more) or the
   // whole image over the box, at the master alpha (a disabled control's).
   c.bStyle = 0;
@@ -175,6 +201,9 @@ TEST_F(DrawTypeTableTest, ImageButtonStylesPlaceTheirImagesAndCaptions) {
   TDrawCall last = Of(TDrawCallKind::Image).back();
   EXPECT_EQ(BoxOf(last), (Box{c.nX + 10, c.nY + 10, c.nWidth - 20, c.nHeight - 36}));
   EXPECT_EQ(last.args[4], 2 * 16.0f);
+  c.nRange = 4;  // the narrowest frames still cut the strip
+  Draw(p, c);
+  EXPECT_EQ(Of(TDrawCallKind::Image).back().args[4], 2 * 4.0f);
   EXPECT_FLOAT_EQ(last.state.alpha, 0.3f);
   c.nRange = 3;
   Draw(p, c);

@@ -172,6 +172,10 @@ TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
   f.SetDir(t.path() + "/");
   EXPECT_EQ(f.GetFolderPosition("samples"), std::max(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES")));
   EXPECT_NE(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES"));
+  // A shorter listing after a longer one: the entries past its end are not found.
+  WriteBytes(t / "zeta/only.wav", "");
+  f.SetDir(t.path() + "/zeta/");
+  for (const char* gone : {"Samples", "SAMPLES", "samples", "zeta"}) EXPECT_EQ(f.GetFolderPosition(gone), 0) << gone;
 }
 
 TEST(FolderModelOpen, OpensFoldersGoesBackAndRefusesFiles) {

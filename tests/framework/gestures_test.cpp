@@ -39,6 +39,8 @@ TEST_F(PellamTest, AStrongStepNeedsMoreThanThreeWholeSteps) {
     app.Run({Emit({Move(100, 100), Magnify(sign * 0.035f), Magnify(sign * 0.045f)})});
     const std::string strong = sign > 0 ? "MMagnify(64,0,0,0,c0)" : "MMagnify(128,0,0,0,c0)";
     EXPECT_EQ(app.Only("MMagnify"), (Calls{"MMagnify(2,0,0,0,c0)", strong})) << sign;
+    EXPECT_EQ(app.EventMagnify(100, 100, 0, 0, 0, 0.0f), 0);
+    EXPECT_EQ(app.EventMagnify(100, 100, 0, 0, 0, sign * 0.05f), 0);
   }
 }
 

@@ -69,6 +69,8 @@ TEST(StaticRand, PositionsWrapAndReplay) {
   EXPECT_EQ(t.randomPos(0), copy.random());
   EXPECT_EQ(t.pos, copy.pos);
   EXPECT_EQ(t.randomPos(600), 102.0f);  // (600 + 502) mod 1000
+  t.SetPos(10);
+  EXPECT_EQ(t.randomPos(989), 0.0f);  // exactly a lap ahead: entry 0
 
   // Reads behind the position wrap instead of leaving the table.
   t.SetPos(0);
