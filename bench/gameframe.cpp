@@ -141,6 +141,15 @@ void RunWhereTheProgramLies(char** argv) {
   execv(placed.c_str(), argv);
 }
 
+// The placed copy takes itself away when it is done.
+void RemovePlacedCopy() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::string name = self.filename().string();
+  if (!error && name.size() > 7 && name.compare(name.size() - 7, 7, "-placed") == 0)
+    std::filesystem::remove(self, error);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,6 +169,7 @@ int main(int argc, char** argv) {
 
   if (StartProgramModules() == 0) {
     std::printf("gameframe_bench: needs a display\n");
+    RemovePlacedCopy();
     return 1;
   }
   RunQuillonBody([] { return std::make_unique<FrameBenchQuillon>(); });
@@ -172,5 +182,6 @@ int main(int argc, char** argv) {
   else
     std::printf("start-up to first frame: %.0f ms\n", startups[startups.size() / 2]);
   benchmark::Shutdown();
+  RemovePlacedCopy();
   return 0;
 }
