@@ -9,6 +9,7 @@
 #include "framework/raster.h"
 #include "framework/rendertesting.h"
 #include "platform/draw2d.h"
+#include "platform/immediategl.h"
 
 namespace {
 
@@ -131,12 +132,14 @@ TEST_F(BackgroundRendererTest, ShadedStylesDarkenWhereTheirShadesLie) {
     EXPECT_FALSE(seen.Lit(5, 70)) << c.style;
     EXPECT_FALSE(seen.Lit(110, 125)) << c.style;
   }
-  // The fills and shades of these styles draw untextured.
+  // The fills and shades of these styles draw untextured, whatever was drawn before.
   for (int style : {6, 7, 14, 16}) {
+    glEnable(GL_TEXTURE_2D);
     Background(style);
     for (const TDrawCall& c : Of(TDrawCallKind::Immediate)) EXPECT_FALSE(c.state.texturing) << style;
   }
   // Style 6's edges: a faint light line down the left, dark lines on the right and bottom.
+  MAlpha(1.0f);
   Background(6);
   const TRaster panel(recorder);
   EXPECT_GT(Level(panel, 10, 70), Level(panel, 11, 70));

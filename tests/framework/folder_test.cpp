@@ -172,10 +172,17 @@ TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
   f.SetDir(t.path() + "/");
   EXPECT_EQ(f.GetFolderPosition("samples"), std::max(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES")));
   EXPECT_NE(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES"));
-  // A shorter listing after a longer one: the entries past its end are not found.
-  WriteBytes(t / "zeta/only.wav", "");
+  // A shorter listing after a longer one: a folder of the longer one just past the end
+  // of the shorter one is not found.
+  std::string stale;
+  for (const char* name : {"Samples", "SAMPLES", "zeta"})
+    if (stale.empty() && IndexOf(f, name) > 0) stale = name;
+  const int end = IndexOf(f, stale);
+  ASSERT_GT(end, 0);
+  for (int i = 0; i < end; ++i) WriteBytes(t / ("zeta/" + std::to_string(i) + ".wav"), "");
   f.SetDir(t.path() + "/zeta/");
-  for (const char* gone : {"Samples", "SAMPLES", "samples", "zeta"}) EXPECT_EQ(f.GetFolderPosition(gone), 0) << gone;
+  ASSERT_EQ(f.FCount, end);
+  EXPECT_EQ(f.GetFolderPosition(stale), 0);
 }
 
 TEST(FolderModelOpen, OpensFoldersGoesBackAndRefusesFiles) {
