@@ -178,7 +178,7 @@ TEST_F(TextEntry, TheTransportBarIsOneJoinedRowOfFiveIconKeys) {
   c.nHeight = 30;
   c.bOver = 2;
   TransportCommand = kTransportRecord;
-  DrawTransportBar(app, c, 47, 0, 0);
+  EXPECT_EQ(DrawTransportBar(app, c, 47, 0, 0), 0);
   // Each key shows its icon inside its own fifth of the bar, half the key's height.
   const std::vector<TDrawCall> icons = recorder.CallsOf(TDrawCallKind::Image);
   ASSERT_EQ(icons.size(), 5u);
