@@ -1,10 +1,15 @@
 // The heaviest frame the drawing backend meets: 100,000 lines (a dense waveform view)
 // and 10,000 textured sub-image quads (sprites from an atlas), drawn through the 2D
 // module batched into vertex arrays, and again with one glBegin/glEnd pair per
-// primitive. Prints the frames per second of both and their ratio. Needs a display
-// (Xvfb will do).
+// primitive. Prints the frames per second of both and their ratio, and, since a software
+// rasteriser bounds both alike, what each path asks of GL per frame: draw calls and
+// state changes, counted by wrappers of those GL entry points that forward to the real
+// ones. Needs a display (Xvfb will do).
+#include <SDL_opengl.h>
 #include <benchmark/benchmark.h>
+#include <dlfcn.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -15,6 +20,36 @@
 #include "platform/platform.h"
 #include "platform/print.h"
 #include "platform/window.h"
+
+// GL calls made by this program, counted on their way to the driver.
+struct GlCalls {
+  long draws = 0;   // glDraw* calls and glBegin/glEnd pairs
+  long states = 0;  // capability, blend, texture, alpha-test, width, scissor and array switches
+};
+GlCalls glCalls;
+
+#define QUILLON_COUNTED_GL(field, name, params, args)                                            \
+  extern "C" void name params {                                                                 \
+    ++glCalls.field;                                                                             \
+    static const auto real = reinterpret_cast<decltype(&::name)>(dlsym(RTLD_NEXT, #name));       \
+    real args;                                                                                   \
+  }
+QUILLON_COUNTED_GL(draws, glDrawRangeElements,
+                   (GLenum m, GLuint s, GLuint e, GLsizei n, GLenum t, const GLvoid* i), (m, s, e, n, t, i))
+QUILLON_COUNTED_GL(draws, glDrawElements, (GLenum m, GLsizei n, GLenum t, const GLvoid* i), (m, n, t, i))
+QUILLON_COUNTED_GL(draws, glDrawArrays, (GLenum m, GLint f, GLsizei n), (m, f, n))
+QUILLON_COUNTED_GL(draws, glBegin, (GLenum m), (m))
+QUILLON_COUNTED_GL(states, glEnable, (GLenum c), (c))
+QUILLON_COUNTED_GL(states, glDisable, (GLenum c), (c))
+QUILLON_COUNTED_GL(states, glEnableClientState, (GLenum c), (c))
+QUILLON_COUNTED_GL(states, glDisableClientState, (GLenum c), (c))
+QUILLON_COUNTED_GL(states, glBlendFunc, (GLenum s, GLenum d), (s, d))
+QUILLON_COUNTED_GL(states, glBindTexture, (GLenum t, GLuint n), (t, n))
+QUILLON_COUNTED_GL(states, glAlphaFunc, (GLenum f, GLclampf r), (f, r))
+QUILLON_COUNTED_GL(states, glLineWidth, (GLfloat w), (w))
+QUILLON_COUNTED_GL(states, glPointSize, (GLfloat w), (w))
+QUILLON_COUNTED_GL(states, glScissor, (GLint x, GLint y, GLsizei w, GLsizei h), (x, y, w, h))
+#undef QUILLON_COUNTED_GL
 
 namespace {
 
@@ -81,14 +116,18 @@ void drawFrame(const Scene& scene) {
 }
 
 double framesPerSecond[2] = {0.0, 0.0};  // batched, one pair per primitive
+GlCalls perFrame[2];
 
 void frameBenchmark(benchmark::State& state, const Scene& scene, bool batched) {
   SetDrawBatching(batched);
   drawFrame(scene);  // textures made outside the timing
+  const GlCalls before = glCalls;
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : state) drawFrame(scene);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (seconds > 0.0) framesPerSecond[batched ? 0 : 1] = static_cast<double>(state.iterations()) / seconds;
+  const long frames = std::max<long>(static_cast<long>(state.iterations()), 1);
+  perFrame[batched ? 0 : 1] = {(glCalls.draws - before.draws) / frames, (glCalls.states - before.states) / frames};
   state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   SetDrawBatching(true);
 }
@@ -119,6 +158,12 @@ int main(int argc, char** argv) {
     std::printf("draw frame (%d lines, %d sub-image quads): batched %.1f fps, one glBegin/glEnd per "
                 "primitive %.1f fps, ratio %.2f\n",
                 LINES, QUADS, framesPerSecond[0], framesPerSecond[1], framesPerSecond[0] / framesPerSecond[1]);
+  std::printf("GL calls per frame: batched %ld draw calls and %ld state changes, per primitive %ld draw calls "
+              "and %ld state changes\n",
+              perFrame[0].draws, perFrame[0].states, perFrame[1].draws, perFrame[1].states);
+  const double thousands = (LINES + QUADS) / 1000.0;
+  std::printf("draw calls per 1000 primitives: batched %.3f, per primitive %.3f\n", perFrame[0].draws / thousands,
+              perFrame[1].draws / thousands);
   benchmark::Shutdown();
   PlatformShutdown();
   return 0;

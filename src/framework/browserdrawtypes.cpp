@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/captions.h"
+#include "framework/drawkinds.h"
 #include "framework/drawstate.h"
 #include "framework/favorite.h"
 #include "framework/filetypes.h"
@@ -23,10 +24,6 @@ constexpr int kFolderFrame = 2;
 constexpr int kNoPlaceFrame = 6;
 constexpr int kSeparatorFrame = 41;
 constexpr float kMirrorAlpha = 0.3f;
-
-void TextForm(const TMControl& c, const std::string& text) {
-  MText(c.nX, c.nY, c.nWidth, c.nHeight, c.bTextStyle, c.bAlign, text);
-}
 
 void Icon(int x, int y, int frame) {
   MDrawImageNumFrame(x, y, kIconW, kIconH, AppFileImage, frame);
@@ -84,28 +81,24 @@ int DrawPathBar(TMUIDraw2& app, TMControl& c, int, int, int) {
   SetColor(255, 255, 255);
   SetAlpha(1.0f);
 
-  struct Shown {
-    std::string TMFavorite::*path;
-    int frame;
-    const char* label;
-  };
-  static const Shown kOrder[] = {
-      {&TMFavorite::FavDesktop, 5, "Desktop"},    {&TMFavorite::FavApps, 3, "Applications"},
-      {&TMFavorite::FavDocs, 13, "Documents"},    {&TMFavorite::FavDownloads, 8, "Downloads"},
-      {&TMFavorite::FavMovies, 12, "Movies"},     {&TMFavorite::FavMusic, 10, "Music"},
-      {&TMFavorite::FavPictures, 11, "Pictures"}, {&TMFavorite::FavHome, 4, "Home"},
-  };
-  bool matched = false;
-  for (const Shown& place : kOrder) {
-    const std::string& path = fav.*place.path;
-    if (path.empty() || p.compare(0, path.size(), path) != 0) continue;
-    p = Tail(p, static_cast<long>(p.size()) - static_cast<long>(path.size()) + 1);
-    app.DrawFavorite(place.frame, place.label, x, yt + 1, 0, 0);
-    x += TextWidth(place.label) + 26;
-    matched = true;
-    break;
+  // The places in list order, Home last: a folder inside Home shows the place it is in.
+  const TMFavorite::Place* shown = nullptr;
+  for (const bool home : {false, true}) {
+    for (const TMFavorite::Place& place : TMFavorite::Places()) {
+      const std::string& path = fav.*place.path;
+      if ((place.code == kPlaceHome) != home || path.empty() || p.compare(0, path.size(), path) != 0)
+        continue;
+      shown = &place;
+      break;
+    }
+    if (shown != nullptr) break;
   }
-  if (!matched) {
+  if (shown != nullptr) {
+    const std::string& path = fav.*shown->path;
+    p = Tail(p, static_cast<long>(p.size()) - static_cast<long>(path.size()) + 1);
+    app.DrawFavorite(shown->code, shown->label, x, yt + 1, 0, 0);
+    x += TextWidth(shown->label) + 26;
+  } else {
     Icon(x, yi, kNoPlaceFrame);
     x += 16;
   }

@@ -27,10 +27,6 @@ void ButtonForm(TMControl& c, const std::string& text, int selected, int live, i
                      c.bTextStyle, text, selected, over, live, 0);
 }
 
-void TextForm(const TMControl& c, const std::string& text) {
-  MText(c.nX, c.nY, c.nWidth, c.nHeight, c.bTextStyle, c.bAlign, text);
-}
-
 void ImageForm(TMControl& c) {
   c.nImage = MImage(c.nX, c.nY, c.nWidth, c.nHeight, c.nImage, c.strText);
 }
@@ -46,6 +42,10 @@ int KeyFrame(const TMControl& c) {
 }
 
 }  // namespace
+
+void TextForm(const TMControl& c, const std::string& text) {
+  MText(c.nX, c.nY, c.nWidth, c.nHeight, c.bTextStyle, c.bAlign, text);
+}
 
 int DrawCaptionKind(TMUIDraw2&, TMControl& c, int, int, int) {
   TextForm(c, c.strText);

@@ -2,9 +2,13 @@
 // arguments of drawtypes.h (TDrawTypeRenderer) and stores any image slot it resolves in
 // the control's nImage.
 #pragma once
+#include <string>
 
 class TMUIDraw2;
 class TMControl;
+
+// The text form of a kind: MText of the control's box with its text style and alignment.
+void TextForm(const TMControl& c, const std::string& text);
 
 // Captions, buttons, pictures, backgrounds and tabs (drawkinds.cpp).
 int DrawCaptionKind(TMUIDraw2& app, TMControl& c, int drawType, int live, int over);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/imageprefetch.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/paths.h"
@@ -16,9 +17,9 @@ namespace {
 
 bool InSlots(int slot) { return slot >= 0 && slot < kImageSlots; }
 
-// Where a name may lie, in the order they are tried. File names are case-sensitive here,
-// so each "Resources" folder is also tried spelt "resources".
-std::vector<std::string> Candidates(const std::string& name) {
+}  // namespace
+
+std::vector<std::string> ImageCandidates(const std::string& name) {
   std::vector<std::string> paths{name};
   const std::string appDir = AppDir();
   for (const char* folder : {"Resources/", "resources/"}) {
@@ -28,8 +29,6 @@ std::vector<std::string> Candidates(const std::string& name) {
   for (const char* folder : {"../Resources/", "../resources/"}) paths.push_back(folder + name);
   return paths;
 }
-
-}  // namespace
 
 TMImages::TMImages() = default;
 TMImages::~TMImages() = default;
@@ -75,9 +74,9 @@ int TMImages::SetImage(const std::string& name) {
   std::string loadedFrom;
   // The cache says nothing on success or failure, nor lets the decoder speak for it.
   const TQuietPrint quiet;
-  for (const std::string& path : Candidates(name)) {
+  for (const std::string& path : ImageCandidates(name)) {
     if (FileType(path) != FILETYPE_FILE) continue;
-    pixmap = LoadPixmapPNG(path);
+    if (!TakePrefetched(path, pixmap)) pixmap = LoadPixmapPNG(path);
     if (pixmap) {
       loadedFrom = path;
       break;

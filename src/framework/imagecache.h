@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TImage;
 
@@ -74,3 +75,7 @@ class TMImages {
 
 // The one cache; null until the first MGetImage creates it.
 extern std::unique_ptr<TMImages> Images;
+
+// Where a name may lie, in the order SetImage tries them. File names are case-sensitive
+// here, so each "Resources" folder is also tried spelt "resources".
+std::vector<std::string> ImageCandidates(const std::string& name);

@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "framework/apptitle.h"
+#include "framework/imageprefetch.h"
 #include "game/pagelayout.h"
 #include "game/quilloncore.h"
+#include "game/sprites.h"
 #include "platform/print.h"
 
 namespace {
@@ -22,6 +24,8 @@ bool bodyEntered = false;
 }  // namespace
 
 int OpenQuillon(TQuillon& app) {
+  // The sprite sheets decode while the window and its GL context are made.
+  PrefetchImages(SpriteSheetFiles());
   app.TOrreryControl::Init();  // the control manager's tables in their start state
   app.SetGraphicsResize(app.AppWidth, app.AppHeight, kMinWidth, kMinHeight, -1, -1);
   app.SetGrid(kGridCellsX, kGridCellsY);
@@ -40,11 +44,15 @@ int OpenQuillon(TQuillon& app) {
 int RunQuillon() {
   if (bodyEntered) return 0;
   bodyEntered = true;
+  return RunQuillonBody([] { return std::make_unique<TQuillon>(); });
+}
+
+int RunQuillonBody(const std::function<std::unique_ptr<TQuillon>()>& make) {
   RestoreLayoutData();
 
   AppTitle = "Quillon::Campaign";
   Print("Setting up orrery");
-  auto app = std::make_unique<TQuillon>();
+  std::unique_ptr<TQuillon> app = make();
   app->MStartupIni("Quillon/ProgramSetup.ini");
   OpenQuillon(*app);
   app->ProgMain();

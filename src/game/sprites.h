@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 constexpr int kSpriteTableSize = 1024;  // sprite numbers 0 to 1023
 
@@ -113,3 +114,7 @@ class t_entity {
   virtual int SetDead();
   virtual int Draw();
 };
+
+// The four textures the sprite table is cut from, as _LoadSprites asks the image cache
+// for them: the screen, the sprites, the cards and the map.
+const std::vector<std::string>& SpriteSheetFiles();

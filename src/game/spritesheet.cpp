@@ -73,6 +73,13 @@ void SetSpriteFields(TQuillonCore& core) {
   for (const TRangeField& r : kRangeFields) core.*r.field = FirstSprite(r.range);
 }
 
+const std::vector<std::string>& SpriteSheetFiles() {
+  static const std::vector<std::string> files = {
+      "../resources/textures/background2.png", "../resources/textures/quillon-small.png",
+      "../resources/textures/cardf.png", "../resources/textures/map.png"};
+  return files;
+}
+
 int TQuillonCore::_LoadSprites() {
   // Nearest-pixel sampling, and black transparent in images without alpha.
   AutoImageFlags(MASKEDIMAGE);
@@ -81,10 +88,11 @@ int TQuillonCore::_LoadSprites() {
   bitmapFontInit("spectrumfont.png", 1);
   g_FontWidth = 8;
 
-  _ScreenImage = MGetImage("../resources/textures/background2.png", -1);
-  _SpriteImage = MGetImage("../resources/textures/quillon-small.png", -1);
-  _CardImage = MGetImage("../resources/textures/cardf.png", -1);
-  _MapImage = MGetImage("../resources/textures/map.png", -1);
+  const std::vector<std::string>& sheets = SpriteSheetFiles();
+  _ScreenImage = MGetImage(sheets[0], -1);
+  _SpriteImage = MGetImage(sheets[1], -1);
+  _CardImage = MGetImage(sheets[2], -1);
+  _MapImage = MGetImage(sheets[3], -1);
 
   _CreateScreenSprite(0);
   _CreateMapSprite(1);

@@ -107,7 +107,15 @@ bool ThinLine(const TDrawState& state, const TCanvasMap& map, float x1, float y1
   const float dx = b.x - a.x;
   const float dy = b.y - a.y;
   const float length = std::sqrt(dx * dx + dy * dy);
-  if (!(length > 1e-4f)) return false;
+  if (!(length > 1e-4f)) {
+    // A point on a pixel's centre at full scale is that pixel: a line from the centre
+    // out of its diamond, so that points go into the same batch as the lines about them.
+    const bool centred = a.x - std::floor(a.x) == 0.5f && a.y - std::floor(a.y) == 0.5f;
+    if (!(length == 0.0f && centred && map.scaleX == 1.0f && map.scaleY == 1.0f)) return false;
+    from = a;
+    to = {a.x + 0.75f, a.y};
+    return true;
+  }
   const float ux = dx / length;
   const float uy = dy / length;
   // Past the last pixel's diamond, short of the next one's.

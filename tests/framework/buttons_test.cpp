@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/colorcodes.h"
+#include "framework/raster.h"
 #include "framework/rendertesting.h"
 
 namespace {
@@ -20,7 +21,16 @@ class ButtonRendererTest : public RenderTest {
     recorder.Clear();
     return MButton(100, 50, 60, 30, indent, style, align, -1, 0, text, selected, over, live, 0);
   }
+  // The button as it would look over mid grey.
+  TRaster Seen() const { return TRaster(recorder); }
+  std::vector<TDrawCall> Texts() const { return Of(TDrawCallKind::Text); }
 };
+
+int Red(const Rgb& c) { return std::get<0>(c); }
+int Green(const Rgb& c) { return std::get<1>(c); }
+int Blue(const Rgb& c) { return std::get<2>(c); }
+int Sum(const Rgb& c) { return Red(c) + Green(c) + Blue(c); }
+bool Grey(const Rgb& c) { return Red(c) == Green(c) && Green(c) == Blue(c); }
 
 TEST_F(ButtonRendererTest, DefaultLookIsARaisedOrSunkenGreyKey) {
   Button(0, 0, 0, 0);
@@ -165,6 +175,150 @@ TEST_F(ButtonRendererTest, SegmentedKeysJoinIntoTheNeighboursMargins) {
     EXPECT_EQ(corner(w.x + 1), (c.align & 0x400) != 0) << c.align;
     EXPECT_EQ(corner(w.x + w.w - 1), (c.align & 0x800) != 0) << c.align;
   }
+}
+
+
+TEST_F(ButtonRendererTest, ToggleIsARoundedBodyWithADarkLampSlotGreenWhileOn) {
+  const int lamp = PutImage(2, "lamp.png", 16, 16);
+  for (int style : {2, 6}) {
+    for (int selected : {0, 1}) {
+      const int slot = Button(style, selected, 0, 0, "ONlamp");
+      const TRaster seen = Seen();
+      const Rgb body = seen.At(140, 72), slotted = seen.At(110, 72);
+      EXPECT_EQ(Green(body) > Red(body) + 60, selected != 0) << style << " " << selected;
+      EXPECT_TRUE(selected != 0 || Grey(body)) << style;
+      EXPECT_LT(Sum(slotted) + 60, Sum(body)) << style << " " << selected;
+      EXPECT_FALSE(seen.Lit(100, 50)) << style;  // rounded corners
+      EXPECT_TRUE(seen.Lit(130, 50)) << style;
+      EXPECT_TRUE(seen.Lit(100, 65)) << style;
+      // The gloss lights the upper half of a button that is off.
+      EXPECT_EQ(Sum(seen.At(140, 56)) > Sum(seen.At(140, 72)), selected == 0) << style;
+      // The two prefix characters stand in a column 9 pixels into the caption's box (which
+      // style 6 starts 3 pixels left); the rest is the caption.
+      const std::vector<TDrawCall> texts = Texts();
+      ASSERT_EQ(texts.size(), 3u) << style;
+      const float column = style == 6 ? 106.0f : 109.0f;
+      EXPECT_EQ(std::pair(texts[0].text, texts[0].args[0]), std::pair(std::string("N"), column));
+      EXPECT_EQ(std::pair(texts[1].text, texts[1].args[0]), std::pair(std::string("O"), column));
+      EXPECT_LT(texts[1].args[1], texts[0].args[1]);
+      EXPECT_EQ(texts[2].text, "lamp");
+      // Style 6 adds the icon the caption names, and drops the caption to the bottom.
+      EXPECT_EQ(Of(TDrawCallKind::Image).empty(), style == 2) << style;
+      EXPECT_EQ(slot, style == 6 ? lamp : -1) << style;
+    }
+  }
+  Button(2, 0, 0, 0, "ONlamp");
+  const float middle = Texts().at(2).args[1];
+  Button(6, 0, 0, 0, "ONlamp");
+  EXPECT_GT(Texts().at(2).args[1], middle);
+
+  // Under the pointer, the gloss colours wash over the whole body.
+  Button(2, 0, 0, 0, "ONlamp");
+  const int before = Sum(Seen().At(140, 72));
+  Button(2, 0, 1, 0, "ONlamp");
+  EXPECT_GT(Sum(Seen().At(140, 72)), before);
+}
+
+TEST_F(ButtonRendererTest, UnlabelledToggleIsADarkSwitchSplitAfterItsLamp) {
+  Button(2, 0, 0, 0, "");
+  const TRaster seen = Seen();
+  EXPECT_TRUE(Grey(seen.At(140, 65)));
+  EXPECT_LT(Red(seen.At(140, 65)), 60);  // the dark body
+  // The split: a grey line from top to bottom 18 pixels in.
+  for (int y : {55, 65, 75}) EXPECT_GT(Red(seen.At(118, y)), 60) << y;
+  EXPECT_LT(Red(seen.At(122, 65)), 60);
+  EXPECT_TRUE(Texts().empty());
+  EXPECT_EQ(CurrentDrawState().lineWidth, 1.0f);  // the thick outline does not outlast it
+}
+
+TEST_F(ButtonRendererTest, SquareKeyInTheButtonColourWithADropShadowUntilPressed) {
+  constexpr int kGreen = 12 << kColorCodeShift;  // (40, 210, 40)
+  const int lamp = PutImage(2, "lamp.png", 16, 16);
+  for (int style : {8, 12}) {
+    Button(style | kGreen, 0, 0, 0, "ONlamp");
+    TRaster seen = Seen();
+    const Rgb face = seen.At(130, 72);
+    EXPECT_GT(Green(face), Red(face) + 100) << style;
+    EXPECT_EQ(seen.At(101, 60), (Rgb{0, 0, 0})) << style;  // the black outline
+    EXPECT_LT(Sum(seen.At(163, 70)), 3 * 128) << style;     // the shadow right of the key
+    EXPECT_LT(Sum(seen.At(130, 83)), 3 * 128) << style;     // and below it
+    EXPECT_FALSE(seen.Lit(170, 70)) << style;
+    // The caption twice: a faint white copy one pixel below the dark one.
+    const std::vector<TDrawCall> texts = Texts();
+    ASSERT_EQ(texts.size(), 2u) << style;
+    EXPECT_EQ(ColourOf(texts[0]), (Rgb{255, 255, 255}));
+    EXPECT_FLOAT_EQ(texts[0].state.alpha, 0.25f);
+    EXPECT_EQ(ColourOf(texts[1]), (Rgb{30, 30, 30}));
+    EXPECT_EQ(texts[0].args[1], texts[1].args[1] + 1);
+    EXPECT_EQ(texts[1].text, "ONlamp");
+    EXPECT_EQ(Of(TDrawCallKind::Image).empty(), style == 8) << style;
+
+    EXPECT_EQ(seen.At(130, 51), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 78), (Rgb{0, 0, 0})) << style;
+    EXPECT_NE(seen.At(130, 52), (Rgb{0, 0, 0})) << style;
+
+    // Pressed: lighter, its top a pixel lower, its bottom in place, no drop shadow.
+    const int slot = Button(style | kGreen, 1, 0, 0, "ONlamp");
+    seen = Seen();
+    EXPECT_GT(Sum(seen.At(130, 72)), Sum(face)) << style;
+    EXPECT_EQ(seen.At(102, 60), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 52), (Rgb{0, 0, 0})) << style;
+    EXPECT_EQ(seen.At(130, 78), (Rgb{0, 0, 0})) << style;
+    EXPECT_FALSE(seen.Lit(163, 70)) << style;
+    EXPECT_EQ(slot, style == 12 ? lamp : -1) << style;
+  }
+  Button(8, 0, 0, 0, "Go");
+  const Rgb plain = Seen().At(130, 72);
+  EXPECT_TRUE(Grey(plain));  // light grey without a colour code
+  Button(8, 0, 1, 0, "Go");
+  EXPECT_GT(Sum(Seen().At(130, 72)), Sum(plain));  // the hover wash
+}
+
+TEST_F(ButtonRendererTest, PlateShowsOnlyWhileOverOrSelected) {
+  const TMColor hl = AppHL, hl2 = AppHL2;
+  AppHL.SetCol(200, 0, 0);
+  AppHL2.SetCol(0, 0, 200);
+  Button(128, 0, 0, 0, "Go", 2);
+  EXPECT_FALSE(Seen().Lit(130, 65));
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_EQ(ColourOf(Texts()[0]), (Rgb{255, 255, 255}));
+  Button(128, 1, 0, 0, "Go", 2);
+  EXPECT_EQ(Seen().At(130, 65), (Rgb{200, 0, 0}));
+  EXPECT_FALSE(Seen().Lit(100, 50));  // rounded
+  Button(128, 1, 1, 0, "Go", 2);
+  EXPECT_EQ(Seen().At(130, 65), (Rgb{0, 0, 200}));
+  AppHL = hl;
+  AppHL2 = hl2;
+}
+
+TEST_F(ButtonRendererTest, SegmentedIconAndImageKeys) {
+  const int lamp = PutImage(2, "lamp.png", 16, 16);
+  PutImage(3, "ONlamp.png", 16, 16);
+  MAlpha(0.8f);
+  // 134: the caption at the bottom, dark then white, and the icon.
+  EXPECT_EQ(Button(134, 0, 0, 0, "ONlamp"), lamp);
+  std::vector<TDrawCall> texts = Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(std::tuple(ColourOf(texts[0]), texts[0].state.alpha), std::tuple(Rgb{30, 30, 30}, 0.4f));
+  EXPECT_EQ(std::tuple(ColourOf(texts[1]), texts[1].state.alpha), std::tuple(Rgb{255, 255, 255}, 0.6f));
+  EXPECT_EQ(texts[0].args[1], texts[1].args[1] + 1);
+  Button(130, 0, 0, 0, "ONlamp");
+  EXPECT_GT(texts[1].args[1], Texts().at(1).args[1]);  // lower than the centred caption
+  Button(134, 0, 0, 0, "ONlamp");
+  ASSERT_FALSE(Of(TDrawCallKind::Image).empty());
+  for (const TDrawCall& icon : Of(TDrawCallKind::Image)) {
+    const Box b = BoxOf(icon);
+    EXPECT_TRUE(b.x > 100 && b.x + b.w < 160 && b.y > 50 && b.y + b.h < 80) << b.x << "," << b.y;
+  }
+  // 135: the image named by the text at half the face's size, in its middle.
+  Button(135, 0, 0, 0, "ONlamp");
+  EXPECT_TRUE(Texts().empty());
+  ASSERT_EQ(Of(TDrawCallKind::Image).size(), 1u);
+  const TDrawCall image = Of(TDrawCallKind::Image)[0];
+  EXPECT_EQ(image.image, Images->Image[3].get());
+  EXPECT_EQ(BoxOf(image), (Box{115, 58, 29, 12}));  // the face is (101, 52, 58, 25)
+  EXPECT_EQ(ColourOf(image), (Rgb{250, 250, 250}));
+  EXPECT_FLOAT_EQ(image.state.alpha, 0.6f);
 }
 
 }  // namespace

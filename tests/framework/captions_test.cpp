@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "framework/colorcodes.h"
 #include "framework/drawstate.h"
 #include "framework/palette.h"
 #include "platform/draw2d.h"
@@ -201,6 +202,24 @@ TEST_F(CaptionTest, ShadowTwoPixelsBelowAtAQuarterOfTheMasterAlpha) {
   EXPECT_EQ(std::tuple(texts[1].args, ColourOf(texts[1].state), texts[1].state.alpha),
             std::tuple(Pos{10, 20}, Rgb{255, 255, 255}, 0.5f));
   EXPECT_EQ(GetAlpha(), 0.5f);
+}
+
+
+TEST_F(CaptionTest, TheColourCodeColoursTheTextButNotItsShadow) {
+  struct Case {
+    int code;
+    Rgb colour;
+  };
+  for (const Case& c : {Case{5, {230, 10, 0}}, Case{12, {40, 210, 40}}, Case{41, {30, 30, 30}}}) {
+    recorder.Clear();
+    SetColor(1, 2, 3);
+    MText(0, 0, 100, 20, (c.code << kColorCodeShift) | kTextShadow | kTextSmall, 0, "Hi");
+    const Calls texts = Texts();
+    ASSERT_EQ(texts.size(), 2u) << c.code;
+    EXPECT_EQ(ColourOf(texts[0].state), (Rgb{0, 0, 0})) << c.code;
+    EXPECT_EQ(ColourOf(texts[1].state), c.colour) << c.code;
+    EXPECT_EQ(texts[1].text, "Hi") << c.code;
+  }
 }
 
 }  // namespace

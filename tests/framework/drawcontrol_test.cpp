@@ -1,6 +1,7 @@
-// DrawControl through the recording backend: the framework's own draw types reach the
-// (still empty) draw-type table and draw nothing, application-drawn controls get their
-// hover mark only when they take part in the live control, and -999 draws as the type.
+// DrawControl through the recording backend: draw types without a renderer (outside the
+// table, the group markers, the unused numbers) draw nothing but still take the common
+// steps, and application-drawn controls get their hover mark only when they take part
+// in the live control.
 #include <gtest/gtest.h>
 
 #include <tuple>

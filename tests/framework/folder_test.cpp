@@ -5,8 +5,10 @@
 #include "framework/folder.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -167,6 +169,22 @@ TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
   EXPECT_EQ(f.GetFolderPosition("zeta"), IndexOf(f, "zeta"));
   EXPECT_EQ(f.GetFolderPosition("missing"), 0);
   EXPECT_EQ(f.GetFolderPosition(""), 0);
+  // Two folders that differ only in case: the later entry wins.
+  MakeDir(t / "SAMPLES");
+  f.SetDir(t.path() + "/");
+  EXPECT_EQ(f.GetFolderPosition("samples"), std::max(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES")));
+  EXPECT_NE(IndexOf(f, "Samples"), IndexOf(f, "SAMPLES"));
+  // A shorter listing after a longer one: a folder of the longer one just past the end
+  // of the shorter one is not found.
+  std::string stale;
+  for (const char* name : {"Samples", "SAMPLES", "zeta"})
+    if (stale.empty() && IndexOf(f, name) > 0) stale = name;
+  const int end = IndexOf(f, stale);
+  ASSERT_GT(end, 0);
+  for (int i = 0; i < end; ++i) WriteBytes(t / ("zeta/" + std::to_string(i) + ".wav"), "");
+  f.SetDir(t.path() + "/zeta/");
+  ASSERT_EQ(f.FCount, end);
+  EXPECT_EQ(f.GetFolderPosition(stale), 0);
 }
 
 TEST(FolderModelOpen, OpensFoldersGoesBackAndRefusesFiles) {

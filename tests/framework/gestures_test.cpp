@@ -32,6 +32,18 @@ TEST_F(PellamTest, APinchGivesOneStrongStepAndReArmsAfterAZeroStep) {
   EXPECT_EQ(app.MagTrip, 1);
 }
 
+TEST_F(PellamTest, AStrongStepNeedsMoreThanThreeWholeSteps) {
+  // 0.035 and -0.035 are three steps: weak, and the latch stays open for the next.
+  for (const float sign : {1.0f, -1.0f}) {
+    RecordingApp app;
+    app.Run({Emit({Move(100, 100), Magnify(sign * 0.035f), Magnify(sign * 0.045f)})});
+    const std::string strong = sign > 0 ? "MMagnify(64,0,0,0,c0)" : "MMagnify(128,0,0,0,c0)";
+    EXPECT_EQ(app.Only("MMagnify"), (Calls{"MMagnify(2,0,0,0,c0)", strong})) << sign;
+    EXPECT_EQ(app.EventMagnify(100, 100, 0, 0, 0, 0.0f), 0);
+    EXPECT_EQ(app.EventMagnify(100, 100, 0, 0, 0, sign * 0.05f), 0);
+  }
+}
+
 TEST_F(PellamTest, ClosingPinchesGive128AndTinyAmountsOnlyClearTheLatch) {
   RecordingApp app;
   app.Run({Emit({Move(100, 100), Magnify(-0.05f), Magnify(-0.08f)}),

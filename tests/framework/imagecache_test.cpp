@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/imageprefetch.h"
 #include "framework/imagetesting.h"
 #include "framework/windowtesting.h"
 #include "platform/paths.h"
+#include "platform/pixmap.h"
 
 namespace {
 
@@ -57,6 +59,29 @@ TEST(ImageCacheTest, TheFourPlacesAreTriedInOrderEachResourcesFolderInBothSpelli
   std::error_code ignored;
   std::filesystem::remove(bundle + "/Resources", ignored);  // only when left empty
   std::filesystem::remove(bundle + "/resources", ignored);
+}
+
+TEST(ImageCacheTest, AnImageDecodedAheadIsTakenOnceByTheCache) {
+  TestFolder tmp;
+  WritePng(tmp / "resources/ahead.png", 30, 20);
+  InFolder in(tmp.path());
+  PrefetchImages({"ahead.png", "nowhere.png"});
+  std::shared_ptr<TPixmap> pixmap;
+  ASSERT_TRUE(TakePrefetched("resources/ahead.png", pixmap));  // where the cache would look
+  ASSERT_TRUE(pixmap);
+  EXPECT_EQ(pixmap->width, 30);
+  EXPECT_FALSE(TakePrefetched("resources/ahead.png", pixmap));  // once
+  EXPECT_FALSE(TakePrefetched("resources/nowhere.png", pixmap));
+
+  // Decoded ahead or not, the cache loads the same image from the same place.
+  PrefetchImages({"ahead.png"});
+  Cache cache;
+  int slot = -1;
+  PrintedBy([&] { slot = cache.GetImage("ahead.png", -1); });
+  ASSERT_GE(slot, 0);
+  EXPECT_EQ(cache.GetWidth(slot), 30);
+  EXPECT_EQ(cache.strTrueFile[slot], "resources/ahead.png");
+  EXPECT_FALSE(TakePrefetched("resources/ahead.png", pixmap));  // the cache took it
 }
 
 TEST(ImageCacheTest, ANameMayBeAPathFromTheCurrentFolderOrAnAbsoluteOne) {

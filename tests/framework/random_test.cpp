@@ -69,6 +69,8 @@ TEST(StaticRand, PositionsWrapAndReplay) {
   EXPECT_EQ(t.randomPos(0), copy.random());
   EXPECT_EQ(t.pos, copy.pos);
   EXPECT_EQ(t.randomPos(600), 102.0f);  // (600 + 502) mod 1000
+  t.SetPos(10);
+  EXPECT_EQ(t.randomPos(989), 0.0f);  // exactly a lap ahead: entry 0
 
   // Reads behind the position wrap instead of leaving the table.
   t.SetPos(0);
@@ -107,4 +109,29 @@ TEST(RandomModuleStart, EachRunStartsFromItsOwnState) {
     EXPECT_NE(firstDraws(later), run) << later - now;
   SetTestWallClock({});
   SetTestClock({});
+}
+
+TEST(StaticRand, ATableFromASeedTextReplaysTheSameWalk) {
+  auto walk = [](TStaticRand& t) {
+    std::vector<float> out;
+    for (int i = 0; i < 5; ++i) out.push_back(t.random());
+    out.push_back(t.randomPos(3));
+    return out;
+  };
+  TStaticRand a, b, other;
+  testing::internal::CaptureStdout();
+  a.Init("battle");
+  // The table holds the seeded generator's doubles, in order.
+  SetSeed("battle");
+  for (int i = 0; i < kStaticRandCount; ++i) ASSERT_EQ(a.num[i], static_cast<float>(RndDouble())) << i;
+  b.Init("battle");
+  other.Init("battles");
+  testing::internal::GetCapturedStdout();
+  // The walk starts where the first entry points.
+  EXPECT_EQ(a.pos, static_cast<int>(a.num[0] * 1000.0));
+  const std::vector<float> first = walk(a);
+  EXPECT_EQ(walk(b), first);
+  EXPECT_NE(walk(other), first);
+  a.reset();
+  EXPECT_EQ(walk(a), first);
 }

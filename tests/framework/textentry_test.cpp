@@ -9,6 +9,7 @@
 
 #include "framework/browsertesting.h"
 #include "framework/buttons.h"
+#include "framework/raster.h"
 #include "framework/statedrawtypes.h"
 #include "framework/windowtesting.h"
 
@@ -186,32 +187,52 @@ TEST_F(TextEntry, TheGLViewMakesItsCanvasOnlyInsideTheGrid) {
   app.DestroyGL();
 }
 
-TEST_F(TextEntry, TheTransportBarDrawsFiveButtonsInAJoinedRow) {
+TEST_F(TextEntry, TheTransportBarIsOneJoinedRowOfFiveIconKeys) {
+  const char* names[] = {"backward", "forward", "stop", "play", "record"};
+  for (int i = 0; i < 5; ++i) {
+    FillSlot(*Images, 10 + i, 16, 16);
+    Images->strFile[10 + i] = std::string(names[i]) + ".png";
+  }
   TMControl c = Field("");
   c.nX = 0;
   c.nWidth = 500;
   c.nHeight = 30;
   c.bOver = 2;
   TransportCommand = kTransportRecord;
-  DrawTransportBar(app, c, 47, 0, 0);
-  const std::vector<TDrawCall> bar = recorder.Calls();
-  // The same five buttons drawn by hand: 96 wide, 100 apart, play and record lit,
-  // forward under the pointer.
-  recorder.Clear();
-  ResetDrawState();
-  SetDrawBackend(&recorder);
-  MButton(2, 22, 96, 26, 4, 0x5487, 0x812, 0, 0, "backward", 0, 0, 0, 0);
-  MButton(102, 22, 96, 26, 4, 0x5487, 0xC12, 0, 0, "forward", 0, 1, 0, 0);
-  MButton(202, 22, 96, 26, 2, 0x17C87, 0xC12, 0, 0, "stop", 0, 0, 0, 0);
-  MButton(302, 22, 96, 26, 2, 0x6487, 0xC12, 0, 0, "play", 1, 0, 0, 0);
-  MButton(402, 22, 96, 26, 6, 0x2C87, 0x412, 0, 0, "record", 1, 0, 0, 0);
-  const std::vector<TDrawCall> byHand = recorder.Calls();
-  ASSERT_EQ(bar.size(), byHand.size());
-  for (size_t i = 0; i < bar.size(); ++i) {
-    EXPECT_EQ(bar[i].args, byHand[i].args) << i;
-    EXPECT_EQ(bar[i].state.red, byHand[i].state.red) << i;
-    EXPECT_EQ(bar[i].state.viewportX, byHand[i].state.viewportX) << i;
+  EXPECT_EQ(DrawTransportBar(app, c, 47, 0, 0), 0);
+  // Each key shows its icon inside its own fifth of the bar, half the key's height.
+  const std::vector<TDrawCall> icons = recorder.CallsOf(TDrawCallKind::Image);
+  ASSERT_EQ(icons.size(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(icons[i].image, Images->Image[10 + i].get()) << names[i];
+    EXPECT_GE(icons[i].args[0], 100 * i + 20) << names[i];
+    EXPECT_LE(icons[i].args[0] + icons[i].args[2], 100 * i + 80) << names[i];
+    EXPECT_NEAR(icons[i].args[1] + icons[i].args[3] / 2, 34, 2) << names[i];
+    EXPECT_NEAR(icons[i].args[3], 10, 1) << names[i];
   }
+  EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Text).empty());
+  const TRaster seen(recorder);
+  // No gap between the keys across the whole row.
+  for (int x = 3; x < 497; ++x) ASSERT_TRUE(seen.Lit(x, 40)) << x;
+  EXPECT_FALSE(seen.Lit(1, 40));
+  EXPECT_TRUE(seen.Lit(2, 40));
+  EXPECT_FALSE(seen.Lit(499, 40));
+  // Play and record lit, each in its own colour, the others grey; forward, under the
+  // pointer, lighter than backward.
+  auto face = [&](int i) { return seen.At(100 * i + 12, 40); };
+  const auto [pr, pg, pb] = face(3);
+  EXPECT_GT(pg, pr + 60);
+  EXPECT_GT(pg, pb + 60);
+  const auto [rr, rg, rb] = face(4);
+  EXPECT_GT(rr, pr + 60);
+  EXPECT_LT(rg, pg - 60);
+  EXPECT_FALSE(rr == rg && rg == rb);
+  for (int i : {0, 1, 2}) {
+    const auto [r, g, b] = face(i);
+    EXPECT_TRUE(r == g && g == b) << names[i];
+  }
+  EXPECT_GT(std::get<0>(face(1)), std::get<0>(face(0)) + 20);
+  EXPECT_NEAR(std::get<0>(face(2)), std::get<0>(face(0)), 5);
 }
 
 }  // namespace

@@ -201,4 +201,23 @@ TEST_F(PellamGui, ASmallApplicationRunsItsLoopInARealWindowAndEndsOnWindowClose)
   EXPECT_EQ(app.GetTimer(0), 60);
 }
 
+
+TEST_F(PellamGui, RestoreToDefaultPutsTheWindowAt200By100AtItsFirstSize) {
+  SmallApp app;
+  app.Start();  // 320 x 240
+  ASSERT_NE(app.AppWindow, nullptr);
+  SetWindowShape(app.AppWindow, 40, 30, 400, 300);
+  SDL_PumpEvents();
+  ASSERT_EQ(WindowWidth(app.AppWindow), 400);
+  testing::internal::CaptureStdout();
+  app.EventMenu(EVENT_MENUACTION, kMenuRestoreDefault, nullptr);
+  testing::internal::GetCapturedStdout();
+  SDL_PumpEvents();
+  EXPECT_EQ(WindowX(app.AppWindow), 200);
+  EXPECT_EQ(WindowY(app.AppWindow), 100);
+  EXPECT_EQ(WindowWidth(app.AppWindow), 320);
+  EXPECT_EQ(WindowHeight(app.AppWindow), 240);
+  EXPECT_EQ(app.AppWidth, 320);  // measured again
+}
+
 }  // namespace
