@@ -285,7 +285,9 @@ TEST_F(MixerApi, VoiceReleasedAroundALookupStaysReleasedAndIsReusedOnce) {
       act.act(h);
       io->afterlookup = nullptr;
       // Released first, the voice may rightly come back for the channel; claimed first, not.
-      if (afterlookup) EXPECT_EQ(v->status, 0);
+      if (afterlookup) {
+        EXPECT_EQ(v->status, 0);
+      }
       const int a = mx_AllocChannel();
       const int b = mx_AllocChannel();
       EXPECT_NE(voice(a), voice(b));

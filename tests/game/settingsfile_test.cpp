@@ -190,7 +190,7 @@ TEST_F(SettingsFileTest, TheFileNeverLandsInTheWorkingFolder) {
   env.Set("HOME", home);
   InFolder in(work);
   // Once with a folder that can be made, once below a plain file, where none can.
-  for (const std::string config : {std::string(), dir_ + "/plain/config"}) {
+  for (const std::string& config : {std::string(), dir_ + "/plain/config"}) {
     env.Set("XDG_CONFIG_HOME", config.empty() ? std::nullopt : std::optional(config));
     testing::internal::CaptureStdout();
     InitIniModule();

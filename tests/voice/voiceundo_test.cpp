@@ -53,10 +53,12 @@ TEST_F(VoiceUndoRedo, RestoresSamplesAndControlsButNotLoopPoints) {
   v.Sound->SetLFOHertzRate(2, 40);
   v.Sound->SetWaveTable(5, 9);
   v.Sound->SetIsLooped(1);
-  v.Sound->SetLoopStart(2);
-  v.Sound->SetLoopLength(3);
+  v.Sound->SetWaveLength(3);
+  v.Sound->SetWaveLoopStart(1);
   crop(0, 3);
   v.Sound->SetIsLooped(0);
+  v.Sound->SetWaveLength(1);
+  v.Sound->SetWaveLoopStart(0);
   v.Sound->SetADSR(1, 0, 0, 0, 0, 0);
   v.Sound->SetRotorLevel(15, 1);
   v.Sound->SetModMatrix(14, 16, 0);
@@ -72,8 +74,8 @@ TEST_F(VoiceUndoRedo, RestoresSamplesAndControlsButNotLoopPoints) {
   EXPECT_EQ(v.Sound->GetLFOHertzRate(2), 40);
   EXPECT_EQ(v.Sound->WaveTable(5), 9);
   EXPECT_EQ(v.Sound->GetIsLooped(), 1);
-  EXPECT_EQ(v.Sound->GetLoopStart(), 2);
-  EXPECT_EQ(v.Sound->GetLoopLength(), 3);
+  EXPECT_EQ(v.Sound->WaveLength(), 3);  // a wavetable comes back whole
+  EXPECT_EQ(v.Sound->WaveLoopStart(), 1);
   EXPECT_EQ(v.LoopEnd, 2);
   // The stored level stays intact: the voice got a copy.
   v.Sound->GetAudioSample()[0] = 999;
