@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -232,6 +233,38 @@ TEST(PixmapPng, BadDataWithGoodChecksumsAndAbsurdSizesGiveNone) {
   EXPECT_TRUE(Decode(MakePng({16384, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({16385, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({1, 16385, PNG_COLOR_TYPE_GRAY, 1}).file));
+}
+
+size_t PeakResidentKB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return size_t(usage.ru_maxrss);
+}
+
+TEST(PixmapPng, HostileSizesAreRefusedBeforeTheyCostMemory) {
+  // An sPLT chunk claiming almost 2 GB in a file of a few hundred bytes.
+  std::vector<uint8_t> splt = Header(4, 4);
+  splt.insert(splt.end(), {0x7F, 0xFF, 0xFF, 0xF0, 's', 'P', 'L', 'T', 'p', 0, 8});
+  splt.resize(splt.size() + 200, 0);
+  std::string log;
+  EXPECT_FALSE(Decode(splt, &log));
+  EXPECT_NE(log.find("longer than the file"), std::string::npos) << log;
+
+  // 1-bit grey 16384 x 16384 in 33,000 bytes: its packed rows could fit, four bytes a
+  // pixel (1 GB) could not.
+  std::vector<uint8_t> bits{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AddChunk(bits, "IHDR", {0, 0, 0x40, 0, 0, 0, 0x40, 0, 1, 0, 0, 0, 0});
+  AddChunk(bits, "tEXt", std::vector<uint8_t>(32000, 'x'));
+  std::vector<uint8_t> rows(size_t(2049) * 400, 0), packed(rows.size());
+  uLongf packedSize = packed.size();
+  ASSERT_EQ(compress(packed.data(), &packedSize, rows.data(), rows.size()), Z_OK);
+  packed.resize(packedSize - 4);
+  AddChunk(bits, "IDAT", packed);
+  AddChunk(bits, "IEND", {});
+  const size_t before = PeakResidentKB();
+  EXPECT_FALSE(Decode(bits, &log));
+  EXPECT_NE(log.find("too short"), std::string::npos) << log;
+  EXPECT_LT(PeakResidentKB() - before, size_t(256) * 1024);
 }
 
 TEST(Pixmap, CreateBoundsAndPixelAddresses) {
