@@ -2,8 +2,8 @@
 // campaign strip on the battlefield (past, current or coming stage), one large block of
 // the campaign map, the campaign page (page 14: the map slides in, holds, a new
 // battlefield is made, the map slides out) and the battle page (page 15).
-#include <cmath>
 
+#include "game/flagframe.h"
 #include "game/pageclock.h"
 #include "game/quilloncore.h"
 #include "platform/draw2d.h"
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kCampaignStageCount = 5;  // stages 0 to 4 are shown
 constexpr int kStarMarks = 8;           // spriteUI + 2 .. + 9: star counts 0 to 7
-constexpr int kFlagFrames = 4;
 constexpr int kMapSprite = 1;
 
 constexpr int kSlideIn = 1;
@@ -24,10 +23,7 @@ constexpr int kRest = 4;
 }  // namespace
 
 int TQuillonCore::DrawCampaign(int x, int y, int stage, int stars, int won) {
-  // A new flag frame every 250 ms; before the clock's sign wrap the remainder would be
-  // negative, so it is folded back into the four frames.
-  int frame = TruncToInt(std::fmod(static_cast<double>(gameTime) * 0.004, 4.0));
-  if (frame < 0) frame += kFlagFrames;
+  const int frame = WavingFlagFrame(gameTime);
   const auto starMark = [&]() {
     if (stars < 0 || stars >= kStarMarks) return;  // no mark sprite for such a count
     _DrawCSprite(spriteUI + 2 + stars, static_cast<float>(x + 10), static_cast<float>(y - 6), 1.0f);

@@ -5,7 +5,9 @@
 
 #include "game/arcadefont.h"
 #include "game/battlefieldtile.h"
+#include "game/flagframe.h"
 #include "game/flagpoles.h"
+#include "game/handstates.h"
 #include "game/quilloncore.h"
 #include "platform/draw2d.h"
 #include "platform/numbers.h"
@@ -14,7 +16,6 @@ namespace {
 
 constexpr int kFirstPole = 1;
 constexpr int kLastPole = 12;
-constexpr int kFlagFrames = 4;
 
 // The pole's foot and the sprite place of the pole and of everything drawn on it.
 struct TPolePlace {
@@ -84,13 +85,6 @@ void DrawTerrainPanel(TQuillonCore& game, const TBattlefieldTile& t, int px, flo
   }
 }
 
-// The waving flag counts up with the clock, also while the clock runs below zero.
-int FlagFrame(const TQuillonCore& game) {
-  int frame = TruncToInt(std::fmod(static_cast<double>(game.gameTime) * 0.004, kFlagFrames));
-  if (frame < 0) frame += kFlagFrames;
-  return frame;
-}
-
 void DrawFreePole(TQuillonCore& game, const TBattlefieldTile& t, int n, const TPolePlace& at) {
   const TMap& cell = game.map[t.x][t.y];
   int px = TruncToInt(t.P[3].x);
@@ -107,7 +101,7 @@ void DrawFreePole(TQuillonCore& game, const TBattlefieldTile& t, int n, const TP
   game.gameFlagOk = n;
   SetColor(250, 250, 250);
   DrawPoleSprite(game, 0, at);
-  DrawTileSpriteXY(game, SpriteNumber(game.spriteUIFlag, FlagFrame(game)), at.x, at.foot - 43.0f,
+  DrawTileSpriteXY(game, SpriteNumber(game.spriteUIFlag, WavingFlagFrame(game.gameTime)), at.x, at.foot - 43.0f,
                    1.0f, 1.0f, false);
   DrawTerrainPanel(game, t, px, at.foot);
 }
@@ -115,7 +109,7 @@ void DrawFreePole(TQuillonCore& game, const TBattlefieldTile& t, int n, const TP
 }  // namespace
 
 bool HumanIsDragging(const TQuillonCore& game) {
-  return game.gameMode == 100 && game.players[0].g_SelectCard > 0;
+  return game.gameMode == kHandDrag && game.players[0].g_SelectCard > 0;
 }
 
 int PoleMarker(const TQuillonCore& game, const TMap& cell) {

@@ -30,8 +30,10 @@ bool FindPoleSite(const TQuillonCore& core, int& x, int& y) {
     x = Rand(kFieldFirst, kFieldLast);
     y = Rand(kFieldFirst, kFieldLast);
     if (tries >= kPoleSearchTries) return false;
-    // A road takes a pole by chance alone, whatever stands around it.
-    if (IsRoad(core.map[x][y]) && ChanceBelow(5)) return true;
+    // A road takes a pole by chance, whatever stands around it, but never a second one:
+    // the earlier pole would be left standing on no tile.
+    const TMap& cell = core.map[x][y];
+    if (IsRoad(cell) && cell.flag == kFlagNone && ChanceBelow(5)) return true;
     if (BareFlatSite(core, x, y)) return true;
   }
 }
@@ -75,8 +77,9 @@ PoleTerrainValues TerrainValues(PoleTerrain terrain) {
 void PlaceFlagPoles(TQuillonCore& core, int mudChance) {
   // The pole tables have 17 entries and pole 0 is never used.
   const int fmax = std::clamp(core.flagMax, 0, kFlagCount - 1);
+  // Poles of an earlier battlefield and poles that find no site are out of play.
+  core.flags.fill(kFlagNone);
   for (int f = 1; f <= fmax; ++f) {
-    core.flags[f] = kFlagNone;
     int x = 0;
     int y = 0;
     if (!FindPoleSite(core, x, y)) continue;

@@ -8,6 +8,10 @@
 
 int TQuillonCore::DrawUI() {
   SetVirtualResolution(static_cast<float>(AppVirtualWidth), static_cast<float>(AppVirtualHeight));
+  // The framework clips the control to its box in window pixels, inside the layout's
+  // indent; read on the virtual screen those numbers would cut a band, several window
+  // pixels wide, off the top and left. The frame fills the window.
+  SetViewport(0, 0, AppVirtualWidth, AppVirtualHeight);
   gameTime = MilliSecs();  // sign-extended: past 2^31 the clock runs negative for all alike
   SetAlpha(1.0f);
   SetBlend(ALPHABLEND);
@@ -30,6 +34,7 @@ int TQuillonCore::DrawUI() {
 
 int TQuillonCore::_DrawScanLines() {
   SetVirtualResolution(static_cast<float>(AppWidth), static_cast<float>(AppHeight));
+  SetViewport(0, 0, AppWidth, AppHeight);  // the clip in the window's own pixels again
   if (AppShowScanlines == 0) return 0;
   SetColor(0, 0, 0);
   SetAlpha(0.15f);

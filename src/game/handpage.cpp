@@ -3,20 +3,13 @@
 // the cards flying off once the last pole is taken, and the "Battle begins..." button.
 #include <cmath>
 
+#include "game/handstates.h"
 #include "game/pageclock.h"
 #include "game/quilloncore.h"
 #include "platform/draw2d.h"
 #include "platform/numbers.h"
 
 namespace {
-
-constexpr int kHandChoose = 0;
-constexpr int kHandLay = 98;
-constexpr int kHandLift = 99;
-constexpr int kHandDrag = 100;
-constexpr int kHandBattleStarts = 101;
-constexpr int kHandFlyOff = 102;
-constexpr int kHandBattleButton = 103;
 
 constexpr int kFlyOffTime = 800;
 constexpr int kRowUnplayed = 275;
@@ -31,8 +24,6 @@ constexpr int kGlowRed = 255;
 constexpr int kGlowGreen = 150;
 constexpr int kGlowBlue = 0;
 constexpr int kWholeField = 16;  // reach of an extra card of range 0
-
-bool IsHandSlot(int slot) { return slot >= 1 && slot <= 6; }
 
 }  // namespace
 

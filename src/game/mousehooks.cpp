@@ -1,6 +1,7 @@
 // Pointer hooks: the pointer mapped into the virtual screen and hit-tested against the
 // click regions of the last frame; card choice, lift and drop on the hand page, the deal
 // page's marks and deal button, the title choice and the options page's rows and faders.
+#include "game/handstates.h"
 #include "game/inputhooks.h"
 #include "game/quilloncore.h"
 #include "platform/numbers.h"
@@ -10,23 +11,11 @@ namespace {
 constexpr int kMenuRegion = 19;     // the battlefield's menu corner
 constexpr int kBattleRegion = 0;    // "Battle begins..." on the hand page
 constexpr int kDealRegion = 0;      // the deal page's button
-constexpr int kFirstHandSlot = 1;
-constexpr int kLastHandSlot = kHandSlots - 1;
 constexpr int kLiftMillis = 100;
 constexpr int kDropPauseMillis = 150;
 
-// Hand page sub-states.
-constexpr int kHandChoose = 0;
-constexpr int kHandLifting = 99;
-constexpr int kHandDragging = 100;
-constexpr int kHandDropPause = 98;
-constexpr int kHandBattleStarted = 101;
-constexpr int kHandButtonShown = 103;
-
 constexpr int kDealMode = 20;
 constexpr int kDealMillis = 600;
-
-bool IsHandSlot(int h) { return h >= kFirstHandSlot && h <= kLastHandSlot; }
 
 // The pointer in the window mapped onto the virtual screen's side.
 int ToVirtual(int virtualSide, int position, int windowSide) {
@@ -83,7 +72,7 @@ int TQuillon::MMouseDown(int x, int y, int ctrl, int cmd, int shift, TMControl* 
   TPlayer& human = players[0];
   switch (Page) {
     case kPageHand: {
-      if (gameMode == kHandButtonShown) {
+      if (gameMode == kHandBattleButton) {
         const TArcadeControl* button = userControl[kBattleRegion].get();
         if (button != nullptr && button->over != 0) Page = kPageBattle;
         break;
@@ -94,7 +83,7 @@ int TQuillon::MMouseDown(int x, int y, int ctrl, int cmd, int shift, TMControl* 
         human.myCardCross[slot] = 1;
         modeTime = kLiftMillis;
         nextTime = gameTime + kLiftMillis;
-        gameMode = kHandLifting;
+        gameMode = kHandLift;
       }
       break;
     }
@@ -147,7 +136,7 @@ int TQuillon::MMouseUp(int x, int y, int ctrl, int cmd, int shift, TMControl* co
   // Only a carried card is dropped; the battle's sub-states and the pause after a drop
   // keep going.
   if (Page != kPageHand) return 0;
-  if (gameMode != kHandLifting && gameMode != kHandDragging) return 0;
+  if (gameMode != kHandLift && gameMode != kHandDrag) return 0;
   gameMode = kHandChoose;
   DropHandCard();
   return 0;
@@ -174,13 +163,13 @@ void TQuillon::DropHandCard() {
   flagCount -= 1;
   if (flagCount < 1) {
     startBattle();
-    gameMode = kHandBattleStarted;
+    gameMode = kHandBattleStarts;
     human.g_SelectCard = -1;
     return;
   }
   modeTime = kDropPauseMillis;
   nextTime = gameTime + kDropPauseMillis;
-  gameMode = kHandDropPause;
+  gameMode = kHandLay;
   increaseMen(0, 0);
   enemyTurn(1);
   currentPlayer = 0;

@@ -52,6 +52,11 @@ class t_sprite {
 // Entries are empty until the sprite loader fills them; entry 0 marks the table loaded.
 extern std::array<std::unique_ptr<t_sprite>, kSpriteTableSize> _sprites;
 
+class TQuillonCore;
+// The card metrics and the first sprite number of each named range into the game
+// object's fields, as the sprite loader sets them before it cuts.
+void SetSpriteFields(TQuillonCore& core);
+
 class t_entity {
  public:
   t_entity();

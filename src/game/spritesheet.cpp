@@ -3,64 +3,51 @@
 #include "framework/imagewrappers.h"
 #include "game/arcadefont.h"
 #include "game/quilloncore.h"
+#include "game/spriteruns.h"
 #include "game/sprites.h"
 #include "platform/image.h"
 #include "platform/immediategl.h"
 
 namespace {
 
-enum class TAtlas { Card, Sprite };
-
-// A run of sprites: cells of cellW x cellH pixels, each sprite widthCells x heightCells
-// cells, at the columns first..last (by step) of the rows first..last, numbered row by
-// row with columns fastest. A run with a range field starts that range.
-struct TSpriteRun {
-  int TQuillonCore::*range;
-  TAtlas atlas;
-  int cellW, cellH;
-  int widthCells, heightCells;
-  int columnFirst, columnLast, columnStep;
-  int rowFirst, rowLast;
+// The game object's field for each named range.
+struct TRangeField {
+  TSpriteRange range;
+  int TQuillonCore::*field;
 };
 
-constexpr TSpriteRun kSpriteRuns[] = {
-    {&TQuillonCore::cardFaces, TAtlas::Card, 201, 287, 1, 1, 0, 8, 1, 0, 0},
-    {&TQuillonCore::cardSoldiers, TAtlas::Card, 201, 287, 1, 1, 0, 8, 1, 1, 1},
-    {&TQuillonCore::cardExtras, TAtlas::Card, 100, 144, 1, 1, 0, 12, 1, 4, 4},
-    {&TQuillonCore::cardText, TAtlas::Card, 201, 72, 1, 1, 0, 8, 1, 10, 11},
-    {&TQuillonCore::cardSoldierText, TAtlas::Card, 201, 72, 1, 1, 0, 8, 1, 12, 12},
-    {&TQuillonCore::spriteBackgrounds, TAtlas::Card, 201, 72, 1, 4, 0, 8, 1, 13, 13},
-    {&TQuillonCore::spriteTrees, TAtlas::Sprite, 32, 32, 1, 1, 0, 3, 1, 0, 7},
-    {&TQuillonCore::spriteBushes, TAtlas::Sprite, 32, 32, 1, 1, 4, 7, 1, 0, 2},
-    {&TQuillonCore::spriteDecals, TAtlas::Sprite, 32, 32, 1, 1, 8, 8, 1, 0, 2},
-    {&TQuillonCore::spriteGround, TAtlas::Sprite, 32, 32, 1, 1, 4, 8, 1, 6, 6},
-    {nullptr, TAtlas::Sprite, 32, 32, 1, 1, 8, 8, 1, 7, 9},
-    {&TQuillonCore::spritePaths, TAtlas::Sprite, 32, 16, 1, 1, 4, 8, 1, 14, 15},
-    {&TQuillonCore::spriteParticles, TAtlas::Sprite, 32, 32, 1, 1, 9, 9, 1, 0, 2},
-    {&TQuillonCore::spriteUIMenu, TAtlas::Sprite, 32, 32, 1, 1, 7, 7, 1, 8, 9},
-    {&TQuillonCore::spriteUIPlayers, TAtlas::Sprite, 32, 32, 3, 3, 0, 3, 3, 8, 8},
-    {nullptr, TAtlas::Sprite, 32, 32, 1, 2, 6, 6, 1, 8, 8},
-    {&TQuillonCore::spriteUIPole, TAtlas::Sprite, 32, 48, 1, 1, 10, 11, 1, 0, 0},
-    {nullptr, TAtlas::Sprite, 32, 16, 1, 3, 9, 9, 1, 7, 7},
-    {&TQuillonCore::spriteUI, TAtlas::Sprite, 32, 16, 1, 1, 10, 11, 1, 3, 7},
-    {&TQuillonCore::spriteUIMapBlock, TAtlas::Sprite, 32, 32, 2, 1, 10, 12, 2, 4, 4},
-    {&TQuillonCore::spriteUIFlag, TAtlas::Sprite, 32, 32, 1, 1, 12, 12, 1, 0, 3},
-    {&TQuillonCore::spriteUIAnim, TAtlas::Sprite, 32, 16, 1, 3, 13, 15, 1, 5, 5},
-    {&TQuillonCore::spriteUICross, TAtlas::Sprite, 32, 16, 3, 5, 13, 13, 1, 0, 0},
-    {&TQuillonCore::spriteUIShield, TAtlas::Sprite, 32, 32, 1, 1, 15, 15, 1, 6, 6},
-    {&TQuillonCore::spriteUITimer, TAtlas::Sprite, 32, 16, 1, 1, 15, 15, 1, 14, 15},
-    {&TQuillonCore::spriteUIText, TAtlas::Sprite, 32, 32, 7, 1, 9, 9, 1, 5, 5},
-    {nullptr, TAtlas::Sprite, 32, 32, 3, 1, 9, 12, 3, 6, 7},
-    {nullptr, TAtlas::Sprite, 32, 32, 6, 1, 9, 9, 1, 8, 8},
-    {&TQuillonCore::spriteUINumbers, TAtlas::Sprite, 16, 32, 1, 1, 18, 27, 1, 9, 9},
-    {&TQuillonCore::spriteMenHeads, TAtlas::Sprite, 16, 32, 1, 1, 18, 31, 1, 10, 10},
-    {&TQuillonCore::spriteBoatMenHeads, TAtlas::Sprite, 32, 32, 1, 1, 6, 8, 1, 10, 10},
-    {&TQuillonCore::spriteMen, TAtlas::Sprite, 16, 32, 1, 1, 18, 31, 1, 11, 11},
-    {&TQuillonCore::spriteBoatMen, TAtlas::Sprite, 32, 32, 1, 1, 6, 8, 1, 11, 11},
-    {&TQuillonCore::spriteBuildings, TAtlas::Sprite, 32, 32, 1, 1, 4, 8, 1, 3, 5},
+constexpr TRangeField kRangeFields[] = {
+    {TSpriteRange::CardFaces, &TQuillonCore::cardFaces},
+    {TSpriteRange::CardSoldiers, &TQuillonCore::cardSoldiers},
+    {TSpriteRange::CardExtras, &TQuillonCore::cardExtras},
+    {TSpriteRange::CardText, &TQuillonCore::cardText},
+    {TSpriteRange::CardSoldierText, &TQuillonCore::cardSoldierText},
+    {TSpriteRange::Backgrounds, &TQuillonCore::spriteBackgrounds},
+    {TSpriteRange::Trees, &TQuillonCore::spriteTrees},
+    {TSpriteRange::Bushes, &TQuillonCore::spriteBushes},
+    {TSpriteRange::Decals, &TQuillonCore::spriteDecals},
+    {TSpriteRange::Ground, &TQuillonCore::spriteGround},
+    {TSpriteRange::Paths, &TQuillonCore::spritePaths},
+    {TSpriteRange::Particles, &TQuillonCore::spriteParticles},
+    {TSpriteRange::UIMenu, &TQuillonCore::spriteUIMenu},
+    {TSpriteRange::UIPlayers, &TQuillonCore::spriteUIPlayers},
+    {TSpriteRange::UIPole, &TQuillonCore::spriteUIPole},
+    {TSpriteRange::UI, &TQuillonCore::spriteUI},
+    {TSpriteRange::UIMapBlock, &TQuillonCore::spriteUIMapBlock},
+    {TSpriteRange::UIFlag, &TQuillonCore::spriteUIFlag},
+    {TSpriteRange::UIAnim, &TQuillonCore::spriteUIAnim},
+    {TSpriteRange::UICross, &TQuillonCore::spriteUICross},
+    {TSpriteRange::UIShield, &TQuillonCore::spriteUIShield},
+    {TSpriteRange::UITimer, &TQuillonCore::spriteUITimer},
+    {TSpriteRange::UIText, &TQuillonCore::spriteUIText},
+    {TSpriteRange::UINumbers, &TQuillonCore::spriteUINumbers},
+    {TSpriteRange::MenHeads, &TQuillonCore::spriteMenHeads},
+    {TSpriteRange::BoatMenHeads, &TQuillonCore::spriteBoatMenHeads},
+    {TSpriteRange::Men, &TQuillonCore::spriteMen},
+    {TSpriteRange::BoatMen, &TQuillonCore::spriteBoatMen},
+    {TSpriteRange::Buildings, &TQuillonCore::spriteBuildings},
 };
 
-constexpr int kFirstCutSprite = 2;  // 0 the background, 1 the map picture
 constexpr int kMapWidth = 569;
 constexpr int kMapHeight = 437;
 
@@ -74,6 +61,17 @@ void PutSprite(int n, int x, int y, int width, int height, int image) {
 }
 
 }  // namespace
+
+void SetSpriteFields(TQuillonCore& core) {
+  // A face is cut 201 x 287 but measured 288 high, and half of 201 is taken as 100.
+  core.cardWidth = 201.0f;
+  core.cardHeight = 288.0f;
+  core.cardHalfWidth = 100.0f;
+  core.cardHalfHeight = 144.0f;
+  core.cardQuarterWidth = 50.0f;
+  core.cardQuarterHeight = 72.0f;
+  for (const TRangeField& r : kRangeFields) core.*r.field = FirstSprite(r.range);
+}
 
 int TQuillonCore::_LoadSprites() {
   // Nearest-pixel sampling, and black transparent in images without alpha.
@@ -91,19 +89,12 @@ int TQuillonCore::_LoadSprites() {
   _CreateScreenSprite(0);
   _CreateMapSprite(1);
 
-  cardWidth = 201.0f;
-  cardHeight = 288.0f;
-  cardHalfWidth = 100.0f;
-  cardHalfHeight = 144.0f;
-  cardQuarterWidth = 50.0f;
-  cardQuarterHeight = 72.0f;
-
+  SetSpriteFields(*this);
   int n = kFirstCutSprite;
   for (const TSpriteRun& run : kSpriteRuns) {
-    if (run.range) this->*run.range = n;
     for (int row = run.rowFirst; row <= run.rowLast; ++row) {
       for (int column = run.columnFirst; column <= run.columnLast; column += run.columnStep) {
-        if (run.atlas == TAtlas::Card) {
+        if (run.atlas == TSpriteAtlas::Card) {
           _CreateCard(n, column, row, run.widthCells, run.heightCells, run.cellW, run.cellH);
         } else {
           _CreateSprite(n, column, row, run.widthCells, run.heightCells, run.cellW, run.cellH);

@@ -42,7 +42,10 @@ int TQuillonCore::_LoadSounds() { return 0; }
 int TQuillonCore::playersReset() {
   gameMode = 0;
   for (TPlayer& p : players) p.reset();
-  flags.fill(kFlagFree);
+  // Only the poles that stand on the battlefield come free again.
+  for (int& owner : flags) {
+    if (owner != kFlagNone) owner = kFlagFree;
+  }
   deck.shuffle();
   for (int slot = 1; slot < kHandSlots; ++slot)
     for (TPlayer& p : players) p.myCards[slot] = deck.getNextCard();

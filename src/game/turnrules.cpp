@@ -6,13 +6,13 @@
 #include <string>
 
 #include "game/battlefield.h"
+#include "game/handstates.h"
 #include "game/quilloncore.h"
 #include "platform/print.h"
 
 namespace {
 
 constexpr int kNoRank = -99;          // below every pole's rank
-constexpr int kBattleMode = 101;      // the hand page's battle start
 constexpr int kComputerMen = 4;       // kind of men of the computer players and the battle
 constexpr int kMaxSquad = 38;         // men of one player on a cell
 constexpr int kSpreadPasses = 7;
@@ -76,7 +76,7 @@ int TQuillonCore::enemyTurn(int p) {
       --flagCount;
       if (flagCount < 1) {
         startBattle();
-        gameMode = kBattleMode;
+        gameMode = kHandBattleStarts;
       }
       break;
     }

@@ -12,6 +12,7 @@
 
 #include "game/clickregions.h"
 #include "game/quilloncore.h"
+#include "game/sprites.h"
 #include "platform/draw2d.h"
 #include "platform/immediategl.h"
 #include "platform/numbers.h"
@@ -38,29 +39,7 @@ struct CardDraw {
 // Sprite ranges as the sprite loader sets them.
 class LoggingGame : public TQuillonCore {
  public:
-  LoggingGame() {
-    cardFaces = 2;
-    cardExtras = 20;
-    spriteBackgrounds = 60;
-    spriteTrees = 69;
-    spriteBushes = 101;
-    spriteDecals = 113;
-    spriteGround = 116;
-    spriteParticles = 134;
-    spriteUIMenu = 137;
-    spriteUIPlayers = 139;
-    spriteUIPole = 142;
-    spriteUI = 145;
-    spriteUIFlag = 157;
-    spriteUIAnim = 161;
-    spriteUIShield = 165;
-    spriteUIText = 168;
-    spriteMenHeads = 184;
-    spriteBoatMenHeads = 198;
-    spriteMen = 201;
-    spriteBoatMen = 215;
-    spriteBuildings = 218;
-  }
+  LoggingGame() { SetSpriteFields(*this); }
 
   int _DrawSprite(int n, float x, float y) override { return Log(n, x, y, 1, 1, false); }
   int _DrawCSprite(int n, float x, float y, float s) override { return Log(n, x, y, s, s, false); }

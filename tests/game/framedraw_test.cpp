@@ -4,6 +4,7 @@
 
 #include "framework/control.h"
 #include "platform/draw2d.h"
+#include "platform/drawgeometry.h"
 #include "scriptedgame.h"
 
 namespace {
@@ -81,6 +82,46 @@ TEST_F(GameFrameTest, PagesDrawOnTheVirtualScreenAndTheWindowGetsItsSizeBack) {
   EXPECT_EQ(VirtualResolutionWidth(), 1000.0f);
   EXPECT_EQ(VirtualResolutionHeight(), 700.0f);
   EXPECT_TRUE(recorder.CallsOf(TDrawCallKind::Line).empty()) << "overlay off";
+}
+
+// A page that covers the virtual screen, as the battlefield's background does.
+class TBackdropGame : public TScriptedGame {
+ public:
+  int DrawPage_Hand() override {
+    DrawRect(0, 0, static_cast<float>(AppVirtualWidth), static_cast<float>(AppVirtualHeight));
+    return 0;
+  }
+};
+
+TEST_F(GameFrameTest, FrameAndOverlayFillTheWholeWindowInsideTheIndentedControl) {
+  _sprites[0] = std::make_unique<t_sprite>();
+  for (const auto& [w, h] : {std::pair{960, 640}, std::pair{1920, 1080}}) {
+    SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+    TBackdropGame backdrop;
+    backdrop.AppWidth = w;
+    backdrop.AppHeight = h;
+    backdrop.AppShowScanlines = 1;
+    recorder.SetCanvasSize(w, h);
+    recorder.Clear();
+    // The framework lays the control out and draws it as it does for the window.
+    backdrop.SetGrid(60, 40);
+    backdrop.ReadControls();
+    backdrop.ResetControlPositions(w, h, 0);
+    backdrop.DontShowCtrlHighlight();
+    TMControl* control = backdrop.Control(0);
+    ASSERT_NE(control, nullptr);
+    ASSERT_GT(control->nX, 0) << "the layout's indent";
+    SetVirtualResolution(static_cast<float>(w), static_cast<float>(h));
+    backdrop.DrawControl(control, control->nDrawType);
+
+    ASSERT_EQ(recorder.CallsOf(TDrawCallKind::Rect).size(), 1u);
+    ASSERT_EQ(recorder.CallsOf(TDrawCallKind::Line).size(), 512u + 384u);
+    for (const TDrawCall& c : recorder.Calls()) {
+      const TScissor clip = ScissorFor(c.state, CanvasMapFor(c.state, w, h));
+      EXPECT_TRUE(!clip.enabled || (clip.x == 0 && clip.y == 0 && clip.width == w && clip.height == h))
+          << "clipped to " << clip.x << "," << clip.y << " " << clip.width << "x" << clip.height;
+    }
+  }
 }
 
 TEST_F(GameFrameTest, CustomDrawAnswersOnlyTheGamesControl) {

@@ -90,6 +90,7 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
   game.deck.init();
   game.flags.fill(0);
   game.flags[4] = 1;
+  game.flags[9] = kFlagNone;  // left out of this battlefield
   game.flagCount = 5;
   game.gameMode = 99;
   game.players[1].myCardCross[2] = 1;
@@ -97,7 +98,7 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
 
   EXPECT_EQ(game.gameMode, 0);
   EXPECT_EQ(game.flagCount, 5);  // the battle still waits for five claims
-  for (int f = 0; f < kFlagCount; ++f) EXPECT_EQ(game.flags[f], kFlagFree);
+  for (int f = 0; f < kFlagCount; ++f) EXPECT_EQ(game.flags[f], f == 9 ? kFlagNone : kFlagFree);
   EXPECT_EQ(game.deck.pos, 18);
   int n = 0;
   for (int slot = 1; slot <= 6; ++slot)

@@ -74,26 +74,7 @@ class PageDrawTest : public ::testing::Test {
     ArcadeResetControl();
     Page = kPageHand;
 
-    core.cardWidth = 201.0f;
-    core.cardHeight = 288.0f;
-    core.cardHalfWidth = 100.0f;
-    core.cardHalfHeight = 144.0f;
-    core.cardQuarterWidth = 50.0f;
-    core.cardQuarterHeight = 72.0f;
-    core.cardFaces = 2;
-    core.cardSoldiers = 11;
-    core.cardExtras = 20;
-    core.cardText = 33;
-    core.cardSoldierText = 51;
-    core.spriteBackgrounds = 60;
-    core.spriteUIPole = 142;
-    core.spriteUI = 145;
-    core.spriteUIMapBlock = 155;
-    core.spriteUIFlag = 157;
-    core.spriteUICross = 164;
-    core.spriteUIShield = 165;
-    core.spriteUIText = 168;
-    core.spriteUINumbers = 174;
+    SetSpriteFields(core);
     core.deck.init();
     TPlayer& me = core.players[0];
     me.setSoldierColor(0, 255, 0);

@@ -4,27 +4,22 @@
 #include <string>
 
 #include "game/quilloncore.h"
+#include "game/spriteruns.h"
+#include "game/sprites.h"
 
 namespace rulestesting {
 
 // Sprite ranges of the loaded sprite table (first sprite of each range).
-constexpr int kTrees = 69;       // 32 trees
-constexpr int kBushes = 101;     // 12 bushes
-constexpr int kDecals = 113;     // 3 decals
-constexpr int kGround = 116;     // 8 ground decals, the last one mud
-constexpr int kPaths = 124;      // road pieces
-constexpr int kBuildings = 218;  // 10 buildings, the highest range
+constexpr int kTrees = FirstSprite(TSpriteRange::Trees);          // 32 trees
+constexpr int kBushes = FirstSprite(TSpriteRange::Bushes);        // 12 bushes
+constexpr int kDecals = FirstSprite(TSpriteRange::Decals);        // 3 decals
+constexpr int kGround = FirstSprite(TSpriteRange::Ground);        // 8 ground decals, the last one mud
+constexpr int kPaths = FirstSprite(TSpriteRange::Paths);          // road pieces
+constexpr int kBuildings = FirstSprite(TSpriteRange::Buildings);  // 10 buildings, the highest range
 
 class RulesCore : public TQuillonCore {
  public:
-  RulesCore() {
-    spriteTrees = kTrees;
-    spriteBushes = kBushes;
-    spriteDecals = kDecals;
-    spriteGround = kGround;
-    spritePaths = kPaths;
-    spriteBuildings = kBuildings;
-  }
+  RulesCore() { SetSpriteFields(*this); }
 
   // Every tile flat, bare and without pole, road, wire, mines or men.
   void ClearField() {

@@ -224,4 +224,42 @@ TEST_F(SpriteTableTest, DrawsByNumberTruncateThePosition) {
                                                       {-1, 2, 201, 287}}));
 }
 
+TEST_F(SpriteTableTest, RangesCardMetricsAndSampleRectanglesOfTheLoadedTable) {
+  const std::vector<std::pair<int TQuillonCore::*, int>> ranges = {
+      {&TQuillonCore::cardFaces, 2},          {&TQuillonCore::cardSoldiers, 11},
+      {&TQuillonCore::cardExtras, 20},        {&TQuillonCore::cardText, 33},
+      {&TQuillonCore::cardSoldierText, 51},   {&TQuillonCore::spriteBackgrounds, 60},
+      {&TQuillonCore::spriteTrees, 69},       {&TQuillonCore::spriteBushes, 101},
+      {&TQuillonCore::spriteDecals, 113},     {&TQuillonCore::spriteGround, 116},
+      {&TQuillonCore::spritePaths, 124},      {&TQuillonCore::spriteParticles, 134},
+      {&TQuillonCore::spriteUIMenu, 137},     {&TQuillonCore::spriteUIPlayers, 139},
+      {&TQuillonCore::spriteUIPole, 142},     {&TQuillonCore::spriteUI, 145},
+      {&TQuillonCore::spriteUIMapBlock, 155}, {&TQuillonCore::spriteUIFlag, 157},
+      {&TQuillonCore::spriteUIAnim, 161},     {&TQuillonCore::spriteUICross, 164},
+      {&TQuillonCore::spriteUIShield, 165},   {&TQuillonCore::spriteUITimer, 166},
+      {&TQuillonCore::spriteUIText, 168},     {&TQuillonCore::spriteUINumbers, 174},
+      {&TQuillonCore::spriteMenHeads, 184},   {&TQuillonCore::spriteBoatMenHeads, 198},
+      {&TQuillonCore::spriteMen, 201},        {&TQuillonCore::spriteBoatMen, 215},
+      {&TQuillonCore::spriteBuildings, 218},  {&TQuillonCore::spriteTest, 0},
+  };
+  for (const auto& [field, first] : ranges) EXPECT_EQ(core.*field, first);
+  EXPECT_EQ((std::array<float, 6>{core.cardWidth, core.cardHeight, core.cardHalfWidth, core.cardHalfHeight,
+                                  core.cardQuarterWidth, core.cardQuarterHeight}),
+            (std::array<float, 6>{201, 288, 100, 144, 50, 72}));
+  for (int n = 0; n <= 232; ++n) EXPECT_TRUE(_sprites[n]) << n;
+  EXPECT_FALSE(_sprites[233]);
+  EXPECT_EQ(Rect(0), (std::array<int, 4>{0, 0, 512, 384}));
+  EXPECT_EQ(Rect(1), (std::array<int, 4>{0, 0, 569, 437}));
+  EXPECT_EQ(Rect(2), (std::array<int, 4>{0, 0, 201, 287}));
+  EXPECT_EQ(Rect(60), (std::array<int, 4>{0, 936, 201, 288}));
+  EXPECT_EQ(Rect(121), (std::array<int, 4>{256, 224, 32, 32}));
+  EXPECT_EQ(Rect(140), (std::array<int, 4>{96, 256, 96, 96}));
+  EXPECT_EQ(Rect(141), (std::array<int, 4>{192, 256, 32, 64}));
+  EXPECT_EQ(Rect(144), (std::array<int, 4>{288, 112, 32, 48}));
+  EXPECT_EQ(Rect(156), (std::array<int, 4>{384, 128, 64, 32}));
+  EXPECT_EQ(Rect(172), (std::array<int, 4>{384, 224, 96, 32}));
+  EXPECT_EQ(Rect(173), (std::array<int, 4>{288, 256, 192, 32}));
+  EXPECT_EQ(Rect(232), (std::array<int, 4>{256, 160, 32, 32}));
+}
+
 }  // namespace

@@ -1,9 +1,11 @@
-// What stands on a tile: the wire that catches soldiers, swimmers, odd cell data, and the
-// gas cloud.
+// What stands on a tile: scenery and the soldiers beside it, the wire that catches
+// soldiers, swimmers, odd cell data, the gas cloud, and the wire or mine notice and
+// markers as a player sees them.
 #include <gtest/gtest.h>
 
 #include "battlefieldtesting.h"
 #include "game/battlefieldtile.h"
+#include "screentext.h"
 
 namespace {
 
@@ -123,6 +125,137 @@ TEST_F(TileContentsTest, GasIsCutSpreadsToThinnerNeighboursAndFades) {
   }
   EXPECT_GE(fades, 2);
   EXPECT_EQ(game.map[kX - 1][kY].gas + game.map[kX + 1][kY].gas + game.map[kX][kY + 1].gas, 0.0f);
+}
+
+TEST_F(TileContentsTest, SceneryStandsOnFlatGroundAndGentleSlopesWithItsSoldiers) {
+  cell().xscale = 1.5f;
+  cell().yscale = 1.2f;
+  cell().xoffset = 3;
+  cell().yoffset = 2;
+  cell().col = 180;
+  cell().sprAlpha = 0.6f;
+  cell().reverse = 1;
+  Men(0, 3);
+  const Point left = ExpectedCorners(game, kX, kY)[3];
+  const float top = static_cast<float>(ExpectedCorners(game, kX, kY)[0].y);
+  // Kind: the scenery's height factor, 0 for none shown.
+  const std::vector<std::pair<int, float>> kinds = {{0, 1.0f},   {20, 0.92f}, {23, 0.92f}, {21, 1.05f},
+                                                    {22, 1.1f},  {10, 0},     {13, 0},     {30, 0},
+                                                    {33, 0},     {40, 0},     {41, 0},     {-1, 0}};
+  for (int sprite : {game.spriteTrees + 2, game.spriteBushes + 1, game.spriteBuildings, game.spriteBuildings + 1}) {
+    for (const auto& [kind, factor] : kinds) {
+      SCOPED_TRACE("sprite " + std::to_string(sprite) + " kind " + std::to_string(kind));
+      cell().spr = sprite;
+      cell().kind = kind;
+      Draw();
+      const auto scenery = game.Of(sprite);
+      if (factor == 0) {
+        EXPECT_TRUE(game.sprites.empty());
+        continue;
+      }
+      ASSERT_EQ(scenery.size(), 1u);
+      const float s = 1.2f * factor * (sprite >= game.spriteBushes ? 0.75f : 1.0f);
+      EXPECT_FLOAT_EQ(scenery[0].x, static_cast<float>(left.x) + 4 - 3);
+      EXPECT_NEAR(scenery[0].y, left.y - 31.0 * s + 2, 1e-3);
+      EXPECT_EQ((std::array<float, 2>{scenery[0].scaleX, scenery[0].scaleY}), (std::array<float, 2>{1.5f, 1.2f}));
+      EXPECT_TRUE(scenery[0].mirrored);
+      EXPECT_EQ((std::array<int, 3>{scenery[0].red, scenery[0].green, scenery[0].blue}), (std::array<int, 3>{180, 180, 180}));
+      EXPECT_FLOAT_EQ(scenery[0].alpha, 0.6f);
+      // Soldiers gather on flat ground beside anything up to the first building.
+      const auto bodies = game.Of(game.spriteMen, 14);
+      const auto heads = game.Of(game.spriteMenHeads, 14);
+      if (kind != 0 || sprite > game.spriteBuildings) {
+        EXPECT_TRUE(bodies.empty() && heads.empty());
+        continue;
+      }
+      ASSERT_EQ(bodies.size(), 3u);
+      ASSERT_EQ(heads.size(), 3u);
+      const int bx = static_cast<int>(ExpectedCorners(game, kX, kY)[0].x - 8);
+      const int by = static_cast<int>(top - 18);  // no bob while manmove is 0
+      for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(bodies[k].n, game.spriteMen + cell().man[0][k]);
+        EXPECT_EQ(heads[k].n, game.spriteMenHeads + cell().man[0][k]);
+        EXPECT_FLOAT_EQ(bodies[k].x, static_cast<float>(bx + cell().manx[0][k]));
+        EXPECT_FLOAT_EQ(heads[k].y, static_cast<float>(by + cell().many[0][k]));
+        EXPECT_EQ(bodies[k].mirrored, cell().mandir[0][k] == 0);
+        EXPECT_EQ((std::array<int, 2>{bodies[k].green, heads[k].green}), (std::array<int, 2>{255, 250}));
+        EXPECT_FLOAT_EQ(bodies[k].scaleX, 0.7f);
+      }
+    }
+  }
+}
+
+class TileNoticeTest : public BattlefieldTest {
+ protected:
+  void SetUp() override {
+    BattlefieldTest::SetUp();
+    screentext::LoadTestFont();
+  }
+  void TearDown() override {
+    screentext::DropTestFont();
+    BattlefieldTest::TearDown();
+  }
+};
+
+TEST_F(TileNoticeTest, PickedTileWithWireOrMinesShowsItsNoticeAndMarkers) {
+  struct Case {
+    int wire, mine;
+    std::vector<std::pair<int, std::string>> lines;  // up from the base, text
+  };
+  const Case cases[] = {
+      {2, 0, {{72, "Terrain"}, {57, "WIRE:"}, {45, "Stops"}, {38, "you"}, {31, "firing"}}},
+      {0, 3, {{72, "Terrain"}, {57, "MINES:"}, {45, "Instant"}, {38, "death"}}},
+      {1, 1, {{72, "Terrain"}, {57, "WIRE:"}, {45, "Stops"}, {38, "you"}, {31, "firing"}}},
+      {0, 0, {}},
+  };
+  const Corners c = ExpectedCorners(game, kX, kY);
+  const int tx = static_cast<int>(c[3].x + 37);
+  const int ty = static_cast<int>(c[3].y - 5);
+  for (const Case& k : cases) {
+    SCOPED_TRACE("wire " + std::to_string(k.wire) + " mine " + std::to_string(k.mine));
+    game.map[kX][kY].barbwire = k.wire;
+    game.map[kX][kY].mine = k.mine;
+    PointAt(kX, kY);
+    Frame(1);
+    const auto texts = screentext::ShownTexts(recorder);
+    ASSERT_EQ(texts.size(), k.lines.size());
+    for (const auto& [up, text] : k.lines) {
+      EXPECT_TRUE(screentext::Shows(recorder, text, tx, ty - up, {255, 255, 255})) << text;
+    }
+    for (const auto& t : texts) EXPECT_FLOAT_EQ(t.alpha, 0.5f);
+    const auto panel = game.Of(game.cardFaces + 7);
+    EXPECT_EQ(panel.size(), k.lines.empty() ? 0u : 1u);
+    if (!panel.empty()) {
+      EXPECT_FLOAT_EQ(panel[0].x, static_cast<float>(c[3].x + 26));
+      EXPECT_FLOAT_EQ(panel[0].y, static_cast<float>(ty - 84));
+      EXPECT_EQ((std::array<float, 2>{panel[0].scaleX, panel[0].scaleY}), (std::array<float, 2>{0.4f, 0.3f}));
+      EXPECT_EQ((std::array<int, 3>{panel[0].red, panel[0].green, panel[0].blue}), (std::array<int, 3>{144, 143, 76}));
+    }
+    // The markers at the bottom corner pulse from grey 175 and orange (225, 157) at time 0.
+    const auto wire = game.Of(game.cardExtras + 5);
+    const auto mine = game.Of(game.cardExtras + 10);
+    ASSERT_EQ(wire.size(), k.wire > 0 ? 1u : 0u);
+    ASSERT_EQ(mine.size(), k.mine > 0 ? 1u : 0u);
+    for (const auto& m : {wire, mine}) {
+      if (m.empty()) continue;
+      EXPECT_FLOAT_EQ(m[0].x, static_cast<float>(c[2].x - 7));
+      EXPECT_FLOAT_EQ(m[0].y, static_cast<float>(c[2].y - 22));
+      EXPECT_FLOAT_EQ(m[0].scaleX, 0.15f);
+    }
+    if (!wire.empty()) {
+      EXPECT_EQ((std::array<int, 3>{wire[0].red, wire[0].green, wire[0].blue}), (std::array<int, 3>{175, 175, 175}));
+    }
+    if (!mine.empty()) {
+      EXPECT_EQ((std::array<int, 3>{mine[0].red, mine[0].green, mine[0].blue}), (std::array<int, 3>{225, 157, 0}));
+    }
+  }
+  // Off the tile, or on a page without picking, no notice.
+  game.map[kX][kY].barbwire = 2;
+  Frame(0);
+  EXPECT_TRUE(screentext::ShownTexts(recorder).empty());
+  game.vMX = game.vMY = 1;
+  Frame(1);
+  EXPECT_TRUE(screentext::ShownTexts(recorder).empty());
 }
 
 }  // namespace
