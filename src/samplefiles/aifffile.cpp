@@ -1,12 +1,28 @@
 // LoadAif: the AIFF and AIFC reader. It reads until it has seen the form, version,
-// common and sound chunks; only 16-bit data of one or two channels is decoded, big-
-// endian for AIFF and little-endian for AIFC.
+// common and sound chunks; only 16-bit data of one or two channels is decoded. AIFF
+// data is big-endian; AIFC data follows its compression type: "NONE" and "twos" are
+// big-endian, "sowt" little-endian, and any other type is not decoded.
 #include <cstdint>
 
 #include "platform/print.h"
 #include "platform/streams.h"
 #include "samplefiles/chunkwalk.h"
 #include "samplefiles/soundio.h"
+
+namespace {
+
+// Bytes of an AIFF "COMM" body; an AIFC one goes on with the compression type.
+constexpr uint32_t kCommonBytes = 18;
+
+// The data's byte order for an AIFC compression type: 0 big-endian, 1 little-endian,
+// -1 a type whose data is not plain 16-bit PCM.
+int AifcByteOrder(const std::string& compression) {
+  if (compression == "NONE" || compression == "twos") return 0;
+  if (compression == "sowt") return 1;
+  return -1;
+}
+
+}  // namespace
 
 int TSoundIO::LoadAif(const std::string& path) {
   std::unique_ptr<TStream> stream = ReadStream(path);
@@ -21,7 +37,8 @@ int TSoundIO::ReadAif(TStream& stream) {
   SeekStream(stream, 0);
 
   bool form = false, version = false, common = false, sound = false;
-  int littleEndian = 0;
+  bool aifc = false;
+  std::string compression = "NONE";  // an AIFF file, or an AIFC "COMM" without a type
   int channels = 0;
   int frames = 0;
   int bits = 0;
@@ -38,10 +55,10 @@ int TSoundIO::ReadAif(TStream& stream) {
       // The chunks inside the form follow its type.
       const std::string type = ReadString(stream, 4);
       if (type == "AIFC") {
-        littleEndian = 1;
+        aifc = true;
         form = true;
       } else if (type == "AIFF") {
-        littleEndian = 0;
+        aifc = false;
         form = true;
         version = true;
       }
@@ -52,10 +69,17 @@ int TSoundIO::ReadAif(TStream& stream) {
       bits = SampleReadShort(stream);
       SampleReadShort(stream);  // first bytes of the 80-bit rate: every sample is made at 44100 Hz
       CurrBits = bits;
+      if (aifc && size >= kCommonBytes + 4) {
+        SeekStream(stream, body + kCommonBytes);
+        compression = ReadString(stream, 4);
+      }
       SkipChunk(stream, body, size);
     } else if (id == "SSND") {
       sound = true;
-      if (bits == 16 && (channels == 1 || channels == 2)) {
+      const int littleEndian = aifc ? AifcByteOrder(compression) : 0;
+      if (littleEndian < 0) {
+        Print("aifc compression not decoded: " + compression);
+      } else if (bits == 16 && (channels == 1 || channels == 2)) {
         const uint32_t offset = static_cast<uint32_t>(SampleReadLong(stream));
         SampleReadLong(stream);  // block size
         const int64_t bytes = static_cast<int64_t>(size) - 8 - offset;

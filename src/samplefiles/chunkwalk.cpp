@@ -15,10 +15,7 @@ bool ReadChunkId(TStream& stream, std::string& id) {
 }
 
 void SkipChunk(TStream& stream, int64_t bodyStart, uint32_t size) {
-  const int64_t end = bodyStart + static_cast<int64_t>(size);
-  SeekStream(stream, end);
-  if ((size & 1) == 0 || Eof(stream)) return;
-  if (ReadByte(stream) != 0) SeekStream(stream, end);
+  SeekStream(stream, bodyStart + static_cast<int64_t>(size) + (size & 1));
 }
 
 int64_t BytesLeft(TStream& stream) { return std::max<int64_t>(0, StreamSize(stream) - StreamPos(stream)); }

@@ -10,8 +10,7 @@ class TStream;
 // when it ends first.
 bool ReadChunkId(TStream& stream, std::string& id);
 // Moves to the end of a chunk whose body started at bodyStart. A chunk of odd size is
-// followed by a zero pad byte, which is passed over; a writer that left it out is
-// recognised by the non-zero id byte standing there instead.
+// followed by a pad byte, which is passed over whatever its value.
 void SkipChunk(TStream& stream, int64_t bodyStart, uint32_t size);
 // Bytes from the stream's position to its end (0 past the end).
 int64_t BytesLeft(TStream& stream);

@@ -11,13 +11,16 @@ int TCMISoundIO::LoadCMITemp(const std::string& path) {
   if (ToLower(ExtractExt(path)) != "vc") return LoadTemp(path);
   const int result = LoadAsCMIVC(path);
   CurrBits = 16;
-  return result == 1 ? LoadSucceeded(path) : LoadFailed();
+  // A voice of no frames is nothing to show.
+  const bool loaded = result == 1 && TempSample && TempSample->length > 0;
+  return loaded ? LoadSucceeded(path) : LoadFailed();
 }
 
 int TCMISoundIO::LoadAsCMIVC(const std::string& path) {
   const int64_t size = FileSize(path);
   if (size < 4) return 0;
-  if (path == TempSound) return 1;
+  // The shown voice is not read again; after a failed load nothing is shown.
+  if (path == TempSound && DataType == 1) return 1;
   Print("currload = " + std::to_string(CurrLoad) + " " + path);
   if (size == kCMI3SeriesIISize) {
     Print("CMI Series I/II/IIx instrument file (page 3)");

@@ -25,6 +25,6 @@ class TCMISoundIO : public TSoundIO {
   // data inside the file) is there.
   virtual int cmi3_find_subvoice_samples(TStream& stream, int stereo, int64_t pos, int n,
                                          cmi3_sv_index_s& entry, int64_t fileSize);
-  // 1 loaded (or the path is the loaded one), 0 not, -1 from the Series III reader.
+  // 1 loaded (or the path is the one shown), 0 not, -1 from the Series III reader.
   virtual int LoadAsCMIVC(const std::string& path);
 };

@@ -4,15 +4,20 @@
 // anything is made, and no more frames are made than the given bytes hold, so a lying
 // header cannot ask for a large buffer.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/print.h"
 #include "platform/streams.h"
+#include "samplefiles/fillablesample.h"
 #include "samplefiles/soundio.h"
 
 namespace {
 
 constexpr int kHertz = 44100;
+// 16-bit data is read in blocks of this many bytes, small enough that a block is
+// still in the cache while its words are exchanged.
+constexpr int64_t kWordBlock = int64_t{1} << 18;
 
 int FormatFor(int channels) { return channels == 1 ? TSoundIO::SF_MONO16 : TSoundIO::SF_STEREO16; }
 
@@ -25,20 +30,33 @@ int FramesHeld(TStream& stream, int frames, int bytes, int channels, int bytesPe
   return std::clamp(frames, 0, bytes / (channels * bytesPerValue));
 }
 
+// Exchanges the two bytes of each of the count / 2 words at bytes.
+void ExchangeWordBytes(uint8_t* bytes, int64_t count) {
+  for (int64_t i = 0; i + 1 < count; i += 2) {
+    uint16_t word;
+    std::memcpy(&word, bytes + i, 2);
+    word = static_cast<uint16_t>(word << 8 | word >> 8);
+    std::memcpy(bytes + i, &word, 2);
+  }
+}
+
 }  // namespace
 
 int TSoundIO::LoadAifData(const std::string& path, TStream& stream, int frames, int bytes, int channels,
                           int littleEndian) {
   frames = FramesHeld(stream, frames, bytes, channels, 2);
   if (frames < 0) return 0;
-  std::shared_ptr<TAudioSample> sample = CreateAudioSample(frames, kHertz, FormatFor(channels));
+  // The old sample goes first, so that two large ones are never held at once. Every
+  // byte of the new one is written below: read, or zero where the file ends early.
+  TempSample = nullptr;
+  std::shared_ptr<TAudioSample> sample = CreateFillableSample(frames, FormatFor(channels));
   if (!sample) return 0;
   TempSample = sample;
-  const int values = frames * channels;
-  ReadBytes(stream, sample->samples, static_cast<int64_t>(values) * 2);
-  if (littleEndian == 0) {
-    uint8_t* p = sample->samples;
-    for (int i = 0; i < values; ++i) std::swap(p[2 * i], p[2 * i + 1]);
+  const int64_t size = static_cast<int64_t>(frames) * channels * 2;
+  for (int64_t at = 0; at < size; at += kWordBlock) {
+    const int64_t count = std::min(kWordBlock, size - at);
+    ReadBytes(stream, sample->samples + at, count);
+    if (littleEndian == 0) ExchangeWordBytes(sample->samples + at, count);
   }
   return frames > 0 ? 1 : 0;
 }

@@ -1,6 +1,9 @@
 // The AIFF/AIFC reader, the PCM data decoders on streams of both byte orders and the
 // byte-order readers.
+#include <cstring>
+
 #include "platform/memorystream.h"
+#include "samplefiles/fillablesample.h"
 #include "sampletesting.h"
 
 namespace {
@@ -12,10 +15,11 @@ Bytes Rate44100() {
   return r;
 }
 
-Bytes Comm(int channels, int64_t frames, int bits, int extra = 0) {
+// An AIFC "COMM" goes on with the compression type and an empty name (count and pad).
+Bytes Comm(int channels, int64_t frames, int bits, const std::string& compression = "") {
   Bytes c;
-  c.text("COMM").be32(18 + extra).be16(channels).be32(frames).be16(bits).add(Rate44100());
-  if (extra > 0) c.text("NONE").fill(static_cast<size_t>(extra - 4), 0);
+  c.text("COMM").be32(compression.empty() ? 18 : 24).be16(channels).be32(frames).be16(bits).add(Rate44100());
+  if (!compression.empty()) c.text(compression).u8(0).u8(0);
   return c;
 }
 
@@ -64,15 +68,37 @@ TEST_F(AiffFile, MonoBigEndianWordsAfterOffsetAndBlockSize) {
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{-2, 3}));
 }
 
-TEST_F(AiffFile, AifcStereoIsLittleEndianAndNeedsItsVersionChunk) {
-  Bytes data;
-  data.le16(100).le16(-100).le16(2000).le16(-2000);
-  TSoundIO io;
-  EXPECT_EQ(io.LoadAif(write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, 6)).add(Ssnd(data))))), 1);
-  EXPECT_EQ(io.TempSample->format, TSoundIO::SF_STEREO16);
-  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{100, -100, 2000, -2000}));
+TEST_F(AiffFile, AifcByteOrderFollowsTheCompressionType) {
+  const struct {
+    const char* compression;  // "" for a "COMM" without one
+    bool bigEndian;
+    const char* printed;
+  } rows[] = {
+      {"NONE", true, ""},
+      {"twos", true, ""},
+      {"", true, ""},
+      {"sowt", false, ""},
+      {"fl32", false, "aifc compression not decoded: fl32\n"},
+      {"ima4", false, "aifc compression not decoded: ima4\n"},
+  };
+  const std::vector<int16_t> values = {100, -100, 0x1234, -2000};
+  for (const auto& row : rows) {
+    Bytes data;
+    for (int16_t v : values) row.bigEndian ? data.be16(v) : data.le16(v);
+    TSoundIO io;
+    const std::string path =
+        write("st.aifc", Form("AIFC", Bytes().add(Fver()).add(Comm(2, 2, 16, row.compression)).add(Ssnd(data))));
+    const bool decoded = std::string(row.printed).empty();
+    int result = -2;
+    EXPECT_EQ(printed([&] { result = io.LoadAif(path); }), row.printed);
+    EXPECT_EQ(result, decoded ? 1 : 0) << row.compression;
+    EXPECT_EQ(Values(io.TempSample), decoded ? values : std::vector<int16_t>{}) << row.compression;
+  }
 
   // Without "FVER" the reader runs to the end of the file looking for it.
+  Bytes data;
+  data.be16(1).be16(2).be16(3).be16(4);
+  TSoundIO io;
   printed([&] { EXPECT_EQ(io.LoadAif(write("nofver.aifc", Form("AIFC", Bytes().add(Comm(2, 2, 16)).add(Ssnd(data))))), -1); });
 }
 
@@ -119,11 +145,50 @@ TEST_F(AiffFile, LyingSizesAndCounts) {
   skip.text("APPL").be32(0xFFFFFFF0).fill(4, 0);
   EXPECT_EQ(io.LoadAif(write("skip.aif", Form("AIFF", Bytes().add(skip).add(Comm(1, 2, 16)).add(Ssnd(two))))), -1);
 
-  // Odd-sized chunks are padded.
+  // Odd-sized chunks are padded; the pad byte is skipped whatever its value.
   Bytes name;
-  name.text("NAME").be32(3).text("abc").u8(0);
+  name.text("NAME").be32(3).text("abc").u8('C');
   EXPECT_EQ(io.LoadAif(write("pad.aif", Form("AIFF", Bytes().add(name).add(Comm(1, 2, 16)).add(Ssnd(two))))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
+}
+
+TEST_F(AiffFile, BigEndianDataLongerThanAReadBlock) {
+  // 150002 frames over several blocks; the chunk claims two frames more than the file
+  // holds, and those read as silence.
+  constexpr int kFrames = 150002;
+  Bytes data;
+  std::vector<int16_t> expected;
+  for (int i = 0; i < kFrames - 2; ++i) {
+    expected.push_back(static_cast<int16_t>(i * 7919));
+    data.be16(expected.back());
+  }
+  expected.insert(expected.end(), {0, 0});
+  Bytes ssnd;
+  ssnd.text("SSND").be32(8 + 2 * kFrames).be32(0).be32(0).add(data);
+  TSoundIO io;
+  EXPECT_EQ(io.LoadAif(write("long.aif", Form("AIFF", Bytes().add(Comm(1, kFrames, 16)).add(ssnd)))), 1);
+  EXPECT_EQ(Values(io.TempSample), expected);
+}
+
+TEST(FillableSample, SizesAndFormats) {
+  const struct {
+    int frames, format;
+    bool made;
+  } rows[] = {{0, SF_MONO16, true},       {3, SF_STEREO16, true},    {-1, SF_MONO16, false},
+              {5, 0, false},              {5, kAudioFormats, false}, {0x20000000, SF_STEREO16, false},
+              {1 << 20, SF_STEREO16, true}};
+  for (const auto& row : rows) {
+    const std::shared_ptr<TAudioSample> sample = CreateFillableSample(row.frames, row.format);
+    ASSERT_EQ(sample != nullptr, row.made) << row.frames << " " << row.format;
+    if (!sample) continue;
+    EXPECT_NE(sample->samples, nullptr);
+    EXPECT_TRUE(sample->Holds());
+    EXPECT_EQ(sample->length, row.frames);
+    EXPECT_EQ(sample->hertz, 44100);
+    EXPECT_EQ(sample->format, row.format);
+    // Every byte is there to be written.
+    std::memset(sample->samples, 0x5A, static_cast<size_t>(row.frames) * AudioFormatBytes(row.format));
+  }
 }
 
 TEST_F(AiffFile, DecodersRefuseWhatTheStreamCannotHold) {

@@ -125,8 +125,22 @@ TEST_F(CMIVoiceFiles, MonoSubvoicesAreJoinedInIndexOrder) {
 
   EXPECT_EQ(Values(io.TempSample), Join(first, second));
   EXPECT_EQ(io.TempSample->format, TSoundIO::SF_MONO16);
-  EXPECT_TRUE(Has(lines, "name: BELL  start: 6400 size: 600 end: 7000"));
-  EXPECT_FALSE(Has(lines, "IGNORE REST"));
+  // The whole report; the name keeps only its printable bytes.
+  EXPECT_EQ(lines,
+            "CMI Series III voice file\n"
+            "version:  3 0\n"
+            "mode:     MONO\n"
+            "funcs:    0\n"
+            "funcsmax: 0\n"
+            "subvoices: sv     start     sample     size        bit  rate      name\n" +
+                std::string(74, '-') +
+                "\ntotalSize = 8000\n"
+                "name: PIANO A 0 1\n"
+                "name: PIANO A  start: 2816 size: 1000 end: 3816\n"
+                "name: BELL 0 2\n"
+                "name: BELL  start: 6400 size: 600 end: 7000\n"
+                "Total bytes of all samples is: 1600\n"
+                "\n");
 }
 
 TEST_F(CMIVoiceFiles, ScanRejectsAndStops) {
@@ -184,7 +198,9 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
   Voice3 voice(4000);
   voice.entry(1, 2).subvoice(2, "A", 100).words(512 + 0x900, Ramp(50, 1, 1));
   const std::string good = write("good.vc", voice.file());
-  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  const std::string lines = printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(lines.substr(0, lines.find("version:")),
+            "currload = 0 " + good + "\nCMI Series III voice file\nCMI Series III voice file\n");
   EXPECT_EQ(io.GotSound, 1);
   EXPECT_EQ(io.CurrBits, 16);
   // The loaded path is not read again.
@@ -197,6 +213,19 @@ TEST_F(CMIVoiceFiles, LoadCMITempEndings) {
     EXPECT_EQ(io.LoadCMITemp(bad), 0);
   });
   EXPECT_EQ(io.GotSound, 0);
+
+  // After a failed load the path shown before is read again, not answered from memory.
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(io.LoadCMITemp(folder / "missing.usr"), 1);
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(good), 1); });
+  EXPECT_EQ(io.GotSound, 1);
+  EXPECT_EQ(Values(io.TempSample), Ramp(50, 1, 1));
+
+  // A voice of no frames is a failed load.
+  const std::string empty = write("empty.vc", Voice3(1024).file());
+  printed([&] { EXPECT_EQ(io.LoadCMITemp(empty), 1); });
+  EXPECT_EQ(io.GotSound, 0);
+  EXPECT_EQ(io.PlayTemp(1.0f), 0);
 }
 
 TEST_F(CMIVoiceFiles, OtherExtensionsGoToLoadTemp) {
@@ -208,10 +237,67 @@ TEST_F(CMIVoiceFiles, OtherExtensionsGoToLoadTemp) {
 
 TEST(CMIVocabulary, ControllerNames) {
   testing::internal::CaptureStdout();
-  cmi3_printcontroller(0x74);
-  cmi3_printcontroller(0x70);
-  EXPECT_EQ(cmi3_printcontroller(0x7D), 0);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "CT 116\nKEY NUM\nTIME\n");
+  for (int code : {0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x7D, 0x7C}) EXPECT_EQ(cmi3_printcontroller(code), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "KEY NUM\nKEY VEL\nKEY PRESS\nCONTROLLER PRESS\nCT 116\nKEY RELEASE\nTIME\nCT 124\n");
+}
+
+// Each list as "number name" items joined by "|", up to and with its terminator; an
+// effect name must fill its 21 columns, blanks and all.
+template <class List, class Item>
+std::string Listed(const List& list, Item item) {
+  std::string text;
+  for (const auto& entry : list) {
+    text += item(entry) + "|";
+    if (entry.name.empty()) break;
+  }
+  return text;
+}
+
+std::string Effects(const std::array<cmi3_mpcmdeffect_s, kCMI3EffectSlots>& list) {
+  std::string text = Listed(list, [](const cmi3_mpcmdeffect_s& e) {
+    std::string name = e.name;
+    if (!name.empty() && name.size() != 21) return std::string("unpadded " + name);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return std::to_string(e.nType) + " " + name;
+  });
+  // The slots after the terminator stay empty.
+  int filled = 0;
+  for (const cmi3_mpcmdeffect_s& e : list) filled += e.nType != 0 || !e.name.empty();
+  return text + std::to_string(filled);
+}
+
+TEST(CMIVocabulary, Lists) {
+  EXPECT_EQ(Listed(cmi3_mpcmdid_list(),
+                   [](const cmi3_mpcmdid_s& c) {
+                     return std::to_string(c.id) + " " + std::to_string(c.nType) + " " + c.name;
+                   }),
+            "1 518 voice effect|3 256 wave|4 256 create|5 256 current|6 8 subvoice map|7 257 name|8 257 load|"
+            "9 519 subvoice effect|10 260 tune|11 256 reset|13 3 subvoice loop A-side|14 256 delete|15 5 nphony|"
+            "16 9 channel mask|17 256 swap|18 3 subvoice loop B-side|19 256 save|20 256 update|22 256 swap|"
+            "33 2 MIDI out map|34 2 MIDI in map|35 5 CC command|36 5 copy subvoice|37 256 get name|"
+            "38 256 match name|39 5 load CC prog|40 5 channel mask|41 5 path|42 5 disk recorder CC mask|43 5 sync|"
+            "44 10 MIDI control map|45 5 channel levels|-1 -1 |");
+  EXPECT_EQ(Listed(cmi3_mpcmdentity_list(),
+                   [](const cmi3_mpcmdentity_s& e) { return std::to_string(e.sid) + " " + e.name; }),
+            "1 instrument|2 voice|3 subvoice|4 system|5 system w/o voices|6 function|7 stereo voice|"
+            "8 subvoice names|9 default voice|10 default subvoice|11 CC page|12 function index|14 external voice|"
+            "15 keyboard split|16 current|17 system with any voices|-1 |");
+  EXPECT_EQ(Effects(cmi3_mpcmdvceffect_list()),
+            "1 vibrato rate|2 vibrato depth|3 vibrato delay|4 vibrato attack|5 attack|9 level|10 release|"
+            "14 resonance|15 filter0|18 tremolo rate|19 tremolo depth|20 tremolo delay|21 tremolo attack|"
+            "22 pitch bend|24 tuning(oct,st,fine)|25 filter|30 kbd map switch|31 vibrato switch|"
+            "32 tremolo switch|34 level2|35 tuning(pu)|36 filter2|37 portamento|38 balance|39 portamento switch|"
+            "40 glissando switch|41 rate/time switch|-1 |28");
+  EXPECT_EQ(Effects(cmi3_mpcmdsveffect_list()),
+            "5 fast attack|6 hold time|7 decay|8 sustain level|9 level|10 fast release|11 key level|"
+            "12 key attack|13 key release|14 resonance|15 filter0|16 slow attack|17 slow release|23 loop decay|"
+            "24 tuning(oct,st,fine)|25 filter|26 linear attack switch|27 attack switch|28 release switch|"
+            "29 loop switch|33 slur switch|42 release loop switch|43 alternate loop switch|-1 |24");
+  std::string patches;
+  for (const cmi3_mpcmdpatch_s& p : cmi3_mpcmdpatch_list())
+    patches += std::to_string(p.nType) + "," + std::to_string(p.size) + " ";
+  EXPECT_EQ(patches, "1,1 2,3 3,3 4,2 ");
 }
 
 }  // namespace

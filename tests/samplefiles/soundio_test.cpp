@@ -109,6 +109,35 @@ TEST_F(Player, PlaybackIsHeardWithVolumePanSendsAndRate) {
   EXPECT_EQ(io.GetPlayhead(), -1);
 }
 
+TEST_F(Player, PlayTempVolSetsTheVolumeAndKeyUpReleases) {
+  TSoundIO io;
+  Show(io, std::vector<int16_t>(1000, 2000));
+  io.LpStart = 0;
+  io.LpEnd = 1000;
+  // The first envelope drives the volume with a release of 100 ms.
+  io.Sound->SetADSR(0, 0, 0, 0, 4096, 100);
+  io.Sound->SetModMatrix(4, 12, 1);
+  const std::vector<float> volumes = {1.0f, 0.5f, 0.25f};
+  std::vector<int> heard;
+  for (float volume : volumes) {
+    EXPECT_EQ(io.PlayTempVol(1.0f, volume), 1);
+    render();
+    heard.push_back(left(render(), 10));
+  }
+  ASSERT_GT(heard[0], 0);
+  EXPECT_NEAR(heard[1], heard[0] / 2, 1);
+  EXPECT_NEAR(heard[2], heard[0] / 4, 1);
+
+  // The looped sound plays on until the key is let go and its release has passed.
+  render();
+  EXPECT_EQ(io.Playing(), 1);
+  EXPECT_EQ(io.KeyUp(), 0);
+  now += 101;
+  render();
+  EXPECT_TRUE(silent(render()));
+  EXPECT_EQ(io.Playing(), 0);
+}
+
 TEST_F(Player, ResetKeepsTheSampleButNotTheView) {
   TSoundIO io;
   Show(io, std::vector<int16_t>(5000, 300));

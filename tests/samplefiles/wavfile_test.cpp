@@ -39,7 +39,8 @@ using WavFile = SampleFileTest;
 TEST_F(WavFile, SamplerChunkRoundTrip) {
   const std::vector<int16_t> values = Ramp(300, 97);
   const std::string path = folder / "take.wav";
-  printed([&] { EXPECT_EQ(SoundIOSaveSamplerWav(path, "Bell", 1, 10, 200, 0, 300, values.data()), 1); });
+  EXPECT_EQ(printed([&] { EXPECT_EQ(SoundIOSaveSamplerWav(path, "Bell", 1, 10, 200, 0, 300, values.data()), 1); }),
+            "saving wavfile=" + path + " channels=1 length=300\n");
 
   const std::vector<uint8_t> b = read(path);
   ASSERT_EQ(b.size(), 672u + 600u);
@@ -55,7 +56,7 @@ TEST_F(WavFile, SamplerChunkRoundTrip) {
   EXPECT_EQ(LE32At(b, 668), 600);
 
   TSoundIO io;
-  printed([&] { EXPECT_EQ(io.LoadWav(path), 1); });
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadWav(path), 1); }), "Start=0 End=300, LoopStart=10 LoopEnd=200\n");
   EXPECT_EQ(io.LpStart, 10);
   EXPECT_EQ(io.LpEnd, 200);
   EXPECT_EQ(io.aliasName, "Bell");
@@ -86,10 +87,10 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   list.text("LIST").le32(26).fill(26, 'x');
   Bytes odd;  // odd size, followed by its zero pad byte
   odd.text("junk").le32(3).text("abc").u8(0);
-  Bytes unpadded;  // odd size from a writer that left the pad out
-  unpadded.text("note").le32(5).text("hello");
+  Bytes dirty;  // odd size, its pad byte not zero: skipped all the same
+  dirty.text("note").le32(5).text("hello").u8('d');
   Bytes chunks;
-  chunks.add(list).add(Fmt(1, 16)).add(odd).add(unpadded).add(Data16({5, 6, 7}));
+  chunks.add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7}));
   TSoundIO io;
   EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(chunks))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{5, 6, 7}));
@@ -106,7 +107,7 @@ TEST_F(WavFile, OddSizedDataOfEightBitsIsPaddedBeforeTheNextChunk) {
   Bytes chunks;
   chunks.add(Fmt(1, 8)).add(data).text("smpl").le32(4).le32(0);
   TSoundIO io;
-  printed([&] { EXPECT_EQ(io.LoadWav(write("odd.wav", Riff(chunks))), 1); });
+  EXPECT_EQ(printed([&] { EXPECT_EQ(io.LoadWav(write("odd.wav", Riff(chunks))), 1); }), "load 8bit aif\n");
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{20828, 0, -20828}));
 
   Bytes stereo;
@@ -140,6 +141,22 @@ TEST_F(WavFile, DepthsAndLayoutsNotDecoded) {
   TSoundIO io;
   for (const Bytes& file : files) EXPECT_EQ(io.LoadWav(write("x.wav", file)), 0);
   EXPECT_EQ(io.TempSample, nullptr);
+}
+
+TEST_F(WavFile, FmtChunkUnder16BytesStopsTheWalk) {
+  // A short "fmt " chunk, padded, then a whole one and the data.
+  const struct {
+    int size;
+    int result;
+  } rows[] = {{14, 0}, {15, 0}, {16, 1}, {18, 1}};
+  for (const auto& row : rows) {
+    Bytes first;
+    first.text("fmt ").le32(row.size).le16(1).le16(1).le32(44100).le32(88200).le16(2).le16(16);
+    first.b.resize(8 + static_cast<size_t>(row.size + (row.size & 1)), 0);
+    TSoundIO io;
+    EXPECT_EQ(io.LoadWav(write("f.wav", Riff(Bytes().add(first).add(Fmt(1, 16)).add(Data16({3, 4}))))), row.result)
+        << row.size;
+  }
 }
 
 TEST_F(WavFile, HostileFilesFailWithoutReadingPastThem) {
