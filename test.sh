@@ -21,7 +21,7 @@ status=0
 
 # Every reader of outside data under libFuzzer for a fixed number of inputs.
 if ls fuzz/*_fuzz.cpp >/dev/null 2>&1; then
-  JOBS="$(nproc)" tools/fuzz.sh -runs=8000 || status=1
+  JOBS="$(nproc)" tools/fuzz.sh -runs=20000 || status=1
 fi
 
 # The audio render is the one piece of code on two threads: run its tests under ThreadSanitizer too.

@@ -3,6 +3,7 @@
 # over its seeds in fuzz/corpus/<target>/ and fresh inputs, JOBS (default 4) at a time.
 #   tools/fuzz.sh 600          ten minutes a target
 #   tools/fuzz.sh -runs=5000   a fixed number of inputs a target (./test.sh)
+#   tools/fuzz.sh 60 wav aiff  only the targets named
 # New inputs go to build-fuzz/corpus/<target>/, faulting ones to build-fuzz/findings/<target>/.
 # Prints executions and findings a target, then "N passed, M failed"; fails on any finding.
 set -uo pipefail
@@ -42,8 +43,10 @@ run_target() {
   [ "$findings" -eq 0 ]
 }
 
-targets=()
-for t in fuzz/*_fuzz.cpp; do targets+=("$(basename "$t" _fuzz.cpp)"); done
+targets=("${@:2}")
+if [ ${#targets[@]} -eq 0 ]; then
+  for t in fuzz/*_fuzz.cpp; do targets+=("$(basename "$t" _fuzz.cpp)"); done
+fi
 rm -rf build-fuzz/findings
 pids=() names=() passed=0 failed=0
 for name in "${targets[@]}"; do
