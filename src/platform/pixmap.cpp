@@ -63,8 +63,7 @@ void OnPngWarning(png_structp png, png_const_charp message) {
 bool ChunksFitFile(const uint8_t* data, size_t size) {
   size_t at = 8;
   while (size - at >= 12) {
-    const uint32_t length = uint32_t(data[at]) << 24 | uint32_t(data[at + 1]) << 16 |
-                            uint32_t(data[at + 2]) << 8 | uint32_t(data[at + 3]);
+    const png_uint_32 length = png_get_uint_32(data + at);
     if (length > size - at - 12) return false;
     if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
     at += 12 + size_t(length);

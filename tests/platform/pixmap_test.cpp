@@ -267,6 +267,41 @@ TEST(PixmapPng, HostileSizesAreRefusedBeforeTheyCostMemory) {
   EXPECT_LT(PeakResidentKB() - before, size_t(256) * 1024);
 }
 
+// A good 16384 x 129 1-bit grey file padded with text to size bytes.
+std::vector<uint8_t> PaddedWideGrey(size_t size) {
+  std::vector<uint8_t> rows(size_t(2049) * 129, 0), packed(rows.size());
+  uLongf packedSize = packed.size();
+  compress(packed.data(), &packedSize, rows.data(), rows.size());
+  packed.resize(packedSize);
+  std::vector<uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AddChunk(file, "IHDR", {0, 0, 0x40, 0, 0, 0, 0, 129, 1, 0, 0, 0, 0});
+  const size_t rest = file.size() + 12 + (12 + packed.size()) + 12;
+  AddChunk(file, "tEXt", std::vector<uint8_t>(size - rest, 'x'));
+  AddChunk(file, "IDAT", packed);
+  AddChunk(file, "IEND", {});
+  return file;
+}
+
+TEST(PixmapPng, SizeLimitsHoldToTheByte) {
+  // Four bytes a pixel may come to 1032 times the file: 16384 x 129 x 4 = 8192 x 1032.
+  EXPECT_TRUE(Decode(PaddedWideGrey(8192)));
+  std::string log;
+  EXPECT_FALSE(Decode(PaddedWideGrey(8191), &log));
+  EXPECT_NE(log.find("too short"), std::string::npos) << log;
+
+  // Bytes after IEND are not chunks; a chunk one byte longer than what is left is refused.
+  std::vector<uint8_t> good = MakePng({5, 4, PNG_COLOR_TYPE_RGB, 8}).file;
+  std::vector<uint8_t> trailing = good;
+  trailing.insert(trailing.end(), {0x7F, 0xFF, 0xFF, 0xFF, 'j', 'u', 'n', 'k', 1, 2, 3, 4, 5});
+  EXPECT_TRUE(Decode(trailing));
+  std::vector<uint8_t> over = Header(4, 4);
+  const uint32_t left = 100;
+  over.insert(over.end(), {0, 0, 0, uint8_t(left + 1), 't', 'E', 'X', 't'});
+  over.resize(over.size() + left + 4, 'x');
+  EXPECT_FALSE(Decode(over, &log));
+  EXPECT_NE(log.find("longer than the file"), std::string::npos) << log;
+}
+
 TEST(Pixmap, CreateBoundsAndPixelAddresses) {
   for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}, {16385, 1}, {1, 16385}}) EXPECT_FALSE(CreatePixmap(w, h));
   auto p = CreatePixmap(3, 2);
