@@ -19,6 +19,11 @@ status=0
 (cd build-test && LP_NUM_THREADS=0 xvfb-run -a -s "-screen 0 1920x1080x24" \
    ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=1
 
+# Every reader of outside data under libFuzzer for a fixed number of inputs.
+if ls fuzz/*_fuzz.cpp >/dev/null 2>&1; then
+  JOBS="$(nproc)" tools/fuzz.sh -runs=20000 || status=1
+fi
+
 # The audio render is the one piece of code on two threads: run its tests under ThreadSanitizer too.
 if ls tests/audio/*.cpp >/dev/null 2>&1; then
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_TSAN=ON \

@@ -15,6 +15,7 @@
 #include "framework/muidraw2.h"
 #include "framework/toolkitnumbers.h"
 #include "platform/draw2d.h"
+#include "platform/files.h"
 #include "platform/textcase.h"
 
 namespace {
@@ -171,9 +172,17 @@ int DrawThumbnail(TMUIDraw2& app, TMControl& c, int drawType, int, int) {
   const std::string path = PicturePath(*f);
   if (!path.empty()) {
     if (path != app.IconImageFile) {
-      app.IconImage = LoadImage(path, -1);
       // Forget the old path too, so that it is loaded again when it is selected again.
       app.IconImageFile.clear();
+      const int64_t size = FileSize(path), time = FileModTime(path);
+      if (path == app.IconFailedFile && size == app.IconFailedSize && time == app.IconFailedTime) {
+        app.IconImage = nullptr;
+      } else {
+        app.IconImage = LoadImage(path, -1);
+        app.IconFailedFile = app.IconImage ? "" : path;
+        app.IconFailedSize = size;
+        app.IconFailedTime = time;
+      }
     }
     if (app.IconImage) {
       app.IconImageFile = path;

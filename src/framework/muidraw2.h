@@ -9,6 +9,7 @@
 // from the application base reaches these only by naming TMUIDraw2:: explicitly.
 #pragma once
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -107,6 +108,11 @@ class TMUIDraw2 : public TOrreryControl {
   int MouseDownY = 0;
   std::shared_ptr<TImage> IconImage;
   std::string IconImageFile;
+  // The picture that did not decode, and its size and time then: not tried again
+  // until the file changes.
+  std::string IconFailedFile;
+  int64_t IconFailedSize = 0;
+  int64_t IconFailedTime = 0;
   int EditControl = 0;
   int EditPos = 0;
   int nCursorOn = 1;

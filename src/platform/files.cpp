@@ -23,6 +23,12 @@ int64_t FileSize(const std::string& path) {
   return static_cast<int64_t>(st.st_size);
 }
 
+int64_t FileModTime(const std::string& path) {
+  struct stat st;
+  if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  return static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
 std::optional<std::vector<std::string>> ReadDir(const std::string& path) {
   if (path.empty()) return std::nullopt;
   DIR* dir = opendir(path.c_str());

@@ -13,6 +13,8 @@ enum { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
 int FileType(const std::string& path);
 // Size of a regular file in bytes; 0 for a folder, a missing path or anything else.
 int64_t FileSize(const std::string& path);
+// Last modification of a regular file in nanoseconds since 1970; 0 as for FileSize.
+int64_t FileModTime(const std::string& path);
 
 // The names in a folder, sorted by byte value, without "." and ".."; nothing when
 // the folder cannot be opened (an empty folder gives an empty list).

@@ -6,6 +6,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -23,6 +24,8 @@ namespace {
 constexpr uint64_t kMaxDeflateRatio = 1032;
 // The biggest file worth reading: a largest pixmap stored 16-bit and uncompressed.
 constexpr int64_t kMaxPngFileBytes = int64_t(1) << 31;
+// What libpng may allocate for one ancillary chunk (or its decompressed text).
+constexpr png_alloc_size_t kMaxChunkBytes = 8 << 20;
 
 // libpng often warns just before it fails; the first warning is kept so that a
 // failure still makes one log line, and is printed on its own only on success.
@@ -55,6 +58,19 @@ void OnPngError(png_structp png, png_const_charp message) {
 void OnPngWarning(png_structp png, png_const_charp message) {
   auto* errors = static_cast<TPngErrors*>(png_get_error_ptr(png));
   if (errors->warning[0] == 0) std::snprintf(errors->warning, sizeof errors->warning, "%s", message ? message : "");
+}
+
+// True when every chunk up to IEND lies wholly inside the file, so that no chunk's
+// claimed length makes libpng allocate for bytes that are not there.
+bool ChunksFitFile(const uint8_t* data, size_t size) {
+  size_t at = 8;
+  while (size - at >= 12) {
+    const png_uint_32 length = png_get_uint_32(data + at);
+    if (length > size - at - 12) return false;
+    if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+    at += 12 + size_t(length);
+  }
+  return true;  // libpng reports the file ending before IEND
 }
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
@@ -100,6 +116,7 @@ bool DecodePng(TPngSource& source, TPngErrors& errors, std::vector<uint8_t>& pix
   }
   png_set_read_fn(png, &source, ReadFromMemory);
   png_set_user_limits(png, kMaxPixmapSide, kMaxPixmapSide);
+  png_set_chunk_malloc_max(png, kMaxChunkBytes);
   // A damaged chunk of any kind makes the file corrupt, not just the critical ones.
   png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
   png_read_info(png, info);
@@ -110,9 +127,12 @@ bool DecodePng(TPngSource& source, TPngErrors& errors, std::vector<uint8_t>& pix
   if (width == 0 || height == 0 || width > kMaxPixmapSide || height > kMaxPixmapSide)
     png_error(png, "image too large");
   const uint64_t bitsPerPixel = uint64_t(png_get_channels(png, info)) * uint64_t(depth);
-  // At least one filter byte a row plus the pixel bits, interlaced or not.
+  // At least one filter byte a row plus the pixel bits, interlaced or not; and the
+  // four bytes a pixel we fill must not outgrow what the file could inflate to either.
   const uint64_t leastRawBytes = uint64_t(height) + uint64_t(width) * height * bitsPerPixel / 8;
-  if (leastRawBytes > uint64_t(source.size) * kMaxDeflateRatio) png_error(png, "file too short for its size");
+  const uint64_t decodedBytes = uint64_t(width) * height * 4;
+  if (std::max(leastRawBytes, decodedBytes) > uint64_t(source.size) * kMaxDeflateRatio)
+    png_error(png, "file too short for its size");
 
   const bool transparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
   if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -227,6 +247,7 @@ std::shared_ptr<TPixmap> CreatePixmap(int width, int height) {
 std::shared_ptr<TPixmap> LoadPixmapPNG(const uint8_t* data, size_t size, const std::string& nameForLog) {
   if (!data || size == 0) return LoadFailed(nameForLog, "empty file");
   if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return LoadFailed(nameForLog, "not a PNG file");
+  if (!ChunksFitFile(data, size)) return LoadFailed(nameForLog, "chunk longer than the file");
   TPngSource source{data, size, 0};
   TPngErrors errors{};
   TPngResult result{};

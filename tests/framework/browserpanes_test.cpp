@@ -4,6 +4,8 @@
 // thumbnail with its fallbacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -338,6 +340,27 @@ TEST_F(BrowserDrawTypes, APictureIsLoadedAgainAfterAFailedOne) {
   const auto draws = recorder.CallsOf(TDrawCallKind::Image);
   ASSERT_EQ(draws.size(), 1u);
   EXPECT_EQ(draws[0].args[6], 8);  // the picture, not an icon
+}
+
+TEST_F(BrowserDrawTypes, AFailedPictureIsTriedAgainOnlyOnceTheFileChanges) {
+  TestFolder t;
+  { std::ofstream(t / "bad.png") << "not a picture"; }
+  auto f = VirtualFolder(t.path() + "/", {});
+  app.Folder[0] = f;
+  TMControl c = Pane(64, 64);
+  f->SetFile("bad.png", "", 10, 1);
+  testing::internal::CaptureStdout();
+  for (int redraw = 0; redraw < 3; ++redraw) DrawThumbnail(app, c, 42, 0, 0);
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+  EXPECT_EQ(BigIcons().size(), 3u);
+
+  WritePng(t / "bad.png", 8, 8);
+  recorder.Clear();
+  DrawThumbnail(app, c, 42, 0, 0);
+  const auto draws = recorder.CallsOf(TDrawCallKind::Image);
+  ASSERT_EQ(draws.size(), 1u);
+  EXPECT_EQ(draws[0].args[6], 8);
 }
 
 }  // namespace

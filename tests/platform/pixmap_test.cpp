@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -235,6 +236,73 @@ TEST(PixmapPng, BadDataWithGoodChecksumsAndAbsurdSizesGiveNone) {
   EXPECT_TRUE(Decode(MakePng({16384, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({16385, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({1, 16385, PNG_COLOR_TYPE_GRAY, 1}).file));
+}
+
+size_t PeakResidentKB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return size_t(usage.ru_maxrss);
+}
+
+TEST(PixmapPng, HostileSizesAreRefusedBeforeTheyCostMemory) {
+  // An sPLT chunk claiming almost 2 GB in a file of a few hundred bytes.
+  std::vector<uint8_t> splt = Header(4, 4);
+  splt.insert(splt.end(), {0x7F, 0xFF, 0xFF, 0xF0, 's', 'P', 'L', 'T', 'p', 0, 8});
+  splt.resize(splt.size() + 200, 0);
+  std::string log;
+  EXPECT_FALSE(Decode(splt, &log));
+  EXPECT_NE(log.find("longer than the file"), std::string::npos) << log;
+
+  // 1-bit grey 16384 x 16384 in 33,000 bytes: its packed rows could fit, four bytes a
+  // pixel (1 GB) could not.
+  std::vector<uint8_t> bits{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AddChunk(bits, "IHDR", {0, 0, 0x40, 0, 0, 0, 0x40, 0, 1, 0, 0, 0, 0});
+  AddChunk(bits, "tEXt", std::vector<uint8_t>(32000, 'x'));
+  std::vector<uint8_t> rows(size_t(2049) * 400, 0), packed(rows.size());
+  uLongf packedSize = packed.size();
+  ASSERT_EQ(compress(packed.data(), &packedSize, rows.data(), rows.size()), Z_OK);
+  packed.resize(packedSize - 4);
+  AddChunk(bits, "IDAT", packed);
+  AddChunk(bits, "IEND", {});
+  const size_t before = PeakResidentKB();
+  EXPECT_FALSE(Decode(bits, &log));
+  EXPECT_NE(log.find("too short"), std::string::npos) << log;
+  EXPECT_LT(PeakResidentKB() - before, size_t(256) * 1024);
+}
+
+// A good 16384 x 129 1-bit grey file padded with text to size bytes.
+std::vector<uint8_t> PaddedWideGrey(size_t size) {
+  std::vector<uint8_t> rows(size_t(2049) * 129, 0), packed(rows.size());
+  uLongf packedSize = packed.size();
+  compress(packed.data(), &packedSize, rows.data(), rows.size());
+  packed.resize(packedSize);
+  std::vector<uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AddChunk(file, "IHDR", {0, 0, 0x40, 0, 0, 0, 0, 129, 1, 0, 0, 0, 0});
+  const size_t rest = file.size() + 12 + (12 + packed.size()) + 12;
+  AddChunk(file, "tEXt", std::vector<uint8_t>(size - rest, 'x'));
+  AddChunk(file, "IDAT", packed);
+  AddChunk(file, "IEND", {});
+  return file;
+}
+
+TEST(PixmapPng, SizeLimitsHoldToTheByte) {
+  // Four bytes a pixel may come to 1032 times the file: 16384 x 129 x 4 = 8192 x 1032.
+  EXPECT_TRUE(Decode(PaddedWideGrey(8192)));
+  std::string log;
+  EXPECT_FALSE(Decode(PaddedWideGrey(8191), &log));
+  EXPECT_NE(log.find("too short"), std::string::npos) << log;
+
+  // Bytes after IEND are not chunks; a chunk one byte longer than what is left is refused.
+  std::vector<uint8_t> good = MakePng({5, 4, PNG_COLOR_TYPE_RGB, 8}).file;
+  std::vector<uint8_t> trailing = good;
+  trailing.insert(trailing.end(), {0x7F, 0xFF, 0xFF, 0xFF, 'j', 'u', 'n', 'k', 1, 2, 3, 4, 5});
+  EXPECT_TRUE(Decode(trailing));
+  std::vector<uint8_t> over = Header(4, 4);
+  const uint32_t left = 100;
+  over.insert(over.end(), {0, 0, 0, uint8_t(left + 1), 't', 'E', 'X', 't'});
+  over.resize(over.size() + left + 4, 'x');
+  EXPECT_FALSE(Decode(over, &log));
+  EXPECT_NE(log.find("longer than the file"), std::string::npos) << log;
 }
 
 TEST(Pixmap, CreateBoundsAndPixelAddresses) {
