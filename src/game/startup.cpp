@@ -42,9 +42,13 @@ int TQuillonCore::_LoadSounds() { return 0; }
 int TQuillonCore::playersReset() {
   gameMode = 0;
   for (TPlayer& p : players) p.reset();
-  // Only the poles that stand on the battlefield come free again.
+  // Only the poles that stand on the battlefield come free again, and the battle waits
+  // for every one of them: a count kept from before would start it with poles still free.
+  flagCount = 0;
   for (int& owner : flags) {
-    if (owner != kFlagNone) owner = kFlagFree;
+    if (owner == kFlagNone) continue;
+    owner = kFlagFree;
+    ++flagCount;
   }
   deck.shuffle();
   for (int slot = 1; slot < kHandSlots; ++slot)

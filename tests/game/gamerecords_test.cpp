@@ -97,7 +97,7 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
   game.playersReset();
 
   EXPECT_EQ(game.gameMode, 0);
-  EXPECT_EQ(game.flagCount, 5);  // the battle still waits for five claims
+  EXPECT_EQ(game.flagCount, kFlagCount - 1);  // the battle waits for every freed pole
   for (int f = 0; f < kFlagCount; ++f) EXPECT_EQ(game.flags[f], f == 9 ? kFlagNone : kFlagFree);
   EXPECT_EQ(game.deck.pos, 18);
   int n = 0;
