@@ -31,7 +31,8 @@ void addsources(float* sum, const float* const* sources, const float* levels, co
 
 #if defined(QUILLON_FX_AVX)
 // The same sums eight floats a vector, for processors that have them: separate multiply
-// and add (no fused step), so every result is the one the plain path gives.
+// and add (no fused step), so every result is the one the plain path gives; the
+// truncation is one rounding instruction instead of two conversions.
 __attribute__((target("avx"))) void addsourceswide(float* sum, const float* const* sources, const float* levels,
                                                    const bool* exact, int count, int from, int to) {
   constexpr int kLanes = 8;
@@ -49,8 +50,8 @@ __attribute__((target("avx"))) void addsourceswide(float* sum, const float* cons
       } else {
 #pragma GCC unroll 8
         for (int r = 0; r < kLanes; ++r)
-          x[r] = _mm256_cvtepi32_ps(
-              _mm256_cvttps_epi32(_mm256_add_ps(x[r], _mm256_mul_ps(level, _mm256_loadu_ps(source + 8 * r)))));
+          x[r] = _mm256_round_ps(_mm256_add_ps(x[r], _mm256_mul_ps(level, _mm256_loadu_ps(source + 8 * r))),
+                                 _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
       }
     }
 #pragma GCC unroll 8
