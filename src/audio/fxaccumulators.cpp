@@ -60,7 +60,8 @@ __attribute__((target("avx"))) void addsourceswide(float* sum, const float* cons
   if (i < to) addsources(sum, sources, levels, exact, count, i, to);
 }
 
-const bool kWide = __builtin_cpu_supports("avx");
+// Set during static initialisation, so the feature probe is initialised first.
+const bool kWide = (__builtin_cpu_init(), __builtin_cpu_supports("avx"));
 #endif
 
 void addsources(float* sum, const float* const* sources, const float* levels, const bool* exact, int count, int from,
