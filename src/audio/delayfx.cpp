@@ -4,18 +4,42 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "audio/saturate.h"
 #include "platform/numbers.h"
 
 namespace {
 
-// Results the algorithm keeps in 16 bits: truncated, then saturated.
+// Results the algorithm keeps in 16 bits: truncated, then saturated (NaN gives 0).
+#if defined(__SSE2__)
+// Without branches: the clamp keeps a NaN (the value is the second operand), and its
+// conversion gives 0x80000000, whose low 16 bits are 0.
+inline int16_t to16(float value) {
+  const __m128 v = _mm_set_ss(value);
+  const __m128 clamped = _mm_min_ss(_mm_set_ss(32767.0f), _mm_max_ss(_mm_set_ss(-32768.0f), v));
+  return static_cast<int16_t>(_mm_cvttss_si32(clamped));
+}
+
+// TruncToInt without branches: saturating, NaN gives 0.
+inline int truncint(double value) {
+  const __m128d v = _mm_set_sd(value);
+  const __m128d clamped = _mm_min_sd(_mm_set_sd(2147483647.0), _mm_max_sd(_mm_set_sd(-2147483648.0), v));
+  const int r = _mm_cvttsd_si32(clamped);
+  return value == value ? r : 0;
+}
+#else
 int16_t to16(float value) {
   if (value >= 32767.0f) return INT16_MAX;
   if (value <= -32768.0f) return INT16_MIN;
   if (value != value) return 0;
   return static_cast<int16_t>(static_cast<int>(value));
 }
+
+inline int truncint(double value) { return TruncToInt(value); }
+#endif
 
 // (a + b) mod ring for a and b in 0 .. ring - 1.
 int wrapsum(int a, int b, int ring) {
@@ -188,8 +212,8 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
     const int16_t cR = to16(cr[cpR] * feedbackR);
     cr[cpR] = cR;
     const int16_t wR = to16(dR * echoR + inR * dryR);
-    const int sL = TruncToInt((static_cast<double>(cL) + TruncToInt(wL * sendL)) * 0.7);
-    const int sR = TruncToInt((static_cast<double>(TruncToInt(wR * sendR)) + cR) * 0.7);
+    const int sL = truncint((static_cast<double>(cL) + truncint(wL * sendL)) * 0.7);
+    const int sR = truncint((static_cast<double>(truncint(wR * sendR)) + cR) * 0.7);
     cl[cpL] = to16(static_cast<float>(sR) * combcrossfeed + (1.0f - combcrossfeed) * static_cast<float>(sL));
     cr[cpR] = to16(static_cast<float>(sL) * combcrossfeed + (1.0f - combcrossfeed) * static_cast<float>(sR));
     if (++cpL >= lengthL) cpL = 0;

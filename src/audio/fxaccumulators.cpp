@@ -7,6 +7,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define QUILLON_FX_AVX 1
+#endif
 
 namespace {
 
@@ -22,6 +26,44 @@ inline __m128 truncate(__m128 x) { return _mm_cvtepi32_ps(_mm_cvttps_epi32(x)); 
 // sum of whole numbers changes nothing).
 // Each sample's sum is a chain of dependent steps; eight vectors at once keep the
 // processor busy while each chain waits.
+void addsources(float* sum, const float* const* sources, const float* levels, const bool* exact, int count, int from,
+                int to);
+
+#if defined(QUILLON_FX_AVX)
+// The same sums eight floats a vector, for processors that have them: separate multiply
+// and add (no fused step), so every result is the one the plain path gives; the
+// truncation is one rounding instruction instead of two conversions.
+__attribute__((target("avx"))) void addsourceswide(float* sum, const float* const* sources, const float* levels,
+                                                   const bool* exact, int count, int from, int to) {
+  constexpr int kLanes = 8;
+  int i = from;
+  for (; i + 8 * kLanes <= to; i += 8 * kLanes) {
+    __m256 x[kLanes];
+#pragma GCC unroll 8
+    for (int r = 0; r < kLanes; ++r) x[r] = _mm256_loadu_ps(sum + i + 8 * r);
+    for (int m = 0; m < count; ++m) {
+      const __m256 level = _mm256_set1_ps(levels[m]);
+      const float* source = sources[m] + i;
+      if (exact[m]) {
+#pragma GCC unroll 8
+        for (int r = 0; r < kLanes; ++r) x[r] = _mm256_add_ps(x[r], _mm256_loadu_ps(source + 8 * r));
+      } else {
+#pragma GCC unroll 8
+        for (int r = 0; r < kLanes; ++r)
+          x[r] = _mm256_round_ps(_mm256_add_ps(x[r], _mm256_mul_ps(level, _mm256_loadu_ps(source + 8 * r))),
+                                 _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+      }
+    }
+#pragma GCC unroll 8
+    for (int r = 0; r < kLanes; ++r) _mm256_storeu_ps(sum + i + 8 * r, x[r]);
+  }
+  if (i < to) addsources(sum, sources, levels, exact, count, i, to);
+}
+
+// Set during static initialisation, so the feature probe is initialised first.
+const bool kWide = (__builtin_cpu_init(), __builtin_cpu_supports("avx"));
+#endif
+
 void addsources(float* sum, const float* const* sources, const float* levels, const bool* exact, int count, int from,
                 int to) {
   int i = from;
@@ -104,6 +146,12 @@ void FxAccumulators::flush(int n) {
         exact[static_cast<size_t>(count)] = exact_[static_cast<size_t>(v)][static_cast<size_t>(k)];
         ++count;
       }
+#if defined(QUILLON_FX_AVX)
+      if (count > 0 && kWide) {
+        addsourceswide(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), exact.data(), count, from, to);
+        continue;
+      }
+#endif
       if (count > 0) addsources(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), exact.data(), count, from, to);
     }
   }
