@@ -273,6 +273,7 @@ struct FrameGains {
 // + (f & 1), so the interpolation's product f × (b - a) becomes 16-bit multiply-adds
 // whose sums fit 32 bits, and floor(f × (b - a) / 65536) is
 // (f1 × (b - a) + floor((f & 1) × (b - a) / 2)) >> 15 exactly.
+template <bool Add>
 inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const FrameGains& g, bool perframe,
                         int gl, int gr, int32_t* out, int j, int end) {
   const auto* d = static_cast<const int16_t*>(data);
@@ -309,17 +310,33 @@ inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const
     const __m128i high = _mm_mulhi_epi16(gains16, _mm_unpacklo_epi64(value16, value16));
     const __m128i outleft = _mm_srai_epi32(_mm_unpacklo_epi16(low, high), 8);
     const __m128i outright = _mm_srai_epi32(_mm_unpackhi_epi16(low, high), 8);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j), _mm_unpacklo_epi32(outleft, outright));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j + 4), _mm_unpackhi_epi32(outleft, outright));
+    __m128i first = _mm_unpacklo_epi32(outleft, outright);
+    __m128i second = _mm_unpackhi_epi32(outleft, outright);
+    if constexpr (Add) {
+      first = _mm_add_epi32(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j)));
+      second = _mm_add_epi32(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j + 4)));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j), first);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j + 4), second);
   }
   return j;
 }
 #endif
 
+// Stores (or with Add, adds plainly) a rendered sample.
+template <bool Add>
+inline void put(int32_t& slot, int32_t value) {
+  if constexpr (Add)
+    slot += value;
+  else
+    slot = value;
+}
+
 // Renders up to frames frames of the voice into out (left, right per frame) and answers
 // how many it rendered (fewer when the voice ended). Between events the frames run in a
-// tight loop; the frame that meets an event takes every check.
-template <int Bits, int Channels, bool Ramp, bool PerFrame>
+// tight loop; the frame that meets an event takes every check. With Add the samples are
+// added to out, whose sums the caller knows stay inside the 32-bit range.
+template <int Bits, int Channels, bool Ramp, bool PerFrame, bool Add>
 int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
   const void* const data = c.data;
   const int gl = g.left[0];
@@ -333,14 +350,14 @@ int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
     const int end = i + span;
     int j = i;
 #if defined(__SSE2__)
-    if constexpr (Bits == 16 && Channels == 1 && !Ramp) j = mono16frames(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
+    if constexpr (Bits == 16 && Channels == 1 && !Ramp) j = mono16frames<Add>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
 #endif
     for (; j < end; ++j) {
       int valueleft;
       int valueright;
       readframe<Bits, Channels>(data, pos, valueleft, valueright);
-      out[2 * j] = ((PerFrame ? g.left[j] : gl) * valueleft) >> 8;
-      out[2 * j + 1] = ((PerFrame ? g.right[j] : gr) * valueright) >> 8;
+      put<Add>(out[2 * j], ((PerFrame ? g.left[j] : gl) * valueleft) >> 8);
+      put<Add>(out[2 * j + 1], ((PerFrame ? g.right[j] : gr) * valueright) >> 8);
       pos += Ramp ? rampincrement<Channels>(c, j) : c.increment;
     }
     const int64_t moved = pos - c.playpos;
@@ -353,21 +370,27 @@ int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
     int valueleft;
     int valueright;
     readframe<Bits, Channels>(data, c.playpos, valueleft, valueright);
-    out[2 * i] = ((PerFrame ? g.left[i] : gl) * valueleft) >> 8;
-    out[2 * i + 1] = ((PerFrame ? g.right[i] : gr) * valueright) >> 8;
+    put<Add>(out[2 * i], ((PerFrame ? g.left[i] : gl) * valueleft) >> 8);
+    put<Add>(out[2 * i + 1], ((PerFrame ? g.right[i] : gr) * valueright) >> 8);
     if (!advance(c, Ramp ? rampincrement<Channels>(c, i) : c.increment)) return i + 1;
     ++i;
   }
   return frames;
 }
 
-template <bool Ramp, bool PerFrame>
+template <bool Ramp, bool PerFrame, bool Add>
 int mixformat(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
   if (c.bits == 8)
-    return c.channels == 1 ? mixframes<8, 1, Ramp, PerFrame>(c, out, g, frames)
-                           : mixframes<8, 2, Ramp, PerFrame>(c, out, g, frames);
-  return c.channels == 1 ? mixframes<16, 1, Ramp, PerFrame>(c, out, g, frames)
-                         : mixframes<16, 2, Ramp, PerFrame>(c, out, g, frames);
+    return c.channels == 1 ? mixframes<8, 1, Ramp, PerFrame, Add>(c, out, g, frames)
+                           : mixframes<8, 2, Ramp, PerFrame, Add>(c, out, g, frames);
+  return c.channels == 1 ? mixframes<16, 1, Ramp, PerFrame, Add>(c, out, g, frames)
+                         : mixframes<16, 2, Ramp, PerFrame, Add>(c, out, g, frames);
+}
+
+template <bool Ramp, bool PerFrame>
+int mixinto(FrameContext& c, int32_t* scratch, int32_t* direct, const FrameGains& g, int frames) {
+  return direct ? mixformat<Ramp, PerFrame, true>(c, direct, g, frames)
+                : mixformat<Ramp, PerFrame, false>(c, scratch, g, frames);
 }
 
 // Scratch of the render (audio thread): one voice's frames and its gains.
@@ -385,8 +408,10 @@ struct RenderScratch {
 // byte x 256 - 32768 plus up to 255 x 65535 >> 8.
 inline int64_t valuebound(int bits) { return bits == 8 ? 32768 + 65280 : 32768; }
 
-// One buffer of a voice into the scratch; answers the frames rendered.
-inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
+// One buffer of a voice into the scratch, or added straight into the accumulator that
+// claim (given the voice's sample bound) hands back; answers the frames rendered.
+template <class Claim>
+inline int mixkernel(FrameContext& c, RenderScratch& scratch, Claim claim) {
   int32_t* out = scratch.frames.data();
   int16_t* left = scratch.gainl.data();
   int16_t* right = scratch.gainr.data();
@@ -394,7 +419,8 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
   if (c.ramp || c.panramp) {
     const int largest = framegains(c, c.frames, c.ramp, c.panramp, scratch.pans.data(), left, right);
     c.samplebound = (largest * valuebound(c.bits) >> 8) + 1;
-    return c.ramp ? mixformat<true, true>(c, out, g, c.frames) : mixformat<false, true>(c, out, g, c.frames);
+    int32_t* const direct = claim(c.samplebound);
+    return c.ramp ? mixinto<true, true>(c, out, direct, g, c.frames) : mixinto<false, true>(c, out, direct, g, c.frames);
   }
   int steadyleft = 0;
   int steadyright = 0;
@@ -402,7 +428,7 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
   left[0] = static_cast<int16_t>(steadyleft);  // pangains saturates to 16 bits
   right[0] = static_cast<int16_t>(steadyright);
   c.samplebound = (std::max(std::abs(steadyleft), std::abs(steadyright)) * valuebound(c.bits) >> 8) + 1;
-  return mixformat<false, false>(c, out, g, c.frames);
+  return mixinto<false, false>(c, out, claim(c.samplebound), g, c.frames);
 }
 
 // The dry accumulator: each rendered sample added, saturating at the 32-bit range. While
@@ -411,6 +437,12 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch) {
 struct DrySink {
   int32_t* a;
   int64_t& reach;  // bound of every entry's magnitude, or more than the 32-bit range
+  // The accumulator from offset on when a voice of this bound can be added plainly.
+  int32_t* direct(int offset, int64_t bound) {
+    if (reach + bound > INT32_MAX) return nullptr;
+    reach += bound;
+    return a + offset;
+  }
   void add(const int32_t* samples, int offset, int count, int64_t bound) {
     reach += bound;
     if (reach <= INT32_MAX)

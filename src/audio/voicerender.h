@@ -18,8 +18,18 @@ int sound::render(Sink& sink, int n) {
     advance(c, c.increment * c.frames);
   } else {
     RenderScratch& scratch = owner->scratch;
-    const int rendered = mixkernel(c, scratch);
-    sink.add(scratch.frames.data(), 2 * skip, 2 * rendered, c.samplebound);
+    bool added = false;
+    const auto claim = [&](int64_t bound) -> int32_t* {
+      if constexpr (requires { sink.direct(0, bound); }) {
+        int32_t* const direct = sink.direct(2 * skip, bound);
+        added = direct != nullptr;
+        return direct;
+      } else {
+        return nullptr;
+      }
+    };
+    const int rendered = mixkernel(c, scratch, claim);
+    if (!added) sink.add(scratch.frames.data(), 2 * skip, 2 * rendered, c.samplebound);
   }
   finish(c);
   return c.ended ? 1 : 0;
