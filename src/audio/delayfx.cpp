@@ -4,48 +4,10 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "audio/saturate.h"
+#include "audio/delaykernel.h"
 #include "platform/numbers.h"
 
 namespace {
-
-// Results the algorithm keeps in 16 bits: truncated, then saturated (NaN gives 0).
-#if defined(__SSE2__)
-// Without branches: the clamp keeps a NaN (the value is the second operand), and its
-// conversion gives 0x80000000, whose low 16 bits are 0.
-inline int16_t to16(float value) {
-  const __m128 v = _mm_set_ss(value);
-  const __m128 clamped = _mm_min_ss(_mm_set_ss(32767.0f), _mm_max_ss(_mm_set_ss(-32768.0f), v));
-  return static_cast<int16_t>(_mm_cvttss_si32(clamped));
-}
-
-// TruncToInt without branches: saturating, NaN gives 0.
-inline int truncint(double value) {
-  const __m128d v = _mm_set_sd(value);
-  const __m128d clamped = _mm_min_sd(_mm_set_sd(2147483647.0), _mm_max_sd(_mm_set_sd(-2147483648.0), v));
-  const int r = _mm_cvttsd_si32(clamped);
-  return value == value ? r : 0;
-}
-#else
-int16_t to16(float value) {
-  if (value >= 32767.0f) return INT16_MAX;
-  if (value <= -32768.0f) return INT16_MIN;
-  if (value != value) return 0;
-  return static_cast<int16_t>(static_cast<int>(value));
-}
-
-inline int truncint(double value) { return TruncToInt(value); }
-#endif
-
-// (a + b) mod ring for a and b in 0 .. ring - 1.
-int wrapsum(int a, int b, int ring) {
-  const int sum = a + b;
-  return sum >= ring ? sum - ring : sum;
-}
 
 float hundredths(int value) { return static_cast<float>(value) / 100.0f; }
 int fromhundredths(float value) { return TruncToInt(value * 100.0f); }
@@ -170,61 +132,55 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
   if (n <= 0 || ring < 1) return;
 
   fxbus& p = parameters[bus];
-  const float crossfeed = p.crossfeed;
-  const float combcrossfeed = p.combcrossfeed;
-  const float wetL = p.left.wetgain, wetR = p.right.wetgain;
-  const float combgainL = p.left.combgain, combgainR = p.right.combgain;
-  const float sendL = p.left.combsend, sendR = p.right.combsend;
-  const float feedbackL = p.left.combfeedback, feedbackR = p.right.combfeedback;
-  const float dryL = p.left.drygain, dryR = p.right.drygain;
-  const float echoL = p.left.echogain, echoR = p.right.echogain;
+  DelayKernel k;
+  k.crossfeed = p.crossfeed;
+  k.combcrossfeed = p.combcrossfeed;
+  k.wetL = p.left.wetgain, k.wetR = p.right.wetgain;
+  k.combgainL = p.left.combgain, k.combgainR = p.right.combgain;
+  k.sendL = p.left.combsend, k.sendR = p.right.combsend;
+  k.feedbackL = p.left.combfeedback, k.feedbackR = p.right.combfeedback;
+  k.dryL = p.left.drygain, k.dryR = p.right.drygain;
+  k.echoL = p.left.echogain, k.echoR = p.right.echogain;
+  k.ring = ring;
   // A negative delay counts as none.
-  const int delayL = std::max(p.left.delay.load(), 0) % ring, delayR = std::max(p.right.delay.load(), 0) % ring;
+  k.delayL = std::max(p.left.delay.load(), 0) % ring;
+  k.delayR = std::max(p.right.delay.load(), 0) % ring;
   // A length of 0 or less keeps the comb on its first position.
-  const int lengthL = std::min(p.left.comblength.load(), rings);
-  const int lengthR = std::min(p.right.comblength.load(), rings);
-  int dpL = p.delaypositionl, dpR = p.delaypositionr;
-  int cpL = p.combpositionl, cpR = p.combpositionr;
-  if (dpL < 0 || dpL >= ring) dpL = 0;
-  if (dpR < 0 || dpR >= ring) dpR = 0;
-  if (cpL < 0 || cpL >= lengthL) cpL = 0;
-  if (cpR < 0 || cpR >= lengthR) cpR = 0;
+  k.lengthL = std::min(p.left.comblength.load(), rings);
+  k.lengthR = std::min(p.right.comblength.load(), rings);
+  k.dpL = p.delaypositionl, k.dpR = p.delaypositionr;
+  k.cpL = p.combpositionl, k.cpR = p.combpositionr;
+  if (k.dpL < 0 || k.dpL >= ring) k.dpL = 0;
+  if (k.dpR < 0 || k.dpR >= ring) k.dpR = 0;
+  if (k.cpL < 0 || k.cpL >= k.lengthL) k.cpL = 0;
+  if (k.cpR < 0 || k.cpR >= k.lengthR) k.cpR = 0;
+  k.dl = delayl[bus].data();
+  k.dr = delayr[bus].data();
+  k.cl = combl[bus].data();
+  k.cr = combr[bus].data();
 
-  int16_t* dl = delayl[bus].data();
-  int16_t* dr = delayr[bus].data();
-  int16_t* cl = combl[bus].data();
-  int16_t* cr = combr[bus].data();
   int16_t* x = o.data();
-  for (int i = 0; i < n; i += 2) {
-    const float L = input[i];
-    const float R = input[i + 1];
-    const int16_t inL = to16(R * crossfeed + (1.0f - crossfeed) * L);
-    dl[wrapsum(delayL, dpL, ring)] = inL;
-    const int16_t dL = dl[dpL];
-    if (++dpL >= ring) dpL = 0;
-    const int16_t inR = to16(L * crossfeed + (1.0f - crossfeed) * R);
-    dr[wrapsum(delayR, dpR, ring)] = inR;
-    const int16_t dR = dr[dpR];
-    if (++dpR >= ring) dpR = 0;
-    const int16_t cL = to16(cl[cpL] * feedbackL);
-    cl[cpL] = cL;
-    const int16_t wL = to16(dL * echoL + inL * dryL);
-    const int16_t cR = to16(cr[cpR] * feedbackR);
-    cr[cpR] = cR;
-    const int16_t wR = to16(dR * echoR + inR * dryR);
-    const int sL = truncint((static_cast<double>(cL) + truncint(wL * sendL)) * 0.7);
-    const int sR = truncint((static_cast<double>(truncint(wR * sendR)) + cR) * 0.7);
-    cl[cpL] = to16(static_cast<float>(sR) * combcrossfeed + (1.0f - combcrossfeed) * static_cast<float>(sL));
-    cr[cpR] = to16(static_cast<float>(sL) * combcrossfeed + (1.0f - combcrossfeed) * static_cast<float>(sR));
-    if (++cpL >= lengthL) cpL = 0;
-    if (++cpR >= lengthR) cpR = 0;
-    x[i] = to16(wL * wetL + cL * combgainL);
-    x[i + 1] = to16(wR * wetR + cR * combgainR);
+  const int frames = n / 2;
+#if defined(__SSE2__)
+  // Spans between wraps: four frames at a time, then one at a time up to the wrap.
+  if (vectors && k.quadsfit()) {
+    for (int f = 0; f < frames;) {
+      const int span = std::min(frames - f, k.room());
+      const int quads = span & ~3;
+      k.quads(input + 2 * f, x + 2 * f, quads);
+      k.frames(input + 2 * (f + quads), x + 2 * (f + quads), span - quads);
+      f += span;
+    }
+  } else {
+    k.frames(input, x, frames);
   }
-  p.delaypositionl = dpL;
-  p.delaypositionr = dpR;
-  p.combpositionl = cpL;
-  p.combpositionr = cpR;
+#else
+  k.frames(input, x, frames);
+#endif
+  p.delaypositionl = k.dpL;
+  p.delaypositionr = k.dpR;
+  p.combpositionl = k.cpL;
+  p.combpositionr = k.cpR;
   speedpass(bus, n);
 }
 

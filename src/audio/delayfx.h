@@ -68,6 +68,9 @@ class DelayFX {
   std::array<std::vector<int16_t>, kBuses> delayl, delayr;
   Relaxed<int32_t> enabled;
   std::array<fxbus, kBuses> parameters;
+  // Off, every frame takes the one-frame step that the four-frame step matches bit for
+  // bit: the reference the faster path is checked against.
+  bool vectors = true;
 
  private:
   void speedpass(int bus, int n);

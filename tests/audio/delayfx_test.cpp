@@ -3,6 +3,9 @@
 // stored, saturation, and what a bus's init resets.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+#include <tuple>
 #include <vector>
 
 #include "audio/delayfx.h"
@@ -204,4 +207,73 @@ TEST_F(Bus, InitClearsTheBusButNotTheSwitch) {
   for (int16_t x : run(std::vector<int16_t>(200, 0), 2)) ASSERT_EQ(x, 0);
   fx.setparameter(kFxSwitchId, 0, 2);
   EXPECT_EQ(fx.getparameter(kFxSwitchId, 5), 0);
+}
+
+// Four frames at a time against one at a time, over random input and settings: delays
+// and comb lengths around the limits where frames of one step would meet in a ring,
+// short rings, renders of odd frame counts so that rings wrap inside a step's reach,
+// saturating and non-finite gains, and a bus reading its own output.
+TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
+  constexpr int N = kFxRingSize;
+  constexpr float inf = std::numeric_limits<float>::infinity();
+  constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+  enum Gains { kModerate, kSaturating, kNonFinite };
+  const struct {
+    int ring, delayL, delayR, lengthL, lengthR;
+    Gains gains;
+    bool inplace;
+  } cases[] = {
+      {N, 0, 1, 4, 5, kModerate, false},          {N, 3, N - 4, 1 << 20, 4097, kSaturating, false},
+      {N, N - 3, 0, 100, 100, kModerate, true},   {N, N - 1, 40000, 5, 3, kSaturating, true},
+      {N, 40000, 7, 0, 1000, kModerate, false},   {N, 1, 2, 1, 6, kNonFinite, false},
+      {N, 100, N - 4, N + 1, 4, kNonFinite, true}, {N, 2, 5, 4, 4, kSaturating, false},
+      {7, 3, 2, 5, 9, kModerate, false},          {7, 4, 6, 4, 11, kSaturating, true},
+      {4, 0, 0, 4, 4, kModerate, false},          {3, 1, 2, 4, 4, kModerate, false},
+  };
+  const int renders[] = {74, 6, 2, 8192, 8192, 8192, 8192, 8192, 8192, 8192, 8192, 8192};
+  std::mt19937 random(13);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  for (size_t c = 0; c < std::size(cases); ++c) {
+    const auto& k = cases[c];
+    const int bus = static_cast<int>(c % kBuses);
+    DelayFX fast, reference;
+    reference.vectors = false;
+    for (DelayFX* fx : {&fast, &reference}) {
+      fx->make(kFxOutSize, kFxRingSize);
+      fx->init(bus, kFxOutSize, kFxRingSize);
+    }
+    const int wide = k.gains == kModerate ? 150 : 5000;
+    std::vector<std::pair<int, int>> settings = {{6, k.delayL}, {106, k.delayR}, {5, k.lengthL}, {105, k.lengthR},
+                                                 {4, pick(-1200, 1200)}, {104, pick(-1200, 1200)}};
+    for (int id : {1, 2, 3, 7, 8, 101, 102, 103, 107, 108, 201, 202}) settings.emplace_back(id, pick(-wide, wide));
+    // Sends this large take the comb's integer step past the 32-bit range.
+    if (k.gains == kSaturating) settings.insert(settings.end(), {{3, 1 << 30}, {103, -(1 << 30)}});
+    for (DelayFX* fx : {&fast, &reference}) {
+      for (auto [id, value] : settings) fx->setparameter(id, bus, value);
+      if (k.gains == kNonFinite) {
+        fx->parameters[bus].left.combsend = inf;
+        fx->parameters[bus].right.combsend = nan;
+        fx->parameters[bus].left.echogain = -inf;
+      }
+    }
+    for (size_t r = 0; r < std::size(renders); ++r) {
+      const int n = renders[r];
+      std::vector<int16_t> in(static_cast<size_t>(n));
+      for (int16_t& x : in) x = static_cast<int16_t>(pick(INT16_MIN, INT16_MAX));
+      for (DelayFX* fx : {&fast, &reference}) {
+        if (k.inplace) std::copy(in.begin(), in.end(), fx->out[bus].begin());
+        fx->compute(bus, k.inplace ? fx->out[bus].data() : in.data(), k.ring, n);
+      }
+      const auto where = testing::Message() << "case " << c << " render " << r;
+      ASSERT_TRUE(std::equal(fast.out[bus].begin(), fast.out[bus].begin() + n, reference.out[bus].begin())) << where;
+      ASSERT_EQ(fast.delayl[bus], reference.delayl[bus]) << where;
+      ASSERT_EQ(fast.delayr[bus], reference.delayr[bus]) << where;
+      ASSERT_EQ(fast.combl[bus], reference.combl[bus]) << where;
+      ASSERT_EQ(fast.combr[bus], reference.combr[bus]) << where;
+      const fxbus &a = fast.parameters[bus], &b = reference.parameters[bus];
+      ASSERT_EQ(std::tie(a.delaypositionl, a.delaypositionr, a.combpositionl, a.combpositionr),
+                std::tie(b.delaypositionl, b.delaypositionr, b.combpositionl, b.combpositionr))
+          << where;
+    }
+  }
 }
