@@ -218,7 +218,7 @@ TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
   constexpr int N = kFxRingSize;
   constexpr float inf = std::numeric_limits<float>::infinity();
   constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-  enum Gains { kModerate, kSaturating, kNonFinite };
+  enum Gains { kModerate, kSaturating, kNaN, kInfinite };
   const struct {
     int ring, delayL, delayR, lengthL, lengthR;
     Gains gains;
@@ -226,10 +226,11 @@ TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
   } cases[] = {
       {N, 0, 1, 4, 5, kModerate, false},          {N, 3, N - 4, 1 << 20, 4097, kSaturating, false},
       {N, N - 3, 0, 100, 100, kModerate, true},   {N, N - 1, 40000, 5, 3, kSaturating, true},
-      {N, 40000, 7, 0, 1000, kModerate, false},   {N, 1, 2, 1, 6, kNonFinite, false},
-      {N, 100, N - 4, N + 1, 4, kNonFinite, true}, {N, 2, 5, 4, 4, kSaturating, false},
+      {N, 40000, 7, 0, 1000, kModerate, false},   {N, 1, 2, 1, 6, kInfinite, false},
+      {N, 100, N - 4, N + 1, 4, kInfinite, true}, {N, 2, 5, 4, 4, kSaturating, false},
+      {N, 0, 6, 1 << 20, 1 << 20, kModerate, false}, {N, 6, 0, 1 << 20, 1 << 20, kModerate, true},
       {N, 9, N - 3, 6, 7, kModerate, false},      {N, 5, N - 1, 8, 9, kModerate, true},
-      {7, 3, 2, 5, 9, kModerate, false},          {7, 4, 6, 4, 11, kSaturating, true},
+      {7, 3, 2, 5, 9, kNaN, false},          {7, 4, 6, 4, 11, kSaturating, true},
       {7, 2, 4, 5, 6, kModerate, false},          {4, 0, 0, 4, 4, kModerate, false},
       {3, 1, 2, 4, 4, kModerate, false},
   };
@@ -253,10 +254,15 @@ TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
     if (k.gains == kSaturating) settings.insert(settings.end(), {{3, 1 << 30}, {103, -(1 << 30)}});
     for (DelayFX* fx : {&fast, &reference}) {
       for (auto [id, value] : settings) fx->setparameter(id, bus, value);
-      if (k.gains == kNonFinite) {
-        fx->parameters[bus].left.combsend = inf;
-        fx->parameters[bus].right.combsend = nan;
-        fx->parameters[bus].left.echogain = -inf;
+      fxbus& p = fx->parameters[bus];
+      if (k.gains == kNaN) {
+        p.left.combsend = nan;
+        p.right.wetgain = nan;
+      }
+      if (k.gains == kInfinite) {
+        p.left.combsend = inf;
+        p.right.combsend = -inf;
+        p.left.echogain = -inf;
       }
     }
     for (size_t r = 0; r < std::size(renders); ++r) {
