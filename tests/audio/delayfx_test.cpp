@@ -224,14 +224,22 @@ TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
     Gains gains;
     bool inplace;
   } cases[] = {
-      {N, 0, 1, 4, 5, kModerate, false},          {N, 3, N - 4, 1 << 20, 4097, kSaturating, false},
-      {N, N - 3, 0, 100, 100, kModerate, true},   {N, N - 1, 40000, 5, 3, kSaturating, true},
-      {N, 40000, 7, 0, 1000, kModerate, false},   {N, 1, 2, 1, 6, kInfinite, false},
-      {N, 100, N - 4, N + 1, 4, kInfinite, true}, {N, 2, 5, 4, 4, kSaturating, false},
-      {N, 0, 6, 1 << 20, 1 << 20, kModerate, false}, {N, 6, 0, 1 << 20, 1 << 20, kModerate, true},
-      {N, 9, N - 3, 6, 7, kModerate, false},      {N, 5, N - 1, 8, 9, kModerate, true},
-      {7, 3, 2, 5, 9, kNaN, false},          {7, 4, 6, 4, 11, kSaturating, true},
-      {7, 2, 4, 5, 6, kModerate, false},          {4, 0, 0, 4, 4, kModerate, false},
+      {N, 0, 1, 4, 5, kModerate, false},
+      {N, 3, N - 4, 1 << 20, 4097, kSaturating, false},
+      {N, N - 3, 0, 100, 100, kModerate, true},
+      {N, N - 1, 40000, 5, 3, kSaturating, true},
+      {N, 40000, 7, 0, 1000, kModerate, false},
+      {N, 1, 2, 1, 6, kInfinite, false},
+      {N, 100, N - 4, N + 1, 4, kInfinite, true},
+      {N, 2, 5, 4, 4, kSaturating, false},
+      {N, 0, 6, 1 << 20, 1 << 20, kModerate, false},
+      {N, 6, 0, 1 << 20, 1 << 20, kModerate, true},
+      {N, 9, N - 3, 6, 7, kModerate, false},
+      {N, 5, N - 1, 8, 9, kModerate, true},
+      {7, 3, 2, 5, 9, kNaN, false},
+      {7, 4, 6, 4, 11, kSaturating, true},
+      {7, 2, 4, 5, 6, kModerate, false},
+      {4, 0, 0, 4, 4, kModerate, false},
       {3, 1, 2, 4, 4, kModerate, false},
   };
   const int renders[] = {74, 6, 2, 8192, 8192, 8192, 8192, 8192, 8192, 8192, 8192, 8192};
