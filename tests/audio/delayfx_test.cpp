@@ -202,9 +202,8 @@ TEST_F(Bus, InitClearsTheBusButNotTheSwitch) {
   // The delayed impulse is gone with the cleared ring: the longer delay reads its slot
   // before writing there.
   passthrough(2);
-  fx.setparameter(6, 2, 60);
-  fx.setparameter(7, 2, 100);
-  fx.setparameter(8, 2, 0);
+  for (auto [id, value] : {std::pair{6, 60}, {7, 100}, {8, 0}, {106, 60}, {107, 100}, {108, 0}})
+    fx.setparameter(id, 2, value);
   for (int16_t x : run(std::vector<int16_t>(200, 0), 2)) ASSERT_EQ(x, 0);
   fx.setparameter(kFxSwitchId, 0, 2);
   EXPECT_EQ(fx.getparameter(kFxSwitchId, 5), 0);
