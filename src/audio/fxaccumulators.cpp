@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/saturate.h"
+#include "platform/numbers.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -158,6 +161,27 @@ void FxAccumulators::flush(int n) {
   waiting_ = 0;
 }
 
-void FxAccumulators::clear(int k, int n) {
-  std::fill_n(sums_[static_cast<size_t>(k)].begin(), std::clamp(n, 0, samples_), 0.0f);
+void FxAccumulators::take16(int k, int16_t* target, int n) {
+  n = std::clamp(n, 0, samples_);
+  float* sum = sums_[static_cast<size_t>(k)].data();
+  int i = 0;
+  if (target) {
+#if defined(__SSE2__)
+    // Limited first to where the 16-bit result saturates anyway, so the conversion cannot
+    // overflow; a NaN counts as 0.
+    const __m128 low = _mm_set1_ps(-524289.0f);
+    const __m128 high = _mm_set1_ps(524288.0f);
+    for (; i + 8 <= n; i += 8) {
+      __m128 x0 = _mm_loadu_ps(sum + i);
+      __m128 x1 = _mm_loadu_ps(sum + i + 4);
+      x0 = _mm_min_ps(_mm_max_ps(_mm_and_ps(x0, _mm_cmpord_ps(x0, x0)), low), high);
+      x1 = _mm_min_ps(_mm_max_ps(_mm_and_ps(x1, _mm_cmpord_ps(x1, x1)), low), high);
+      const __m128i whole0 = _mm_srai_epi32(_mm_cvttps_epi32(x0), 4);
+      const __m128i whole1 = _mm_srai_epi32(_mm_cvttps_epi32(x1), 4);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(target + i), _mm_packs_epi32(whole0, whole1));
+    }
+#endif
+    for (; i < n; ++i) target[i] = saturate16(TruncToInt(sum[i]) >> 4);
+  }
+  std::fill_n(sum, n, 0.0f);
 }

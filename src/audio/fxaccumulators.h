@@ -26,9 +26,11 @@ class FxAccumulators {
   // Adds every voice still waiting to the sums of the first n samples.
   void flush(int n);
 
-  // Sum k, sample i (after flush), and clearing for the next render.
+  // Sum k, sample i (after flush).
   float at(int k, int i) const { return sums_[static_cast<size_t>(k)][static_cast<size_t>(i)]; }
-  void clear(int k, int n);
+  // Hands out the first n samples of sum k as 16-bit output (the whole sum >> 4,
+  // saturated; none when target is null) and clears them for the next render.
+  void take16(int k, int16_t* target, int n);
 
  private:
   int samples_;

@@ -40,12 +40,7 @@ void mixer::mix16fx(const std::array<int16_t*, kAccumulators>& out, int n) {
   if (n == 0) n = size;
   n = limit(n);
   mixfx(n);
-  for (int k = 0; k < kAccumulators; ++k) {
-    int16_t* target = out[k];
-    if (target)
-      for (int i = 0; i < n; ++i) target[i] = saturate16(TruncToInt(fxsums.at(k, i)) >> 4);
-    fxsums.clear(k, n);
-  }
+  for (int k = 0; k < kAccumulators; ++k) fxsums.take16(k, out[k], n);
 }
 
 void mixer::compute(int bus, const int16_t* input, int unused, int ringsize, int n) {
