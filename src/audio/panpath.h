@@ -83,19 +83,22 @@ inline void panruns(float start, float increment, int frames, Fill&& fill) {
     }
     // Frames i + k, k = 0..run.frames - 1, by the magnitude's whole part.
     const int shift = std::clamp(24 - run.exponent, 0, 31);
-    const int64_t stride = int64_t{1} << shift;  // magnitudes of one whole pan
-    if (std::abs(run.step) >= stride) {
+    const uint32_t stride = uint32_t{1} << shift;  // magnitudes of one whole pan
+    if (static_cast<uint32_t>(std::abs(run.step)) >= stride) {
       for (int k = 0; k < run.frames; ++k) fill(i + k, 1, run.whole(run.base + k * run.step));
     } else {
+      // Magnitudes and these sums stay below 2^32: 32-bit divisions are the cheaper.
+      const uint32_t base = static_cast<uint32_t>(run.base);
+      const uint32_t step = static_cast<uint32_t>(std::abs(run.step));
       for (int k = 0; k < run.frames;) {
         const int32_t magnitude = run.base + k * run.step;
-        const int64_t floor = magnitude >> shift << shift;
+        const uint32_t floor = static_cast<uint32_t>(magnitude) >> shift << shift;
         // The first k' past k whose magnitude leaves [floor, floor + stride).
-        int64_t next = run.frames;
-        if (run.step > 0) next = (floor + stride - run.base + run.step - 1) / run.step;
-        if (run.step < 0) next = (run.base - floor - run.step) / -run.step;
-        next = std::min<int64_t>(next, run.frames);
-        fill(i + k, static_cast<int>(next - k), run.whole(magnitude));
+        uint32_t next = static_cast<uint32_t>(run.frames);
+        if (run.step > 0) next = (floor + stride - base + step - 1) / step;
+        if (run.step < 0) next = (base - floor + step) / step;
+        next = std::min(next, static_cast<uint32_t>(run.frames));
+        fill(i + k, static_cast<int>(next) - k, run.whole(magnitude));
         k = static_cast<int>(next);
       }
     }
