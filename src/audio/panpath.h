@@ -11,7 +11,7 @@
 #include "platform/numbers.h"
 
 // Frames k = 0..frames of a run: x_k = sign × (base + k × step) × 2^(exponent - 24)
-// exactly, base and base + k × step inside [2^23, 2^24).
+// exactly, every base + k × step inside [2^23, 2^24] (only the last may reach 2^24).
 struct PanRun {
   int frames = 0;  // 0: the next addition must be done one at a time
   int sign = 1;
