@@ -13,11 +13,11 @@
 // Frames k = 0..frames of a run: x_k = sign × (base + k × step) × 2^(exponent - 24)
 // exactly, every base + k × step inside [2^23, 2^24] (only the last may reach 2^24).
 struct PanRun {
-  int frames = 0;  // 0: the next addition must be done one at a time
-  int sign = 1;
-  int exponent = 0;
-  int32_t base = 0;
-  int32_t step = 0;
+  int frames;  // 0: the next addition must be done one at a time
+  int sign;
+  int exponent;
+  int32_t base;
+  int32_t step;
   // The whole pan of the magnitude base + k × step: it is below 2^24, and a float
   // above 2^24 is whole already.
   int32_t whole(int32_t magnitude) const {
@@ -29,7 +29,7 @@ struct PanRun {
 // The run (at most limit frames) after x whose values are x + k × increment rounded
 // the way the running float sum rounds them.
 inline PanRun exactpanrun(float x, float increment, int limit) {
-  PanRun run;
+  PanRun run{};
   if (limit < 2 || x == 0.0f || !std::isfinite(x) || !std::isfinite(increment)) return run;
   int exponent = 0;
   std::frexp(x, &exponent);  // |x| in [2^(exponent - 1), 2^exponent)

@@ -92,7 +92,8 @@ TEST(FrameGains, EachFrameHasTheGainsOfItsPanAndVolume) {
       {32767.0f, -16.001f, false, 32767, 0, 0, 4096},  {2500.0f, 0.0f, false, 12000, 0, 0, 13},
       {-300.0f, 0.37f, true, 0, 20000 * 256, 0, 4095}, {100.3f, -0.0731f, true, 0, 5000 * 256, 700, 4096},
       {-32768.0f, 3.9f, true, 0, -32768 * 256, 2000, 4091}, {1500.0f, 0.0f, true, 0, 32767 * 256, -1500, 4096},
-      {0.5f, -0.001f, false, 7, 0, 0, 5},
+      {0.5f, -0.001f, false, 7, 0, 0, 5},               {-700.0f, 0.3f, false, 0, 0, 0, 4096},
+      {700.0f, -0.3f, true, 0, 0, 1, 200},
   };
   for (const auto& t : cases) {
     FrameContext c;
