@@ -82,24 +82,30 @@ inline void panruns(float start, float increment, int frames, Fill&& fill) {
       continue;
     }
     // Frames i + k, k = 0..run.frames - 1, by the magnitude's whole part.
-    const int shift = std::clamp(24 - run.exponent, 0, 31);
-    const uint32_t stride = uint32_t{1} << shift;  // magnitudes of one whole pan
-    if (static_cast<uint32_t>(std::abs(run.step)) >= stride) {
+    const int shift = 24 - run.exponent;  // bits of the magnitude below the whole pan
+    const int32_t stride = shift >= 1 && shift <= 23 ? 1 << shift : 0;  // magnitudes of one whole pan
+    const int32_t speed = std::abs(run.step);
+    if (run.exponent <= 0 || speed == 0) {
+      fill(i, run.frames, run.whole(run.base));  // |x| < 1, or a step too small to move x
+    } else if (speed >= stride) {
       for (int k = 0; k < run.frames; ++k) fill(i + k, 1, run.whole(run.base + k * run.step));
     } else {
-      // Magnitudes and these sums stay below 2^32: 32-bit divisions are the cheaper.
-      const uint32_t base = static_cast<uint32_t>(run.base);
-      const uint32_t step = static_cast<uint32_t>(std::abs(run.step));
-      for (int k = 0; k < run.frames;) {
-        const int32_t magnitude = run.base + k * run.step;
-        const uint32_t floor = static_cast<uint32_t>(magnitude) >> shift << shift;
-        // The first k' past k whose magnitude leaves [floor, floor + stride).
-        uint32_t next = static_cast<uint32_t>(run.frames);
-        if (run.step > 0) next = (floor + stride - base + step - 1) / step;
-        if (run.step < 0) next = (base - floor + step) / step;
-        next = std::min(next, static_cast<uint32_t>(run.frames));
-        fill(i + k, static_cast<int>(next) - k, run.whole(magnitude));
-        k = static_cast<int>(next);
+      // The magnitude's place inside its whole pan, counted the way it moves: a span
+      // ends where it reaches stride, and then the place is below speed. Spans after the
+      // first hold per or per + 1 frames.
+      const int32_t per = stride / speed;
+      const int32_t rest = stride % speed;
+      const int32_t below = run.base & (stride - 1);
+      int32_t place = run.step > 0 ? below : stride - 1 - below;
+      int32_t whole = run.base >> shift;
+      int span = (stride - place + speed - 1) / speed;
+      for (int k = 0;;) {
+        fill(i + k, std::min(span, run.frames - k), run.sign * whole);
+        k += span;
+        if (k >= run.frames) break;
+        place += span * speed - stride;
+        whole += run.step > 0 ? 1 : -1;
+        span = rest > place ? per + 1 : per;
       }
     }
     x = static_cast<float>(run.sign * std::ldexp(static_cast<double>(run.base + run.frames * run.step), run.exponent - 24));
