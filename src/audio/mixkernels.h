@@ -185,21 +185,57 @@ inline int64_t rampincrement(const FrameContext& c, int i) {
   return (((c.stepfx + c.stepinc * i) >> 32) * Channels) * 65536;
 }
 
+// Entries past the frames that the gain arrays hold for whole-vector stores.
+constexpr int kGainPadding = 8;
+
+// gainl and gainr of count frames from first hold one pair; up to kGainPadding - 1
+// entries after them may be overwritten.
+inline void fillgains(int16_t* gainl, int16_t* gainr, int first, int count, int left, int right) {
+#if defined(__SSE2__)
+  const __m128i l = _mm_set1_epi16(static_cast<int16_t>(left));
+  const __m128i r = _mm_set1_epi16(static_cast<int16_t>(right));
+  for (int i = first; i < first + count; i += 8) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(gainl + i), l);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(gainr + i), r);
+  }
+#else
+  std::fill_n(gainl + first, count, static_cast<int16_t>(left));
+  std::fill_n(gainr + first, count, static_cast<int16_t>(right));
+#endif
+}
+
 // Per-frame gains of a buffer whose volume or pan moves: the pan runs as the float sum
 // it always was, the volume in 8.8 steps. Volumes are 16-bit values, and each side's
 // pan factor (4096 - p or 4096 + p where the pan attenuates that side, else 4096) lies
 // in -28680 .. 4096 for every pan the float sum between two 16-bit pans reaches (it
 // strays at most a few units past them), so the products are taken from 16-bit halves
-// and saturated back to 16 bits. Answers a bound of the gains' magnitude.
+// and saturated back to 16 bits. Answers the largest magnitude of the gains. The arrays
+// hold kGainPadding entries past the frames.
 inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp, int32_t* pans, int16_t* gainl,
                       int16_t* gainr) {
+  if (!ramp || c.volinc == 0) {
+    // A steady volume: one gain pair for each run of one whole pan.
+    const int volume = ramp ? c.vol8 >> 8 : c.volume;
+    int largest = 0;
+    const auto fill = [&](int first, int count, int32_t pan) {
+      int left = 0;
+      int right = 0;
+      pangains(pan, volume, left, right);
+      largest = std::max({largest, std::abs(left), std::abs(right)});
+      fillgains(gainl, gainr, first, count, left, right);
+    };
+    if (panramp)
+      panruns(c.pan, c.paninc, frames, fill);
+    else if (frames > 0)
+      fill(0, frames, TruncToInt(c.pan));
+    return largest;
+  }
   if (panramp)
     panpath(c.pan, c.paninc, frames, pans);
   else
     std::fill_n(pans, frames, TruncToInt(c.pan));
   const int vol8 = c.vol8;
-  const int volinc = ramp ? c.volinc : 0;
-  const int steady = c.volume;
+  const int volinc = c.volinc;
   int largest = 0;
   int i = 0;
 #if defined(__SSE2__)
@@ -207,6 +243,7 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
   const __m128i zero = _mm_setzero_si128();
   const __m128i ramp4 = _mm_setr_epi32(0, volinc, 2 * volinc, 3 * volinc);
   __m128i top = zero;
+  __m128i bottom = zero;
   // Sixteen-bit gains of eight frames from 32-bit factors and volumes (all in 16-bit range).
   const auto gains8 = [](__m128i factor0, __m128i factor1, __m128i volume16) {
     const __m128i factor16 = _mm_packs_epi32(factor0, factor1);
@@ -216,19 +253,12 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     const __m128i product1 = _mm_srai_epi32(_mm_unpackhi_epi16(low, high), 12);
     return _mm_packs_epi32(product0, product1);
   };
-  const auto magnitude = [zero](__m128i gains16) {
-    return _mm_max_epi16(gains16, _mm_sub_epi16(zero, _mm_max_epi16(gains16, _mm_set1_epi16(-32767))));
-  };
   for (; i + 8 <= frames; i += 8) {
     const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pans + i));
     const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pans + i + 4));
-    __m128i volume0 = _mm_set1_epi32(steady);
-    __m128i volume1 = volume0;
-    if (ramp) {
-      const __m128i base = _mm_add_epi32(_mm_set1_epi32(vol8 + volinc * i), ramp4);
-      volume0 = _mm_srai_epi32(base, 8);
-      volume1 = _mm_srai_epi32(_mm_add_epi32(base, _mm_set1_epi32(4 * volinc)), 8);
-    }
+    const __m128i base = _mm_add_epi32(_mm_set1_epi32(vol8 + volinc * i), ramp4);
+    const __m128i volume0 = _mm_srai_epi32(base, 8);
+    const __m128i volume1 = _mm_srai_epi32(_mm_add_epi32(base, _mm_set1_epi32(4 * volinc)), 8);
     const __m128i volume16 = _mm_packs_epi32(volume0, volume1);
     // Left: 4096 - p where p > 0; right: 4096 + p where p < 0; else 4096.
     const __m128i positive0 = _mm_cmpgt_epi32(p0, zero);
@@ -243,20 +273,22 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     const __m128i gr = gains8(right0, right1, volume16);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(gainl + i), gl);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(gainr + i), gr);
-    top = _mm_max_epi16(top, _mm_max_epi16(magnitude(gl), magnitude(gr)));
+    top = _mm_max_epi16(top, _mm_max_epi16(gl, gr));
+    bottom = _mm_min_epi16(bottom, _mm_min_epi16(gl, gr));
   }
   alignas(16) int16_t tops[8];
+  alignas(16) int16_t bottoms[8];
   _mm_store_si128(reinterpret_cast<__m128i*>(tops), top);
-  for (int16_t t : tops) largest = std::max<int>(largest, t + 1);  // -32768 was counted as 32767
+  _mm_store_si128(reinterpret_cast<__m128i*>(bottoms), bottom);
+  for (int k = 0; k < 8; ++k) largest = std::max({largest, static_cast<int>(tops[k]), -bottoms[k]});
 #endif
   for (; i < frames; ++i) {
-    const int p = pans[i];
-    const int volume = ramp ? (vol8 + volinc * i) >> 8 : steady;
-    const int factorleft = p > 0 ? 4096 - p : 4096;
-    const int factorright = p < 0 ? 4096 + p : 4096;
-    gainl[i] = static_cast<int16_t>(std::clamp((factorleft * volume) >> 12, -32768, 32767));
-    gainr[i] = static_cast<int16_t>(std::clamp((factorright * volume) >> 12, -32768, 32767));
-    largest = std::max({largest, std::abs(static_cast<int>(gainl[i])), std::abs(static_cast<int>(gainr[i]))});
+    int left = 0;
+    int right = 0;
+    pangains(pans[i], (vol8 + volinc * i) >> 8, left, right);
+    gainl[i] = static_cast<int16_t>(left);
+    gainr[i] = static_cast<int16_t>(right);
+    largest = std::max({largest, std::abs(left), std::abs(right)});
   }
   return largest;
 }
@@ -397,7 +429,8 @@ int mixinto(FrameContext& c, int32_t* scratch, int32_t* direct, const FrameGains
 struct RenderScratch {
   explicit RenderScratch(int samples)
       : frames(static_cast<size_t>(samples)), pans(static_cast<size_t>(samples / 2 + 1)),
-        gainl(static_cast<size_t>(samples / 2 + 1)), gainr(static_cast<size_t>(samples / 2 + 1)) {}
+        gainl(static_cast<size_t>(samples / 2 + 1 + kGainPadding)),
+        gainr(static_cast<size_t>(samples / 2 + 1 + kGainPadding)) {}
   std::vector<int32_t> frames;
   std::vector<int32_t> pans;
   std::vector<int16_t> gainl;
