@@ -114,15 +114,28 @@ FxAccumulators::FxAccumulators(int samples)
 }
 
 void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
+  float* const target = row(n, levels);
+  if (!target) return;
   n = std::clamp(n, 0, samples_);
   offset = std::clamp(offset, 0, n);
   count = std::clamp(count, 0, n - offset);
-  if (std::all_of(levels.begin(), levels.end(), [](float l) { return l == 0.0f; })) return;
+  for (int i = 0; i < count; ++i) target[offset + i] = static_cast<float>(samples[i]);
+  commit(offset, count, n, levels);
+}
+
+float* FxAccumulators::row(int n, const Levels& levels) {
+  if (std::all_of(levels.begin(), levels.end(), [](float l) { return l == 0.0f; })) return nullptr;
   if (waiting_ == kFxBatchVoices) flush(n);
-  float* row = voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
-  std::fill_n(row, offset, 0.0f);
-  for (int i = 0; i < count; ++i) row[offset + i] = static_cast<float>(samples[i]);
-  std::fill(row + offset + count, row + n, 0.0f);
+  return voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
+}
+
+void FxAccumulators::commit(int offset, int count, int n, const Levels& levels) {
+  n = std::clamp(n, 0, samples_);
+  offset = std::clamp(offset, 0, n);
+  count = std::clamp(count, 0, n - offset);
+  float* const target = voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
+  std::fill_n(target, offset, 0.0f);
+  std::fill(target + offset + count, target + n, 0.0f);
   levels_[static_cast<size_t>(waiting_)] = levels;
   // At unity the sum of two whole numbers rounds to a whole number (exactly below 2^24,
   // and every float from 2^24 on is whole): the truncation has nothing to do.

@@ -23,6 +23,10 @@ class FxAccumulators {
   // One voice's rendered samples, covering samples offset .. offset + count - 1 of a
   // render of n samples, with its nine levels. May add earlier voices to the sums.
   void add(const int32_t* samples, int offset, int count, int n, const Levels& levels);
+  // The same in two steps, for a voice that renders straight into its row: the row of
+  // the next voice (null when every level is 0), then the part of it that was written.
+  float* row(int n, const Levels& levels);
+  void commit(int offset, int count, int n, const Levels& levels);
   // Adds every voice still waiting to the sums of the first n samples.
   void flush(int n);
 

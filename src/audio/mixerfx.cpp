@@ -23,6 +23,12 @@ struct FxSink {
   }
 
   void add(const int32_t* samples, int offset, int count, int64_t) { sums.add(samples, offset, count, n, levels); }
+  // The voice renders straight into its row of the accumulators' batch.
+  float* row(int offset) {
+    float* const target = sums.row(n, levels);
+    return target ? target + offset : nullptr;
+  }
+  void rendered(int offset, int count) { sums.commit(offset, count, n, levels); }
 };
 
 }  // namespace

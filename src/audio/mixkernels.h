@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "audio/accumulate.h"
@@ -305,9 +306,9 @@ struct FrameGains {
 // + (f & 1), so the interpolation's product f × (b - a) becomes 16-bit multiply-adds
 // whose sums fit 32 bits, and floor(f × (b - a) / 65536) is
 // (f1 × (b - a) + floor((f & 1) × (b - a) / 2)) >> 15 exactly.
-template <bool Add>
+template <bool Add, class Out>
 inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const FrameGains& g, bool perframe,
-                        int gl, int gr, int32_t* out, int j, int end) {
+                        int gl, int gr, Out* out, int j, int end) {
   const auto* d = static_cast<const int16_t*>(data);
   const __m128i zero = _mm_setzero_si128();
   const __m128i one = _mm_set1_epi32(1);
@@ -344,32 +345,38 @@ inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const
     const __m128i outright = _mm_srai_epi32(_mm_unpackhi_epi16(low, high), 8);
     __m128i first = _mm_unpacklo_epi32(outleft, outright);
     __m128i second = _mm_unpackhi_epi32(outleft, outright);
-    if constexpr (Add) {
-      first = _mm_add_epi32(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j)));
-      second = _mm_add_epi32(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j + 4)));
+    if constexpr (std::is_same_v<Out, float>) {
+      _mm_storeu_ps(out + 2 * j, _mm_cvtepi32_ps(first));
+      _mm_storeu_ps(out + 2 * j + 4, _mm_cvtepi32_ps(second));
+    } else {
+      if constexpr (Add) {
+        first = _mm_add_epi32(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j)));
+        second = _mm_add_epi32(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 2 * j + 4)));
+      }
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j), first);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j + 4), second);
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j), first);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * j + 4), second);
   }
   return j;
 }
 #endif
 
 // Stores (or with Add, adds plainly) a rendered sample.
-template <bool Add>
-inline void put(int32_t& slot, int32_t value) {
+template <bool Add, class Out>
+inline void put(Out& slot, int32_t value) {
+  static_assert(!Add || std::is_same_v<Out, int32_t>, "samples are added only into integers");
   if constexpr (Add)
     slot += value;
   else
-    slot = value;
+    slot = static_cast<Out>(value);
 }
 
 // Renders up to frames frames of the voice into out (left, right per frame) and answers
 // how many it rendered (fewer when the voice ended). Between events the frames run in a
 // tight loop; the frame that meets an event takes every check. With Add the samples are
 // added to out, whose sums the caller knows stay inside the 32-bit range.
-template <int Bits, int Channels, bool Ramp, bool PerFrame, bool Add>
-int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
+template <int Bits, int Channels, bool Ramp, bool PerFrame, bool Add, class Out>
+int mixframes(FrameContext& c, Out* out, const FrameGains& g, int frames) {
   const void* const data = c.data;
   const int gl = g.left[0];
   const int gr = g.right[0];
@@ -382,7 +389,7 @@ int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
     const int end = i + span;
     int j = i;
 #if defined(__SSE2__)
-    if constexpr (Bits == 16 && Channels == 1 && !Ramp) j = mono16frames<Add>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
+    if constexpr (Bits == 16 && Channels == 1 && !Ramp) j = mono16frames<Add, Out>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
 #endif
     for (; j < end; ++j) {
       int valueleft;
@@ -410,8 +417,8 @@ int mixframes(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
   return frames;
 }
 
-template <bool Ramp, bool PerFrame, bool Add>
-int mixformat(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
+template <bool Ramp, bool PerFrame, bool Add, class Out>
+int mixformat(FrameContext& c, Out* out, const FrameGains& g, int frames) {
   if (c.bits == 8)
     return c.channels == 1 ? mixframes<8, 1, Ramp, PerFrame, Add>(c, out, g, frames)
                            : mixframes<8, 2, Ramp, PerFrame, Add>(c, out, g, frames);
@@ -419,10 +426,18 @@ int mixformat(FrameContext& c, int32_t* out, const FrameGains& g, int frames) {
                          : mixframes<16, 2, Ramp, PerFrame, Add>(c, out, g, frames);
 }
 
+// Where a voice's samples go: added into an accumulator, written as floats into a row
+// of the effect path, or else into the render's scratch.
+struct RenderTarget {
+  int32_t* add = nullptr;
+  float* row = nullptr;
+};
+
 template <bool Ramp, bool PerFrame>
-int mixinto(FrameContext& c, int32_t* scratch, int32_t* direct, const FrameGains& g, int frames) {
-  return direct ? mixformat<Ramp, PerFrame, true>(c, direct, g, frames)
-                : mixformat<Ramp, PerFrame, false>(c, scratch, g, frames);
+int mixinto(FrameContext& c, int32_t* scratch, RenderTarget target, const FrameGains& g, int frames) {
+  if (target.row) return mixformat<Ramp, PerFrame, false>(c, target.row, g, frames);
+  return target.add ? mixformat<Ramp, PerFrame, true>(c, target.add, g, frames)
+                    : mixformat<Ramp, PerFrame, false>(c, scratch, g, frames);
 }
 
 // Scratch of the render (audio thread): one voice's frames and its gains.
@@ -441,8 +456,8 @@ struct RenderScratch {
 // byte x 256 - 32768 plus up to 255 x 65535 >> 8.
 inline int64_t valuebound(int bits) { return bits == 8 ? 32768 + 65280 : 32768; }
 
-// One buffer of a voice into the scratch, or added straight into the accumulator that
-// claim (given the voice's sample bound) hands back; answers the frames rendered.
+// One buffer of a voice into the target that claim (given the voice's sample bound)
+// hands back; answers the frames rendered.
 template <class Claim>
 inline int mixkernel(FrameContext& c, RenderScratch& scratch, Claim claim) {
   int32_t* out = scratch.frames.data();
@@ -452,8 +467,8 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch, Claim claim) {
   if (c.ramp || c.panramp) {
     const int largest = framegains(c, c.frames, c.ramp, c.panramp, scratch.pans.data(), left, right);
     c.samplebound = (largest * valuebound(c.bits) >> 8) + 1;
-    int32_t* const direct = claim(c.samplebound);
-    return c.ramp ? mixinto<true, true>(c, out, direct, g, c.frames) : mixinto<false, true>(c, out, direct, g, c.frames);
+    const RenderTarget target = claim(c.samplebound);
+    return c.ramp ? mixinto<true, true>(c, out, target, g, c.frames) : mixinto<false, true>(c, out, target, g, c.frames);
   }
   int steadyleft = 0;
   int steadyright = 0;
