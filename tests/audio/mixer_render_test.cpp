@@ -230,6 +230,19 @@ TEST_F(MixerRender, DrySumSaturatesAt32BitsInsteadOfWrapping) {
   for (int16_t x : render(64)) ASSERT_EQ(x, (300 * pair) >> 4);
 }
 
+TEST_F(MixerRender, VoicesAddedWithSaturatingSumsStillStartAtTheirFrame) {
+  // Past about 512 voices at full volume the bounds could reach the 32-bit range, and
+  // the later voices take the saturating add: each must still sound from frame 882.
+  sound* loud = mx.allocsound(nullptr);
+  loud->setvolume(32767);
+  sample* s = make16(constant(2000, 1), 1, 1);
+  constexpr int kVoices = 560;
+  for (int v = 0; v < kVoices; ++v) mx.play(s, loud, kStatusLooped);
+  const auto out = render(1024);
+  for (int j = 0; j < 882; ++j) ASSERT_EQ(left(out, j), 0) << j;
+  for (int i = 0; i < 142; ++i) ASSERT_EQ(left(out, 882 + i), (kVoices * (rampvolume(0, 32767, i, 142) >> 8)) >> 4) << i;
+}
+
 TEST_F(MixerRender, VolumeAboveSixteenBitsSaturatesInsteadOfWrapping) {
   sound* src = mx.allocsound(nullptr);
   src->setvolume(100000);  // would wrap to -31072 in 16 bits
