@@ -452,9 +452,9 @@ struct RenderScratch {
   std::vector<int16_t> gainr;
 };
 
-// The largest magnitude an interpolated value takes: 8-bit values overshoot, as
-// byte x 256 - 32768 plus up to 255 x 65535 >> 8.
-inline int64_t valuebound(int bits) { return bits == 8 ? 32768 + 65280 : 32768; }
+// The largest magnitude an interpolated value takes: it lies between two neighbouring
+// values, 16-bit or 8-bit ones scaled to -32768 .. 32512.
+constexpr int64_t kValueBound = 32768;
 
 // One buffer of a voice into the target that claim (given the voice's sample bound)
 // hands back; answers the frames rendered.
@@ -466,7 +466,7 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch, Claim claim) {
   const FrameGains g{left, right};
   if (c.ramp || c.panramp) {
     const int largest = framegains(c, c.frames, c.ramp, c.panramp, scratch.pans.data(), left, right);
-    c.samplebound = (largest * valuebound(c.bits) >> 8) + 1;
+    c.samplebound = (largest * kValueBound >> 8) + 1;
     const RenderTarget target = claim(c.samplebound);
     return c.ramp ? mixinto<true, true>(c, out, target, g, c.frames) : mixinto<false, true>(c, out, target, g, c.frames);
   }
@@ -475,7 +475,7 @@ inline int mixkernel(FrameContext& c, RenderScratch& scratch, Claim claim) {
   pangains(TruncToInt(c.pan), c.volume, steadyleft, steadyright);
   left[0] = static_cast<int16_t>(steadyleft);  // pangains saturates to 16 bits
   right[0] = static_cast<int16_t>(steadyright);
-  c.samplebound = (std::max(std::abs(steadyleft), std::abs(steadyright)) * valuebound(c.bits) >> 8) + 1;
+  c.samplebound = (std::max(std::abs(steadyleft), std::abs(steadyright)) * kValueBound >> 8) + 1;
   return mixinto<false, false>(c, out, claim(c.samplebound), g, c.frames);
 }
 
