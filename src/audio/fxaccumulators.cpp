@@ -116,24 +116,26 @@ FxAccumulators::FxAccumulators(int samples)
 void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
   float* const target = row(n, levels);
   if (!target) return;
+  limit(offset, count, n);
+  for (int i = 0; i < count; ++i) target[offset + i] = static_cast<float>(samples[i]);
+  commit(offset, count, n, levels);
+}
+
+void FxAccumulators::limit(int& offset, int& count, int& n) const {
   n = std::clamp(n, 0, samples_);
   offset = std::clamp(offset, 0, n);
   count = std::clamp(count, 0, n - offset);
-  for (int i = 0; i < count; ++i) target[offset + i] = static_cast<float>(samples[i]);
-  commit(offset, count, n, levels);
 }
 
 float* FxAccumulators::row(int n, const Levels& levels) {
   if (std::all_of(levels.begin(), levels.end(), [](float l) { return l == 0.0f; })) return nullptr;
   if (waiting_ == kFxBatchVoices) flush(n);
-  return voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
+  return rowof(waiting_);
 }
 
 void FxAccumulators::commit(int offset, int count, int n, const Levels& levels) {
-  n = std::clamp(n, 0, samples_);
-  offset = std::clamp(offset, 0, n);
-  count = std::clamp(count, 0, n - offset);
-  float* const target = voices_.data() + static_cast<size_t>(waiting_) * static_cast<size_t>(samples_);
+  limit(offset, count, n);
+  float* const target = rowof(waiting_);
   std::fill_n(target, offset, 0.0f);
   std::fill(target + offset + count, target + n, 0.0f);
   levels_[static_cast<size_t>(waiting_)] = levels;
@@ -157,7 +159,7 @@ void FxAccumulators::flush(int n) {
       for (int v = 0; v < waiting_; ++v) {
         const float level = levels_[static_cast<size_t>(v)][static_cast<size_t>(k)];
         if (level == 0.0f) continue;
-        sources[static_cast<size_t>(count)] = voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_);
+        sources[static_cast<size_t>(count)] = rowof(v);
         levels[static_cast<size_t>(count)] = level;
         exact[static_cast<size_t>(count)] = exact_[static_cast<size_t>(v)][static_cast<size_t>(k)];
         ++count;

@@ -39,6 +39,10 @@ class FxAccumulators {
  private:
   int samples_;
   int waiting_ = 0;
+  float* rowof(int v) { return voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_); }
+  // Limits n to the samples held, and offset .. offset + count to the first n.
+  void limit(int& offset, int& count, int& n) const;
+
   std::array<std::vector<float>, kFxAccumulators> sums_;
   std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats
   std::array<Levels, kFxBatchVoices> levels_{};
