@@ -122,6 +122,7 @@ TEST_F(Routing, CombineAndZeroBuffer) {
   mixer::zerobuffer(target.data(), 3);
   EXPECT_EQ(target, (std::array<int16_t, 4>{0, 0, 0, -10}));
   mixer::zerobuffer(target.data(), -1);
+  mixer::zerobuffer(nullptr, 3);  // no buffer: nothing to clear
 }
 
 TEST_F(EffectPath, VoiceReachesEachAccumulatorAtItsSendLevel) {
