@@ -119,6 +119,16 @@ TEST_F(Routing, CombineAndZeroBuffer) {
   const std::array<int16_t, 1> up = {5000}, down = {-5000};
   mixer::combine2(t.data(), up.data(), down.data(), 1);
   EXPECT_EQ(t[0], 30000);
+  // Longer than one block of the sum and not a multiple of it; the entry past n stays.
+  std::vector<int16_t> longtarget(301, 7), rising(301), falling(301);
+  const auto risingat = [](int i) { return std::min(150 * i, 32767); };
+  for (int i = 0; i < 301; ++i) {
+    rising[static_cast<size_t>(i)] = static_cast<int16_t>(risingat(i));
+    falling[static_cast<size_t>(i)] = static_cast<int16_t>(-i);
+  }
+  mixer::combine2(longtarget.data(), rising.data(), falling.data(), 300);
+  for (int i = 0; i < 300; ++i) ASSERT_EQ(longtarget[static_cast<size_t>(i)], std::min(7 + risingat(i) - i, 32767)) << i;
+  EXPECT_EQ(longtarget[300], 7);
   mixer::zerobuffer(target.data(), 3);
   EXPECT_EQ(target, (std::array<int16_t, 4>{0, 0, 0, -10}));
   mixer::zerobuffer(target.data(), -1);
