@@ -3,6 +3,7 @@
 // stored, saturation, and what a bus's init resets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <random>
 #include <tuple>
@@ -193,8 +194,19 @@ TEST_F(Bus, InitClearsTheBusButNotTheSwitch) {
   passthrough(2);
   fx.setparameter(6, 2, 50);
   fx.setparameter(7, 2, 100);
-  run(impulse(16, 500, 500), 2);
+  for (int id : {1, 3, 101, 103}) fx.setparameter(id, 2, 100);
+  for (int id : {5, 105}) fx.setparameter(id, 2, 7);
+  run(impulse(4, 500, 500), 2);  // shorter than the comb, so its ring still holds the impulse
   fx.init(2, kFxOutSize, kFxRingSize);
+  EXPECT_EQ(fx.mode.load(), 0);
+  const fxbus& p = fx.parameters[2];
+  EXPECT_EQ(std::tuple(p.delaypositionl, p.delaypositionr, p.combpositionl, p.combpositionr), std::tuple(0, 0, 0, 0));
+  for (const auto* buffer : {&fx.out[2], &fx.combl[2], &fx.combr[2]})
+    EXPECT_TRUE(std::all_of(buffer->begin(), buffer->end(), [](int16_t x) { return x == 0; }));
+  // A bus outside 0-7 resets only the routing mode.
+  fx.mode = 4;
+  fx.init(-1, kFxOutSize, kFxRingSize);
+  fx.init(kBuses, kFxOutSize, kFxRingSize);
   EXPECT_EQ(fx.mode.load(), 0);
   EXPECT_EQ(fx.getparameter(kFxSwitchId, 0), 1);
   for (int id : {1, 2, 3, 4, 5, 6, 7, 8, 101, 102, 103, 104, 105, 106, 107, 108, 201, 202, 203})
