@@ -161,22 +161,20 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
 
   int16_t* x = o.data();
   const int frames = n / 2;
+  int f = 0;
 #if defined(__SSE2__)
   // Spans between wraps: four frames at a time, then one at a time up to the wrap.
   if (vectors && k.quadsfit()) {
-    for (int f = 0; f < frames;) {
+    while (f < frames) {
       const int span = std::min(frames - f, k.room());
       const int quads = span & ~3;
       k.quads(input + 2 * f, x + 2 * f, quads);
       k.frames(input + 2 * (f + quads), x + 2 * (f + quads), span - quads);
       f += span;
     }
-  } else {
-    k.frames(input, x, frames);
   }
-#else
-  k.frames(input, x, frames);
 #endif
+  k.frames(input + 2 * f, x + 2 * f, frames - f);
   p.delaypositionl = k.dpL;
   p.delaypositionr = k.dpR;
   p.combpositionl = k.cpL;

@@ -113,14 +113,6 @@ FxAccumulators::FxAccumulators(int samples)
   for (auto& sum : sums_) sum.assign(static_cast<size_t>(samples_), 0.0f);
 }
 
-void FxAccumulators::add(const int32_t* samples, int offset, int count, int n, const Levels& levels) {
-  float* const target = row(n, levels);
-  if (!target) return;
-  limit(offset, count, n);
-  for (int i = 0; i < count; ++i) target[offset + i] = static_cast<float>(samples[i]);
-  commit(offset, count, n, levels);
-}
-
 void FxAccumulators::limit(int& offset, int& count, int& n) const {
   n = std::clamp(n, 0, samples_);
   offset = std::clamp(offset, 0, n);

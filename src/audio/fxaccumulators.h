@@ -20,11 +20,9 @@ class FxAccumulators {
 
   explicit FxAccumulators(int samples);
 
-  // One voice's rendered samples, covering samples offset .. offset + count - 1 of a
-  // render of n samples, with its nine levels. May add earlier voices to the sums.
-  void add(const int32_t* samples, int offset, int count, int n, const Levels& levels);
-  // The same in two steps, for a voice that renders straight into its row: the row of
-  // the next voice (null when every level is 0), then the part of it that was written.
+  // A voice renders straight into its row of a render of n samples: row answers the row
+  // of the next voice (null when every level is 0; may add earlier voices to the sums),
+  // commit takes the part written, samples offset .. offset + count - 1, with the levels.
   float* row(int n, const Levels& levels);
   void commit(int offset, int count, int n, const Levels& levels);
   // Adds every voice still waiting to the sums of the first n samples.

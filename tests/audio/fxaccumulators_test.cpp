@@ -26,7 +26,8 @@ TEST(FxAccumulators, SixteenBitOutputSaturatesAndClears) {
       out.fill(77);
       FxAccumulators::Levels levels{};
       levels[1] = c.level;
-      sums.add(&c.sample, at, 1, 9, levels);
+      sums.row(9, levels)[at] = static_cast<float>(c.sample);
+      sums.commit(at, 1, 9, levels);
       sums.flush(9);
       sums.take16(1, out.data(), 9);
       for (int i = 0; i < 9; ++i) {
