@@ -108,6 +108,14 @@ TEST_F(Routing, BusesNotMadeAreSkippedSafely) {
   EXPECT_EQ(dry[0], 1000);
 }
 
+TEST_F(Routing, ComputeTakesTheWholeBufferForNoCountAndNothingForLessThanAFrame) {
+  const std::vector<int16_t> input(8192, 100);
+  mx.compute(0, input.data(), 0, kFxRingSize, 1);
+  EXPECT_EQ(mx.fx.out[0][0], 0);
+  mx.compute(0, input.data(), 0, kFxRingSize, 0);
+  EXPECT_EQ(mx.fx.out[0][8191], 100 * kGain[0]);
+}
+
 TEST_F(Routing, CombineAndZeroBuffer) {
   std::array<int16_t, 4> target = {1, 30000, -30000, 5};
   const std::array<int16_t, 4> a = {1, 2000, -2000, 5};
@@ -129,6 +137,8 @@ TEST_F(Routing, CombineAndZeroBuffer) {
   mixer::combine2(longtarget.data(), rising.data(), falling.data(), 300);
   for (int i = 0; i < 300; ++i) ASSERT_EQ(longtarget[static_cast<size_t>(i)], std::min(7 + risingat(i) - i, 32767)) << i;
   EXPECT_EQ(longtarget[300], 7);
+  mixer::zerobuffer(target.data(), 1);
+  EXPECT_EQ(target, (std::array<int16_t, 4>{0, 32767, -32768, -10}));
   mixer::zerobuffer(target.data(), 3);
   EXPECT_EQ(target, (std::array<int16_t, 4>{0, 0, 0, -10}));
   mixer::zerobuffer(target.data(), -1);
@@ -150,4 +160,9 @@ TEST_F(EffectPath, VoiceReachesEachAccumulatorAtItsSendLevel) {
     for (int i = 0; i < 512; ++i) ASSERT_EQ(out[k][static_cast<size_t>(i)], expected[k]) << k << " " << i;
   for (int k = 0; k < kAccumulators; ++k)
     for (int i = 0; i < 512; ++i) ASSERT_EQ(mx.fxsums.at(k, i), 0.0f);
+  // A count of 0 renders the whole accumulator.
+  std::vector<std::vector<int16_t>> whole(kAccumulators, std::vector<int16_t>(8192));
+  for (int k = 0; k < kAccumulators; ++k) targets[k] = whole[static_cast<size_t>(k)].data();
+  mx.mix16fx(targets, 0);
+  for (int k = 0; k < kAccumulators; ++k) EXPECT_EQ(whole[static_cast<size_t>(k)][8191], expected[k]) << k;
 }

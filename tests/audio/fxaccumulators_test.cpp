@@ -1,9 +1,12 @@
-// The effect accumulators' 16-bit output: the whole sum >> 4, saturated,
-// the same on the vector and the plain path (each value is taken at both).
+// The effect accumulators: their sums against the plain float model on every path, and
+// their 16-bit output (the whole sum >> 4, saturated) on the vector and the plain path.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <random>
+#include <vector>
 
 #include "audio/fxaccumulators.h"
 
@@ -22,7 +25,7 @@ TEST(FxAccumulators, SixteenBitOutputSaturatesAndClears) {
   for (const auto& c : cases) {
     for (int at : {0, 8}) {
       FxAccumulators sums(9);
-      std::array<int16_t, 9> out;
+      std::array<int16_t, 10> out;  // the last entry lies past the samples taken
       out.fill(77);
       FxAccumulators::Levels levels{};
       levels[1] = c.level;
@@ -34,6 +37,38 @@ TEST(FxAccumulators, SixteenBitOutputSaturatesAndClears) {
         EXPECT_EQ(out[static_cast<size_t>(i)], i == at ? c.expected : 0) << c.sample << " x " << c.level << " at " << i;
         EXPECT_EQ(sums.at(1, i), 0.0f);
       }
+      EXPECT_EQ(out[9], 77);
     }
   }
+}
+
+// Six voices (more than one batch) with partial rows and levels of 0, 1 and others, over
+// a full block and then tails of 64, 32, 4 and 3 samples: each width of the sums' loops.
+TEST(FxAccumulators, SumsFollowTheFloatModelOnEveryPath) {
+  constexpr int n = 1024 + 64 + 32 + 4 + 3;
+  FxAccumulators sums(n);
+  std::vector<std::vector<float>> model(kFxAccumulators, std::vector<float>(n, 0.0f));
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> value(-600000, 600000);
+  const float choices[] = {0.0f, 1.0f, 0.3f, 0.07f, 2.5f};
+  for (int v = 0; v < 6; ++v) {
+    FxAccumulators::Levels levels{};
+    for (int k = 0; k < kFxAccumulators; ++k) levels[static_cast<size_t>(k)] = choices[(k + 2 * v) % 5];
+    const int offset = 10 * v;
+    const int count = n - offset - v;
+    float* row = sums.row(n, levels);
+    for (int i = offset; i < offset + count; ++i) row[i] = static_cast<float>(value(random));
+    std::vector<float> heard(row, row + n);
+    std::fill(heard.begin(), heard.begin() + offset, 0.0f);
+    std::fill(heard.begin() + offset + count, heard.end(), 0.0f);
+    sums.commit(offset, count, n, levels);
+    for (int k = 0; k < kFxAccumulators; ++k)
+      for (int i = 0; i < n; ++i) {
+        float& m = model[static_cast<size_t>(k)][static_cast<size_t>(i)];
+        if (levels[static_cast<size_t>(k)] != 0.0f) m = std::trunc(m + levels[static_cast<size_t>(k)] * heard[static_cast<size_t>(i)]);
+      }
+  }
+  sums.flush(n);
+  for (int k = 0; k < kFxAccumulators; ++k)
+    for (int i = 0; i < n; ++i) ASSERT_EQ(sums.at(k, i), model[static_cast<size_t>(k)][static_cast<size_t>(i)]) << k << " " << i;
 }
