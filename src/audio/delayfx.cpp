@@ -163,13 +163,17 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
   const int frames = n / 2;
   int f = 0;
 #if defined(__SSE2__)
-  // Spans between wraps: four frames at a time, then one at a time up to the wrap.
+  // Spans between wraps: eight or four frames at a time, then one at a time up to the wrap.
   if (vectors && k.quadsfit()) {
+    const bool eights = k.fits<2>();
     while (f < frames) {
       const int span = std::min(frames - f, k.room());
-      const int quads = span & ~3;
-      k.quads(input + 2 * f, x + 2 * f, quads);
-      k.frames(input + 2 * (f + quads), x + 2 * (f + quads), span - quads);
+      const int octets = eights ? span & ~7 : 0;
+      const int quads = (span - octets) & ~3;
+      k.quads<2>(input + 2 * f, x + 2 * f, octets);
+      k.quads<1>(input + 2 * (f + octets), x + 2 * (f + octets), quads);
+      const int done = octets + quads;
+      k.frames(input + 2 * (f + done), x + 2 * (f + done), span - done);
       f += span;
     }
   }

@@ -85,10 +85,14 @@ struct DelayKernel {
   }
 
 #if defined(__SSE2__)
-  // Four frames in one step keep apart through the rings when no comb is shorter than
-  // four and no delay write lands on a slot an earlier frame of the step reads: the
-  // writes go first, and a write reaches back to a read only for delays above ring - 4.
-  bool quadsfit() const { return lengthL >= 4 && lengthR >= 4 && delayL <= ring - 4 && delayR <= ring - 4; }
+  // Q × 4 frames in one step keep apart through the rings when no comb is shorter than
+  // the step and no delay write lands on a slot an earlier frame of the step reads: the
+  // writes go first, and a write reaches back to a read only for delays above ring - 4Q.
+  template <int Q>
+  bool fits() const {
+    return lengthL >= 4 * Q && lengthR >= 4 * Q && delayL <= ring - 4 * Q && delayR <= ring - 4 * Q;
+  }
+  bool quadsfit() const { return fits<1>(); }
 
   // Frames until a ring position wraps (at least 1 when quadsfit()).
   int room() const {
@@ -96,8 +100,10 @@ struct DelayKernel {
                      lengthL - cpL, lengthR - cpR});
   }
 
-  // Four frames per step over `frames` (a multiple of 4, at most room()); `in` may be
-  // `out`, as each step reads its input before it writes.
+  // Q × 4 frames per step over `frames` (a multiple of 4Q, at most room()); `in` may be
+  // `out`, as each step reads its input before it writes. Each stage runs on all Q
+  // quads before the next, so their long chains of conversions overlap.
+  template <int Q>
   void quads(const int16_t* in, int16_t* out, int frames) {
     const __m128 cf = _mm_set1_ps(crossfeed), keep = _mm_set1_ps(1.0f - crossfeed);
     const __m128 ccf = _mm_set1_ps(combcrossfeed), ckeep = _mm_set1_ps(1.0f - combcrossfeed);
@@ -107,34 +113,52 @@ struct DelayKernel {
     const __m128 sendLv = _mm_set1_ps(sendL), sendRv = _mm_set1_ps(sendR);
     const __m128 wetLv = _mm_set1_ps(wetL), wetRv = _mm_set1_ps(wetR);
     const __m128 cgL = _mm_set1_ps(combgainL), cgR = _mm_set1_ps(combgainR);
-    for (int f = 0; f < frames; f += 4) {
-      const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 2 * f));
-      const __m128 L = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_slli_epi32(raw, 16), 16));
-      const __m128 R = _mm_cvtepi32_ps(_mm_srai_epi32(raw, 16));
-      const __m128i inL = to16x4(_mm_add_ps(_mm_mul_ps(R, cf), _mm_mul_ps(keep, L)));
-      const __m128i inR = to16x4(_mm_add_ps(_mm_mul_ps(L, cf), _mm_mul_ps(keep, R)));
-      store4(dl + wrapsum(delayL, dpL, ring), inL);
-      store4(dr + wrapsum(delayR, dpR, ring), inR);
-      const __m128 dL = load4(dl + dpL), dR = load4(dr + dpR);
-      const __m128i cL = to16x4(_mm_mul_ps(load4(cl + cpL), fbL));
-      const __m128i cR = to16x4(_mm_mul_ps(load4(cr + cpR), fbR));
-      const __m128i wL = to16x4(_mm_add_ps(_mm_mul_ps(dL, echoLv), _mm_mul_ps(_mm_cvtepi32_ps(inL), dryLv)));
-      const __m128i wR = to16x4(_mm_add_ps(_mm_mul_ps(dR, echoRv), _mm_mul_ps(_mm_cvtepi32_ps(inR), dryRv)));
-      const __m128 wLf = _mm_cvtepi32_ps(wL), wRf = _mm_cvtepi32_ps(wR);
-      const __m128 cLf = _mm_cvtepi32_ps(cL), cRf = _mm_cvtepi32_ps(cR);
-      const __m128 sL = _mm_cvtepi32_ps(seventenths(cL, truncint4(_mm_mul_ps(wLf, sendLv))));
-      const __m128 sR = _mm_cvtepi32_ps(seventenths(cR, truncint4(_mm_mul_ps(wRf, sendRv))));
-      store4(cl + cpL, to16x4(_mm_add_ps(_mm_mul_ps(sR, ccf), _mm_mul_ps(ckeep, sL))));
-      store4(cr + cpR, to16x4(_mm_add_ps(_mm_mul_ps(sL, ccf), _mm_mul_ps(ckeep, sR))));
-      const __m128i oL = to16x4(_mm_add_ps(_mm_mul_ps(wLf, wetLv), _mm_mul_ps(cLf, cgL)));
-      const __m128i oR = to16x4(_mm_add_ps(_mm_mul_ps(wRf, wetRv), _mm_mul_ps(cRf, cgR)));
-      // Lanes hold sign-extended 16-bit values: left in the low half, right in the high.
-      const __m128i pair = _mm_or_si128(_mm_and_si128(oL, _mm_set1_epi32(0xffff)), _mm_slli_epi32(oR, 16));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * f), pair);
-      dpL += 4;
-      dpR += 4;
-      cpL += 4;
-      cpR += 4;
+    for (int f = 0; f < frames; f += 4 * Q) {
+      __m128i inL[Q], inR[Q], cL[Q], cR[Q], wL[Q], wR[Q];
+      __m128 dL[Q], dR[Q];
+#pragma GCC unroll 2
+      for (int q = 0; q < Q; ++q) {
+        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 2 * (f + 4 * q)));
+        const __m128 L = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_slli_epi32(raw, 16), 16));
+        const __m128 R = _mm_cvtepi32_ps(_mm_srai_epi32(raw, 16));
+        inL[q] = to16x4(_mm_add_ps(_mm_mul_ps(R, cf), _mm_mul_ps(keep, L)));
+        inR[q] = to16x4(_mm_add_ps(_mm_mul_ps(L, cf), _mm_mul_ps(keep, R)));
+      }
+#pragma GCC unroll 2
+      for (int q = 0; q < Q; ++q) {
+        store4(dl + wrapsum(delayL, dpL, ring) + 4 * q, inL[q]);
+        store4(dr + wrapsum(delayR, dpR, ring) + 4 * q, inR[q]);
+      }
+#pragma GCC unroll 2
+      for (int q = 0; q < Q; ++q) {
+        dL[q] = load4(dl + dpL + 4 * q);
+        dR[q] = load4(dr + dpR + 4 * q);
+        cL[q] = to16x4(_mm_mul_ps(load4(cl + cpL + 4 * q), fbL));
+        cR[q] = to16x4(_mm_mul_ps(load4(cr + cpR + 4 * q), fbR));
+      }
+#pragma GCC unroll 2
+      for (int q = 0; q < Q; ++q) {
+        wL[q] = to16x4(_mm_add_ps(_mm_mul_ps(dL[q], echoLv), _mm_mul_ps(_mm_cvtepi32_ps(inL[q]), dryLv)));
+        wR[q] = to16x4(_mm_add_ps(_mm_mul_ps(dR[q], echoRv), _mm_mul_ps(_mm_cvtepi32_ps(inR[q]), dryRv)));
+      }
+#pragma GCC unroll 2
+      for (int q = 0; q < Q; ++q) {
+        const __m128 wLf = _mm_cvtepi32_ps(wL[q]), wRf = _mm_cvtepi32_ps(wR[q]);
+        const __m128 cLf = _mm_cvtepi32_ps(cL[q]), cRf = _mm_cvtepi32_ps(cR[q]);
+        const __m128 sL = _mm_cvtepi32_ps(seventenths(cL[q], truncint4(_mm_mul_ps(wLf, sendLv))));
+        const __m128 sR = _mm_cvtepi32_ps(seventenths(cR[q], truncint4(_mm_mul_ps(wRf, sendRv))));
+        store4(cl + cpL + 4 * q, to16x4(_mm_add_ps(_mm_mul_ps(sR, ccf), _mm_mul_ps(ckeep, sL))));
+        store4(cr + cpR + 4 * q, to16x4(_mm_add_ps(_mm_mul_ps(sL, ccf), _mm_mul_ps(ckeep, sR))));
+        const __m128i oL = to16x4(_mm_add_ps(_mm_mul_ps(wLf, wetLv), _mm_mul_ps(cLf, cgL)));
+        const __m128i oR = to16x4(_mm_add_ps(_mm_mul_ps(wRf, wetRv), _mm_mul_ps(cRf, cgR)));
+        // Lanes hold sign-extended 16-bit values: left in the low half, right in the high.
+        const __m128i pair = _mm_or_si128(_mm_and_si128(oL, _mm_set1_epi32(0xffff)), _mm_slli_epi32(oR, 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * (f + 4 * q)), pair);
+      }
+      dpL += 4 * Q;
+      dpR += 4 * Q;
+      cpL += 4 * Q;
+      cpR += 4 * Q;
     }
     if (dpL >= ring) dpL = 0;
     if (dpR >= ring) dpR = 0;

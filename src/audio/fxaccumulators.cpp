@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kBlock = 1024;  // samples a pass keeps in the first-level cache
+constexpr int kBlock = 512;  // samples a pass keeps in the first-level cache, for all the rows
 
 #if defined(__SSE2__)
 // Truncation toward zero of floats inside the 32-bit range.
@@ -109,7 +109,7 @@ void addsources(float* sum, const float* const* sources, const float* levels, co
 }  // namespace
 
 FxAccumulators::FxAccumulators(int samples)
-    : samples_(std::max(samples, 0)), voices_(static_cast<size_t>(samples_) * kFxBatchVoices) {
+    : samples_(std::max(samples, 0)), voices_(static_cast<size_t>(samples_ + kFxRowPadding) * kFxBatchVoices) {
   for (auto& sum : sums_) sum.assign(static_cast<size_t>(samples_), 0.0f);
 }
 

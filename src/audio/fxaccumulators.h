@@ -12,7 +12,10 @@
 #include <vector>
 
 constexpr int kFxAccumulators = 9;
-constexpr int kFxBatchVoices = 4;
+constexpr int kFxBatchVoices = 8;
+// Rows a whole number of pages apart would share first-level cache sets (eight rows and
+// a sum overflow its eight ways); three cache lines more spread them.
+constexpr int kFxRowPadding = 48;
 
 class FxAccumulators {
  public:
@@ -37,12 +40,12 @@ class FxAccumulators {
  private:
   int samples_;
   int waiting_ = 0;
-  float* rowof(int v) { return voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_); }
+  float* rowof(int v) { return voices_.data() + static_cast<size_t>(v) * static_cast<size_t>(samples_ + kFxRowPadding); }
   // Limits n to the samples held, and offset .. offset + count to the first n.
   void limit(int& offset, int& count, int& n) const;
 
   std::array<std::vector<float>, kFxAccumulators> sums_;
-  std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats
+  std::vector<float> voices_;  // kFxBatchVoices rows of samples_ floats and the padding
   std::array<Levels, kFxBatchVoices> levels_{};
   std::array<std::array<bool, kFxAccumulators>, kFxBatchVoices> exact_{};
 };

@@ -221,11 +221,11 @@ TEST_F(Bus, InitClearsTheBusButNotTheSwitch) {
   EXPECT_EQ(fx.getparameter(kFxSwitchId, 5), 0);
 }
 
-// Four frames at a time against one at a time, over random input and settings: delays
+// Eight and four frames at a time against one at a time, over random input and settings: delays
 // and comb lengths around the limits where frames of one step would meet in a ring,
 // short rings, renders of odd frame counts so that rings wrap inside a step's reach,
 // saturating and non-finite gains, and a bus reading its own output.
-TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
+TEST(BusSteps, SeveralFramesAtATimeMatchOneAtATime) {
   constexpr int N = kFxRingSize;
   constexpr float inf = std::numeric_limits<float>::infinity();
   constexpr float nan = std::numeric_limits<float>::quiet_NaN();
@@ -247,6 +247,9 @@ TEST(BusSteps, FourFramesAtATimeMatchOneAtATime) {
       {N, 6, 0, 1 << 20, 1 << 20, kModerate, true},
       {N, 9, N - 3, 6, 7, kModerate, false},
       {N, 5, N - 1, 8, 9, kModerate, true},
+      {N, N - 8, 11, 8, 1 << 20, kModerate, false},
+      {N, 12, N - 7, 9, 8, kModerate, true},
+      {N, 4, 9, 7, 1 << 20, kSaturating, false},
       {7, 3, 2, 5, 9, kNaN, false},
       {7, 4, 6, 4, 11, kSaturating, true},
       {7, 2, 4, 5, 6, kModerate, false},

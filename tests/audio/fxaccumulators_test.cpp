@@ -42,8 +42,8 @@ TEST(FxAccumulators, SixteenBitOutputSaturatesAndClears) {
   }
 }
 
-// Six voices (more than one batch) with partial rows and levels of 0, 1 and others, over
-// a full block and then tails of 64, 32, 4 and 3 samples: each width of the sums' loops.
+// More voices than one batch, with partial rows and levels of 0, 1 and others, over full
+// blocks and then tails of 64, 32, 4 and 3 samples: each width of the sums' loops.
 TEST(FxAccumulators, SumsFollowTheFloatModelOnEveryPath) {
   constexpr int n = 1024 + 64 + 32 + 4 + 3;
   FxAccumulators sums(n);
@@ -51,7 +51,7 @@ TEST(FxAccumulators, SumsFollowTheFloatModelOnEveryPath) {
   std::mt19937 random(5);
   std::uniform_int_distribution<int> value(-600000, 600000);
   const float choices[] = {0.0f, 1.0f, 0.3f, 0.07f, 2.5f};
-  for (int v = 0; v < 6; ++v) {
+  for (int v = 0; v < kFxBatchVoices + 2; ++v) {
     FxAccumulators::Levels levels{};
     for (int k = 0; k < kFxAccumulators; ++k) levels[static_cast<size_t>(k)] = choices[(k + 2 * v) % 5];
     const int offset = 10 * v;
