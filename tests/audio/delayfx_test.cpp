@@ -146,6 +146,27 @@ TEST_F(Bus, DelayIsTakenModuloTheRing) {
   }
 }
 
+// Positions left past a ring that shrank start over from its first slot, and a ring of
+// one frame hears every delay at once.
+TEST_F(Bus, ShorterRingStartsOverAndARingOfOneFrameHasNoDelay) {
+  fx.setparameter(6, 0, 10);
+  fx.setparameter(106, 0, 3);
+  for (int id : {7, 107, 2, 102}) fx.setparameter(id, 0, 100);
+  const std::vector<int16_t> silence(8192, 0);
+  fx.compute(0, silence.data(), kFxRingSize, 8192);
+  for (int ring : {100, 1}) {
+    const auto in = impulse(50, 1000, -2000);
+    fx.compute(0, in.data(), ring, 100);
+    const std::vector<int16_t> out(fx.out[0].begin(), fx.out[0].begin() + 100);
+    const int heardleft = ring == 1 ? 0 : 10;
+    const int heardright = ring == 1 ? 0 : 3;
+    for (int f = 0; f < 50; ++f) {
+      ASSERT_EQ(L(out, f), f == heardleft ? 1000 : 0) << ring << " " << f;
+      ASSERT_EQ(R(out, f), f == heardright ? -2000 : 0) << ring << " " << f;
+    }
+  }
+}
+
 TEST_F(Bus, ParametersReadBackAsStoredAndStayInsideTheRings) {
   const struct {
     int id, value, stored;
