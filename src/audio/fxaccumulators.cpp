@@ -140,29 +140,38 @@ void FxAccumulators::commit(int offset, int count, int n, const Levels& levels) 
 
 void FxAccumulators::flush(int n) {
   n = std::clamp(n, 0, samples_);
+  // The waiting voices that reach each accumulator, in the order they were rendered.
+  struct Sources {
+    std::array<const float*, kFxBatchVoices> rows{};
+    std::array<float, kFxBatchVoices> levels{};
+    std::array<bool, kFxBatchVoices> exact{};
+    int count = 0;
+  };
+  std::array<Sources, kFxAccumulators> reach;
+  for (int k = 0; k < kFxAccumulators; ++k) {
+    Sources& r = reach[static_cast<size_t>(k)];
+    for (int v = 0; v < waiting_; ++v) {
+      const float level = levels_[static_cast<size_t>(v)][static_cast<size_t>(k)];
+      if (level == 0.0f) continue;
+      r.rows[static_cast<size_t>(r.count)] = rowof(v);
+      r.levels[static_cast<size_t>(r.count)] = level;
+      r.exact[static_cast<size_t>(r.count)] = exact_[static_cast<size_t>(v)][static_cast<size_t>(k)];
+      ++r.count;
+    }
+  }
   for (int from = 0; from < n; from += kBlock) {
     const int to = std::min(n, from + kBlock);
     for (int k = 0; k < kFxAccumulators; ++k) {
-      // The waiting voices that reach accumulator k, in the order they were rendered.
-      std::array<const float*, kFxBatchVoices> sources{};
-      std::array<float, kFxBatchVoices> levels{};
-      std::array<bool, kFxBatchVoices> exact{};
-      int count = 0;
-      for (int v = 0; v < waiting_; ++v) {
-        const float level = levels_[static_cast<size_t>(v)][static_cast<size_t>(k)];
-        if (level == 0.0f) continue;
-        sources[static_cast<size_t>(count)] = rowof(v);
-        levels[static_cast<size_t>(count)] = level;
-        exact[static_cast<size_t>(count)] = exact_[static_cast<size_t>(v)][static_cast<size_t>(k)];
-        ++count;
-      }
+      const Sources& r = reach[static_cast<size_t>(k)];
+      if (r.count == 0) continue;
+      float* const sum = sums_[static_cast<size_t>(k)].data();
 #if defined(QUILLON_FX_AVX)
-      if (count > 0 && kWide) {
-        addsourceswide(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), exact.data(), count, from, to);
+      if (kWide) {
+        addsourceswide(sum, r.rows.data(), r.levels.data(), r.exact.data(), r.count, from, to);
         continue;
       }
 #endif
-      if (count > 0) addsources(sums_[static_cast<size_t>(k)].data(), sources.data(), levels.data(), exact.data(), count, from, to);
+      addsources(sum, r.rows.data(), r.levels.data(), r.exact.data(), r.count, from, to);
     }
   }
   waiting_ = 0;
