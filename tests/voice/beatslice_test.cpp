@@ -75,6 +75,7 @@ TEST_F(BeatSliceStore, ANewPointNeedsTheGapSinceTheLatestHit) {
 }
 
 TEST_F(BeatSliceStore, TheEnvelopeGrowsOnDemand) {
+  InitBeatSlices();  // the envelope's size at start
   BeatSliceArrayCheck(1001);
   EXPECT_EQ(BeatSliceMax, 2001);
   EXPECT_GE(BeatSlice.size(), 2001u);
@@ -85,6 +86,7 @@ TEST_F(BeatSliceStore, TheEnvelopeGrowsOnDemand) {
 }
 
 TEST_F(BeatSliceStore, InsertionAndRemovalKeepTheOrder) {
+  BeatSliceClear();
   BeatSliceAdd(600);  // into an empty store
   EXPECT_EQ(table(), (std::vector<int>{0, 50, 0}));
 

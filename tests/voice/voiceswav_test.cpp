@@ -16,6 +16,7 @@ class WavExport : public BankTest {
     BankTest::SetUp();
     out = dir + "/out/";
     fs::create_directories(out);
+    PrefCreateGroupDir = 1;  // the preference's value at start
   }
   std::string out;
 };
@@ -67,6 +68,7 @@ TEST_F(WavExport, AliasNamesTheFileAndTheLoopChunk) {
 }
 
 TEST_F(WavExport, NothingForEmptySlotsOrVoicesWithoutSound) {
+  voiceChanged = 0;  // as after the bank was saved
   EXPECT_EQ(bank->SaveWav(3, 3, out), 0);
   EXPECT_EQ(bank->SaveWavVoiceGroup(3, 3, out), 0);
   ASSERT_EQ(put(3, 3, {1}), 1);
