@@ -148,8 +148,12 @@ void render(benchmark::State& state, bool effects) {
 
 void BM_MixerDry(benchmark::State& state) { render(state, false); }
 void BM_MixerEffectBuses(benchmark::State& state) { render(state, true); }
-BENCHMARK(BM_MixerDry)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MixerEffectBuses)->Unit(benchmark::kMillisecond);
+// Each path runs several rounds, in random order with the others (see main), and the
+// ratios take each path's median round: a slow spell of the machine then touches every
+// path alike instead of whichever ran during it.
+constexpr int kRounds = 7;
+BENCHMARK(BM_MixerDry)->Unit(benchmark::kMillisecond)->Repetitions(kRounds)->DisplayAggregatesOnly(true);
+BENCHMARK(BM_MixerEffectBuses)->Unit(benchmark::kMillisecond)->Repetitions(kRounds)->DisplayAggregatesOnly(true);
 
 #ifdef QUILLON_HAVE_OPENAL
 
@@ -260,7 +264,7 @@ void BM_OpenAlSoftLoopback(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(scene.request());
   state.counters["voices"] = kVoices;
 }
-BENCHMARK(BM_OpenAlSoftLoopback)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAlSoftLoopback)->Unit(benchmark::kMillisecond)->Repetitions(kRounds)->DisplayAggregatesOnly(true);
 
 #endif
 
@@ -269,8 +273,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-      const double cpu = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+      if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median" || run.error_occurred) continue;
+      const double cpu = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
       if (cpu > 0) rates_[run.run_name.function_name] = kVoices * (static_cast<double>(kRequestFrames) / kHertz) / cpu;
     }
     ConsoleReporter::ReportRuns(runs);
@@ -300,6 +304,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Rounds in random order unless the command line says otherwise (a later flag wins).
+  std::vector<char*> args(argv, argv + argc);
+  std::string interleave = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave.data());
+  argc = static_cast<int>(args.size());
+  argv = args.data();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;
