@@ -106,6 +106,15 @@ void EdgeFades(int x, int y, int h, int x2) {
   glDisable(GL_TEXTURE_2D);
 }
 
+// The playhead, drawn once: at the first column whose position reaches the play target.
+void PlayheadOnce(bool& drawn, float pos, int play, int column, int y, int y2) {
+  if (drawn || !(pos >= F(play))) return;
+  SetColor(255, 255, 0);
+  DrawLine(F(column), F(y + 1), F(column), F(y2 - 1));
+  SetColor(170, 170, 170);
+  drawn = true;
+}
+
 }  // namespace
 
 int TVoices::Display2D(int v, int s, int x, int y, int w, int h, int x2, int y2, int zoomed,
@@ -177,12 +186,7 @@ int TVoices::DisplayCombine2D(int v, int s, int x, int y, int w, int h, int x2, 
       const int height = TraceHeight(mid, sample.At(PosIndex(pos)), scale);
       DrawLine(F(x + i), F(previous), F(x + i + 1), F(height));
       previous = height;
-      if (!playheadDrawn && pos >= F(play)) {
-        SetColor(255, 255, 0);
-        DrawLine(F(x + i + 1), F(y + 1), F(x + i + 1), F(y2 - 1));
-        SetColor(170, 170, 170);
-        playheadDrawn = true;
-      }
+      PlayheadOnce(playheadDrawn, pos, play, x + i + 1, y, y2);
     }
     pos += step;
   }
@@ -223,12 +227,7 @@ int TVoices::DisplayCombine2DStereo(int v, int s, int x, int y, int w, int h, in
       DrawLine(F(x + i), F(previousRight), F(x + i + 1), F(heightRight));
       previousLeft = heightLeft;
       previousRight = heightRight;
-      if (!playheadDrawn && pos >= F(play)) {
-        SetColor(255, 255, 0);
-        DrawLine(F(x + i + 1), F(y + 1), F(x + i + 1), F(y2 - 1));
-        SetColor(170, 170, 170);
-        playheadDrawn = true;
-      }
+      PlayheadOnce(playheadDrawn, pos, play, x + i + 1, y, y2);
     }
     pos += step;
   }
