@@ -118,6 +118,28 @@ TEST_F(WaveformViewTest, LoopBandAndPlayhead) {
   EXPECT_EQ(playhead[0].args[3], Y2 - 1);
 }
 
+// While the voice plays, each combined view draws one playhead across the view at the
+// first column that reaches the play position, and goes on with the grey trace after it.
+TEST_F(WaveformViewTest, CombinedViewsMarkThePlayPositionOnce) {
+  for (int channels : {1, 2}) {
+    load(std::vector<int16_t>(static_cast<size_t>(5000 * channels), 100), channels);  // 50 frames a column
+    const int position = playFor(V, S, 600)->GetPlayPosition();
+    ASSERT_GT(position, 0);
+    recordDrawing();
+    if (channels == 1)
+      bank->DisplayCombine2D(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 5000, 0);
+    else
+      bank->DisplayCombine2DStereo(V, S, X, Y, W, H, X2, Y2, 0, 0, 0, 5000, 0);
+    const auto playhead = linesIn(255, 255, 0);
+    ASSERT_EQ(playhead.size(), 1u) << channels;
+    const int column = (position + 49) / 50 + 1;
+    const std::vector<float> across(playhead[0].args.begin(), playhead[0].args.begin() + 4);
+    EXPECT_EQ(across, (std::vector<float>{X + column + 1.0f, Y + 1.0f, X + column + 1.0f, Y2 - 1.0f})) << channels;
+    EXPECT_TRUE(colour(traceLines().back(), 170, 170, 170)) << channels;
+    bank->Stop(V, S);
+  }
+}
+
 TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
   load(std::vector<int16_t>(800, 0), 2);
   draw(1);
