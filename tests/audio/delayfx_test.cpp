@@ -117,7 +117,10 @@ TEST_F(Bus, SpeedReReadsTheOutputInPlace) {
   // Factor 1.5 over 12 samples: the sources past the end wrap to the start and read
   // frames that were already rewritten.
   fx.setparameter(203, 0, 50);
+  fx.out[0][12] = fx.out[0][13] = 77;  // past the render: left alone
   const auto out = run(in);
+  EXPECT_EQ(fx.out[0][12], 77);
+  EXPECT_EQ(fx.out[0][13], 77);
   const std::vector<int> left = {10, 11, 13, 14, 10, 11};
   const std::vector<int> right = {-20, -22, -23, -25, -20, -23};
   for (int f = 0; f < 6; ++f) {
@@ -146,8 +149,8 @@ TEST_F(Bus, DelayIsTakenModuloTheRing) {
   }
 }
 
-// Positions left past a ring that shrank start over from its first slot, and a ring of
-// one frame hears every delay at once.
+// Positions left past a ring that shrank start over from its first slot, a ring of one
+// frame hears every delay at once, and no ring leaves the output alone.
 TEST_F(Bus, ShorterRingStartsOverAndARingOfOneFrameHasNoDelay) {
   fx.setparameter(6, 0, 10);
   fx.setparameter(106, 0, 3);
@@ -164,6 +167,13 @@ TEST_F(Bus, ShorterRingStartsOverAndARingOfOneFrameHasNoDelay) {
       ASSERT_EQ(L(out, f), f == heardleft ? 1000 : 0) << ring << " " << f;
       ASSERT_EQ(R(out, f), f == heardright ? -2000 : 0) << ring << " " << f;
     }
+  }
+  // No ring at all: nothing to delay through, the output stays as it was.
+  const auto in = impulse(50, 1000, -2000);
+  for (int ring : {0, -5}) {
+    fx.out[0].assign(fx.out[0].size(), 9);
+    fx.compute(0, in.data(), ring, 100);
+    EXPECT_TRUE(std::all_of(fx.out[0].begin(), fx.out[0].end(), [](int16_t x) { return x == 9; })) << ring;
   }
 }
 
