@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "platform/keycodes.h"
 #include "sdltesting.h"
@@ -143,6 +144,8 @@ TEST_F(EventsTest, WheelGivesStepsAndTruncatedPreciseDeltas) {
   EXPECT_EQ(r[0].data, -2);
   EXPECT_EQ(r[0].y, 6);
   EXPECT_EQ(r[1].id, EVENT_GESTURESWIPE);
+  EXPECT_EQ(r[1].source, nullptr);
+  EXPECT_EQ(std::tuple(r[1].data, r[1].mods), std::tuple(0, 0));
   EXPECT_EQ(r[1].x, -1);  // -1.75 toward zero
   EXPECT_EQ(r[1].y, -2);
   EXPECT_EQ(r[2].x, 0);
