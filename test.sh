@@ -3,6 +3,7 @@
 # test under Xvfb, then builds and briefly runs the benchmarks optimised.
 set -uo pipefail
 cd "$(dirname "$0")"
+source tools/ownsettings.sh
 source tools/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" || exit 1
 

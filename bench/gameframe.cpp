@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -150,6 +151,25 @@ void RemovePlacedCopy() {
     std::filesystem::remove(self, error);
 }
 
+// A settings folder of the benchmark's own for its runs of the game, the children's
+// too, so that the user's is never read or written; removed at the end.
+class OwnSettingsFolder {
+ public:
+  OwnSettingsFolder() {
+    std::string path = (std::filesystem::temp_directory_path() / "quillon-bench-XXXXXX").string();
+    if (mkdtemp(path.data()) == nullptr || setenv("XDG_CONFIG_HOME", path.c_str(), 1) != 0) return;
+    path_ = path;
+  }
+  ~OwnSettingsFolder() {
+    std::error_code error;
+    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+  }
+  bool Made() const { return !path_.empty(); }
+
+ private:
+  std::string path_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -162,6 +182,12 @@ int main(int argc, char** argv) {
   }
 
   RunWhereTheProgramLies(argv);
+  const OwnSettingsFolder settings;
+  if (!settings.Made()) {
+    std::printf("gameframe_bench: no settings folder of its own\n");
+    RemovePlacedCopy();
+    return 1;
+  }
   benchmark::Initialize(&argc, argv);
   std::vector<double> startups;
   for (int i = 0; i < kStartupRuns; ++i) startups.push_back(StartupMilliseconds());

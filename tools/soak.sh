@@ -5,6 +5,7 @@
 #   tools/soak.sh 200000
 set -uo pipefail
 cd "$(dirname "$0")/.."
+source tools/ownsettings.sh
 steps=${1:-200000}
 case "$steps" in *[!0-9]* | "") echo "usage: tools/soak.sh STEPS" >&2; exit 2 ;; esac
 source tools/packages.sh

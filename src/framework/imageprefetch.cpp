@@ -8,6 +8,7 @@
 #include "framework/imagecache.h"
 #include "platform/files.h"
 #include "platform/pixmap.h"
+#include "platform/print.h"
 
 namespace {
 
@@ -23,7 +24,11 @@ void PrefetchImages(const std::vector<std::string>& names) {
     for (const std::string& path : ImageCandidates(name)) {
       if (FileType(path) != FILETYPE_FILE) continue;
       if (Pending().count(path) == 0)
-        Pending().emplace(path, std::async(std::launch::async, [path] { return LoadPixmapPNG(path); }));
+        Pending().emplace(path, std::async(std::launch::async, [path] {
+          // The cache's silence holds on the thread that decodes for it.
+          const TQuietPrint quiet;
+          return LoadPixmapPNG(path);
+        }));
       break;
     }
   }

@@ -31,6 +31,9 @@ FontStep FontStepFor(int width, int height) {
   return {3, kStatusHeightSmall};
 }
 
+// How much smaller than the desktop a window the program fits to it is, each way.
+constexpr int kFittedWindowMargin = 64;
+
 float StepOf(int pixels, int cells) {
   // A grid without cells has no line distance.
   return cells > 0 ? static_cast<float>(pixels) / static_cast<float>(cells) : 0.0f;
@@ -86,8 +89,13 @@ void TMUIDraw2::FitWindowInsideDesktop() {
   const int desktopWidth = CurrentDesktopWidth();
   const int desktopHeight = CurrentDesktopHeight();
   if (desktopWidth <= 0 || desktopHeight <= 0) return;
-  AppWidth = std::min(AppWidth, desktopWidth);
-  AppHeight = std::min(AppHeight, desktopHeight);
+  // A size that does not fit shrinks to less than the desktop, which would count as full
+  // screen, leaving room for the window's frame; one the size of the desktop is the
+  // player's full screen and stays.
+  if (AppWidth > desktopWidth || AppHeight > desktopHeight) {
+    AppWidth = std::max(1, std::min(AppWidth, desktopWidth - kFittedWindowMargin));
+    AppHeight = std::max(1, std::min(AppHeight, desktopHeight - kFittedWindowMargin));
+  }
   AppXPos = std::clamp(AppXPos, 0, desktopWidth - AppWidth);
   AppYPos = std::clamp(AppYPos, 0, desktopHeight - AppHeight);
 }

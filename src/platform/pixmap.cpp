@@ -64,11 +64,12 @@ void OnPngWarning(png_structp png, png_const_charp message) {
 // claimed length makes libpng allocate for bytes that are not there.
 bool ChunksFitFile(const uint8_t* data, size_t size) {
   size_t at = 8;
-  while (size - at >= 12) {
-    const png_uint_32 length = png_get_uint_32(data + at);
-    if (length > size - at - 12) return false;
+  // A header with its data and CRC cut off claims its length all the same.
+  while (size - at >= 8) {
+    const size_t length = png_get_uint_32(data + at);
+    if (12 + length > size - at) return false;
     if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
-    at += 12 + size_t(length);
+    at += 12 + length;
   }
   return true;  // libpng reports the file ending before IEND
 }

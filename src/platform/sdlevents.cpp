@@ -123,8 +123,9 @@ void translateWheel(const SDL_MouseWheelEvent& e) {
   TWindow* window = WindowFromSdlId(e.windowID);
   int mods = currentMods();
   if (MenuBarTakes(record(EVENT_MOUSEWHEEL, window, e.y, mods, e.mouseX, e.mouseY))) return;
-  // A wheel is not a gesture source: scrolling reaches the wheel hooks only.
   if (e.y != 0) emit(EVENT_MOUSEWHEEL, window, e.y, mods, e.mouseX, e.mouseY);
+  // The precise deltas in the desktop's gesture convention: x grows when scrolling left.
+  emit(EVENT_GESTURESWIPE, nullptr, 0, 0, TruncToInt(-e.preciseX), TruncToInt(e.preciseY));
 }
 
 void translateGesture(const SDL_MultiGestureEvent& e) {

@@ -1,6 +1,8 @@
 // Guarded renaming and the application-support folder.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -67,6 +69,12 @@ TEST(AppSupport, FolderFromTheEnvironment) {
     EXPECT_EQ(GetAppSupportDir(), folder.path() + "/.config/");  // made when missing
     EXPECT_EQ(GetAppSupportDir(), folder.path() + "/.config/");
   }
+}
+
+TEST(AppSupport, TestsKeepToASettingsFolderOfTheirOwn) {
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  EXPECT_NE(GetAppSupportDir(), std::string(user->pw_dir) + "/.config/");
 }
 
 TEST(AppSupport, AMissingFolderIsMadeForTheUserAloneAndNeverReplacedByTheWorkingFolder) {

@@ -101,11 +101,14 @@ TEST(ImageCacheTest, AFileThatDoesNotDecodeGivesWayToTheNextPlaceAndNothingIsPri
   WriteBytes(tmp / "art.png", "not a picture");
   WritePng(tmp / "Resources/art.png", 3, 3);
   WriteBytes(tmp / "bad.png", "not a picture either");
+  WriteBytes(tmp / "ahead.png", "decoded ahead, on another thread");
   InFolder in(tmp.path());
   Cache cache;
   EXPECT_EQ(PrintedBy([&] {
+              PrefetchImages({"ahead.png"});
               EXPECT_EQ(cache.GetImage("art.png", -1), 0);
               EXPECT_EQ(cache.GetImage("bad.png", -1), -1);
+              EXPECT_EQ(cache.GetImage("ahead.png", -1), -1);
             }),
             std::vector<std::string>{});
   EXPECT_EQ(cache.strTrueFile[0], "Resources/art.png");

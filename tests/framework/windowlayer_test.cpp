@@ -75,7 +75,8 @@ TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
       {200, 100, 960, 640, 200, 100},      // fits: as saved
       {3000, 2000, 960, 640, 960, 440},    // from a larger display
       {-500, -20, 960, 640, 0, 0},         // left of and above it
-      {100, 50, 2560, 1440, 0, 0},         // larger than it: as large as it, at its corner
+      {100, 50, 2560, 1440, 64, 50},       // larger than it: a frame's room smaller, inside it
+      {100, 50, 2560, 700, 64, 50},        // only wider than it
       {1500, 300, 1200, 700, 720, 300},
   };
   for (const auto& k : cases) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "platform/keycodes.h"
 #include "sdltesting.h"
@@ -124,7 +125,7 @@ TEST_F(EventsTest, MouseButtonsMovesAndPolledState) {
   EXPECT_EQ(MouseDown(99), 0);
 }
 
-TEST_F(EventsTest, TheWheelGivesWheelStepsAndNoGesture) {
+TEST_F(EventsTest, WheelGivesStepsAndTruncatedPreciseDeltas) {
   SDL_Event wheel{};
   wheel.type = SDL_MOUSEWHEEL;
   wheel.wheel.y = -2;
@@ -135,14 +136,20 @@ TEST_F(EventsTest, TheWheelGivesWheelStepsAndNoGesture) {
   Push(wheel);
   SDL_Event smooth{};
   smooth.type = SDL_MOUSEWHEEL;
-  smooth.wheel.preciseX = 3.0f;
   smooth.wheel.preciseY = 0.4f;  // less than a step: no wheel record
   Push(smooth);
   auto r = Drain();
-  ASSERT_EQ(r.size(), 1u);
+  ASSERT_EQ(r.size(), 3u);
   EXPECT_EQ(r[0].id, EVENT_MOUSEWHEEL);
   EXPECT_EQ(r[0].data, -2);
   EXPECT_EQ(r[0].y, 6);
+  EXPECT_EQ(r[1].id, EVENT_GESTURESWIPE);
+  EXPECT_EQ(r[1].source, nullptr);
+  EXPECT_EQ(std::tuple(r[1].data, r[1].mods), std::tuple(0, 0));
+  EXPECT_EQ(r[1].x, -1);  // -1.75 toward zero
+  EXPECT_EQ(r[1].y, -2);
+  EXPECT_EQ(r[2].x, 0);
+  EXPECT_EQ(r[2].y, 0);
 }
 
 TEST_F(EventsTest, MultiGestureGivesBeginMagnifyAndRotateInDegrees) {
@@ -220,7 +227,7 @@ TEST_F(EventsTest, HooksSeeEveryPendingEventBeforeTheFirstIsHandedOut) {
   TEvent first = WaitEventTimeout(2000);
   EXPECT_EQ(first.id, EVENT_MOUSEWHEEL);
   EXPECT_EQ(first.data, 1);
-  EXPECT_EQ(seen, 3);
+  EXPECT_EQ(seen, 6);  // three wheel and three swipe records
   EXPECT_EQ(wheelTotal, 3);
 }
 

@@ -233,6 +233,13 @@ TEST(PixmapPng, BadDataWithGoodChecksumsAndAbsurdSizesGiveNone) {
   EXPECT_FALSE(Decode(huge, &log));
   EXPECT_NE(log.find("too short"), std::string::npos) << log;
 
+  // The last chunk's header claims 1.9 GB and nothing follows it: refused before libpng
+  // allocates for it.
+  std::vector<uint8_t> cutOff = Header(4, 4);
+  cutOff.insert(cutOff.end(), {0x73, 0x42, 0x49, 0x54, 's', 'P', 'L', 'T'});
+  EXPECT_FALSE(Decode(cutOff, &log));
+  EXPECT_NE(log.find("chunk longer than the file"), std::string::npos) << log;
+
   EXPECT_TRUE(Decode(MakePng({16384, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({16385, 1, PNG_COLOR_TYPE_GRAY, 1}).file));
   EXPECT_FALSE(Decode(MakePng({1, 16385, PNG_COLOR_TYPE_GRAY, 1}).file));

@@ -138,7 +138,7 @@ TEST_F(WindowLayerGui, TheOpenGLViewIsACanvasOfItsOwn) {
   EXPECT_EQ(w.Frame(x + c.nWidth, y + 51), background);
 }
 
-TEST_F(WindowLayerGui, AWindowSavedOnALargerDisplayOpensInsideThisOne) {
+TEST_F(WindowLayerGui, AWindowSavedOnALargerDisplayOpensInsideThisOneAsAWindow) {
   TMUIDraw2 w;
   w.SetWindowPos(4000, 3000);
   w.SetGraphicsResize(DesktopWidth() + 640, DesktopHeight() + 360, 960, 640, -1, -1);
@@ -148,6 +148,13 @@ TEST_F(WindowLayerGui, AWindowSavedOnALargerDisplayOpensInsideThisOne) {
   EXPECT_GE(WindowX(w.AppWindow), 0);
   EXPECT_LE(WindowX(w.AppWindow) + WindowWidth(w.AppWindow), DesktopWidth());
   EXPECT_LE(WindowY(w.AppWindow) + WindowHeight(w.AppWindow), DesktopHeight());
+  EXPECT_EQ(w.AppFullScreen, 0);
+
+  // Saved at the desktop's size, with the place it had before: the player's full screen.
+  TMUIDraw2 full;
+  full.SetWindowPos(200, 100);
+  full.SetGraphicsResize(DesktopWidth(), DesktopHeight(), 960, 640, -1, -1);
+  EXPECT_EQ(full.AppFullScreen, 1);
 }
 
 TEST_F(WindowLayerGui, SetGraphicsResizeMakesTheWindowCanvasAndMenus) {
