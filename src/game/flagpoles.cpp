@@ -74,9 +74,10 @@ PoleTerrainValues TerrainValues(PoleTerrain terrain) {
   return {0, 0, 0};
 }
 
+int LastFlag(const TQuillonCore& core) { return std::clamp(core.flagMax, 0, kFlagCount - 1); }
+
 void PlaceFlagPoles(TQuillonCore& core, int mudChance) {
-  // The pole tables have 17 entries and pole 0 is never used.
-  const int fmax = std::clamp(core.flagMax, 0, kFlagCount - 1);
+  const int fmax = LastFlag(core);
   // Poles of an earlier battlefield and poles that find no site are out of play.
   core.flags.fill(kFlagNone);
   for (int f = 1; f <= fmax; ++f) {

@@ -21,6 +21,9 @@ constexpr int kOnePlayerPoles = 7;     // more poles than this bring a second co
 PoleTerrain PoleTerrainAt(const TQuillonCore& core, int x, int y);
 PoleTerrainValues TerrainValues(PoleTerrain terrain);
 
+// The highest pole number of the current battlefield that the pole tables hold; poles in
+// play run from 1 to it, entry 0 is never used.
+int LastFlag(const TQuillonCore& core);
 // Places poles 1 to flagMax (at most 16) and gives each its terrain values; mudChance is
 // the chance the scenery step drew for mud decals.
 void PlaceFlagPoles(TQuillonCore& core, int mudChance);

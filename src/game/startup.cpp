@@ -1,6 +1,7 @@
 // The game's own start-up (_Init: players, deck, first hands, frame timer), the empty
 // sound-loading hook, and the two small window hooks: custom drawing and resize.
 #include "framework/control.h"
+#include "game/flagpoles.h"
 #include "game/quilloncore.h"
 #include "platform/draw2d.h"
 
@@ -44,11 +45,12 @@ int TQuillonCore::playersReset() {
   for (TPlayer& p : players) p.reset();
   // Only the poles that stand on the battlefield come free again, and the battle waits
   // for every one of them: a count kept from before would start it with poles still free.
+  // Entry 0 and entries past flagMax no player can claim: they are out of play.
   flagCount = 0;
-  for (int& owner : flags) {
-    if (owner == kFlagNone) continue;
-    owner = kFlagFree;
-    ++flagCount;
+  for (int f = 0; f < kFlagCount; ++f) {
+    const bool inPlay = f >= 1 && f <= LastFlag(*this) && flags[f] != kFlagNone;
+    flags[f] = inPlay ? kFlagFree : kFlagNone;
+    if (inPlay) ++flagCount;
   }
   deck.shuffle();
   for (int slot = 1; slot < kHandSlots; ++slot)

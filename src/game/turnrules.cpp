@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/battlefield.h"
+#include "game/flagpoles.h"
 #include "game/handstates.h"
 #include "game/quilloncore.h"
 #include "platform/print.h"
@@ -18,9 +19,6 @@ constexpr int kMaxSquad = 38;         // men of one player on a cell
 constexpr int kSpreadPasses = 7;
 
 bool ValidPlayer(int p) { return p >= 0 && p < kPlayers; }
-
-// Highest flag number of the current map that fits the pole tables.
-int LastFlag(const TQuillonCore& core) { return std::clamp(core.flagMax, 0, kFlagCount - 1); }
 
 // One in-place pass: every counter above 1 drops by one and hands that value to each
 // neighbour that wins its draw. Values handed right or down travel on in the same pass.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/draw2d.h"
+#include "voice/tracecolour.h"
 #include "voice/viewcommon.h"
 #include "voice/voices.h"
 
@@ -81,6 +82,11 @@ int DrawStereo(TVoice& voice, const std::shared_ptr<TChannel>& channel, int x, i
   int markStart = -1;
   int markEnd = -1;
   bool rangeReached = false;
+  const TTraceColouring colouring{.rangeStart = hs, .rangeEnd = he, .windowStart = ws,
+                                  .windowEnd = we, .loopStart = la, .loopEnd = lb,
+                                  .overview = !zoomed, .rangeEndAtFrame = true,
+                                  .bandEndsAtFrame = variant, .top = y + 1,
+                                  .bottom = y2 - 2, .red = r, .green = g, .blue = b};
   for (int i = 1; i <= columns; ++i) {
     const int c = x + i;
     f = PosIndex(pos);
@@ -101,25 +107,7 @@ int DrawStereo(TVoice& voice, const std::shared_ptr<TChannel>& channel, int x, i
         if (pos <= F(he) && F(he) <= pos + step) markEnd = c;
       }
     }
-    if (inRange) {
-      rangeReached = true;
-      SetColor(r, g, b);
-      SetAlpha(0.5f);
-      DrawLine(F(c + 1), F(y + 1), F(c + 1), F(y2 - 2));
-      SetAlpha(1.0f);
-      SetColor(190, 190, 190);
-    } else {
-      SetColor(170, 170, 170);
-      const bool beforeEnd = variant ? f <= we : pos <= F(we);
-      if (!zoomed && f >= ws && beforeEnd) SetColor(255, 40, 40);
-    }
-    const bool beforeLoopEnd = variant ? f <= lb : pos <= F(lb);
-    if (f >= la && beforeLoopEnd) {
-      SetAlpha(0.13f);
-      SetColor(255, 255, 255);
-      DrawLine(F(c + 1), F(y + 1), F(c + 1), F(y2 - 2));
-      SetAlpha(1.0f);
-    }
+    if (ColourTraceColumn(colouring, c, pos)) rangeReached = true;
     DrawLine(F(x + i), F(previousLeft), F(x + i + 1), F(heightLeft));
     DrawLine(F(x + i), F(previousRight), F(x + i + 1), F(heightRight));
     previousLeft = heightLeft;

@@ -8,6 +8,7 @@
 #include "framework/shapes.h"
 #include "platform/draw2d.h"
 #include "platform/immediategl.h"
+#include "voice/tracecolour.h"
 #include "voice/viewcommon.h"
 #include "voice/voices.h"
 
@@ -55,27 +56,16 @@ void DrawMono2D(TVoice& voice, const std::shared_ptr<TChannel>& channel, int x, 
   int wa = -1;
   int wb = -1;
   bool playheadDrawn = !playing;
+  const TTraceColouring colouring{.rangeStart = hs, .rangeEnd = he, .windowStart = ws,
+                                  .windowEnd = we, .loopStart = la, .loopEnd = lb,
+                                  .overview = !zoomed, .top = y + 1, .bottom = y2 - 2,
+                                  .red = r, .green = g, .blue = b};
   for (int i = 1; i <= columns; ++i) {
     const int c = x + i;
     const int height = TraceHeight(mid, sample.At(PosIndex(pos)), scale);
     if (wa == -1 && pos >= F(ws)) wa = c;
     if (wb == -1 && pos >= F(we)) wb = c + 1;
-    if (F(hs) <= pos && pos <= F(he)) {
-      SetColor(r, g, b);
-      SetAlpha(0.5f);
-      DrawLine(F(c + 1), F(y + 1), F(c + 1), F(y2 - 2));
-      SetAlpha(1.0f);
-      SetColor(190, 190, 190);
-    } else {
-      SetColor(170, 170, 170);
-      if (!zoomed && F(ws) <= pos && pos <= F(we)) SetColor(255, 40, 40);
-    }
-    if (F(la) <= pos && pos <= F(lb)) {
-      SetAlpha(0.13f);
-      SetColor(255, 255, 255);
-      DrawLine(F(c + 1), F(y + 1), F(c + 1), F(y2 - 2));
-      SetAlpha(1.0f);
-    }
+    ColourTraceColumn(colouring, c, pos);
     DrawLine(F(x + i), F(previous), F(x + i + 1), F(height));
     previous = height;
     if (!playheadDrawn && pos >= F(play)) {

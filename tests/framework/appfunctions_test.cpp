@@ -16,7 +16,7 @@
 #include "framework/windowtesting.h"
 
 TEST(RenameFileGuards, RefusalsChangeNothing) {
-  TestFolder folder;
+  TempFolder folder;
   const std::string a = folder / "a.txt", b = folder / "b.txt";
   WriteBytes(a, "A");
   EXPECT_EQ(RenameFile("", b, 1), 0);
@@ -35,7 +35,7 @@ TEST(RenameFileGuards, RefusalsChangeNothing) {
 }
 
 TEST(RenameFileGuards, RenamesFilesAndFolders) {
-  TestFolder folder;
+  TempFolder folder;
   const std::string a = folder / "a.txt", b = folder / "b.txt";
   WriteBytes(a, "A");
   WriteBytes(b, "B");
@@ -54,7 +54,7 @@ TEST(RenameFileGuards, RenamesFilesAndFolders) {
 }
 
 TEST(AppSupport, FolderFromTheEnvironment) {
-  TestFolder folder;
+  TempFolder folder;
   {
     EnvGuard env;
     env.Set("XDG_CONFIG_HOME", folder.path());
@@ -78,7 +78,7 @@ TEST(AppSupport, TestsKeepToASettingsFolderOfTheirOwn) {
 }
 
 TEST(AppSupport, AMissingFolderIsMadeForTheUserAloneAndNeverReplacedByTheWorkingFolder) {
-  TestFolder folder;
+  TempFolder folder;
   auto mode = [](const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;

@@ -294,7 +294,7 @@ TEST_F(BrowserDrawTypes, TheFolderSlotSelectorPicksOnlySlotsZeroToNine) {
 }
 
 TEST_F(BrowserDrawTypes, ThumbnailsFallBackToTheFileTypeIcon) {
-  TestFolder t;
+  TempFolder t;
   WritePng(t / "pic.png", 8, 8);
   WritePng(t / "thumbs/model.png", 4, 4);
   auto f = VirtualFolder(t.path() + "/", {});
@@ -325,7 +325,7 @@ TEST_F(BrowserDrawTypes, ThumbnailsFallBackToTheFileTypeIcon) {
 }
 
 TEST_F(BrowserDrawTypes, APictureIsLoadedAgainAfterAFailedOne) {
-  TestFolder t;
+  TempFolder t;
   WritePng(t / "pic.png", 8, 8);
   auto f = VirtualFolder(t.path() + "/", {});
   app.Folder[0] = f;
@@ -343,7 +343,7 @@ TEST_F(BrowserDrawTypes, APictureIsLoadedAgainAfterAFailedOne) {
 }
 
 TEST_F(BrowserDrawTypes, AFailedPictureIsTriedAgainOnlyOnceTheFileChanges) {
-  TestFolder t;
+  TempFolder t;
   { std::ofstream(t / "bad.png") << "not a picture"; }
   auto f = VirtualFolder(t.path() + "/", {});
   app.Folder[0] = f;

@@ -15,7 +15,7 @@
 #include "framework/palette.h"
 #include "platform/draw2d.h"
 #include "platform/imagefont.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -34,14 +34,10 @@ class CaptionTest : public ::testing::Test {
     ImageFont = LoadImageFont(DEFAULT_FONT_PATH, 12);
     ImageFont2 = LoadImageFont(DEFAULT_FONT_PATH, 22);
     ASSERT_TRUE(ImageFont && ImageFont2);
-    ResetDrawState();
-    SetDrawBackend(&recorder);
     MAlpha(1.0f);
     SetImageFont(ImageFont);  // the caller's font
   }
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     MAlpha(1.0f);
     AppCol.SetCol(0, 0, 0);
     ImageFont = savedFont;
@@ -53,7 +49,7 @@ class CaptionTest : public ::testing::Test {
   int Width(const std::string& text) const { return ImageFont->Width(text); }
   int Height() const { return ImageFont->Height(); }
 
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
   std::shared_ptr<TImageFont> savedFont, savedFont2;
 };
 

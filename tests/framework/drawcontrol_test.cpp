@@ -11,7 +11,7 @@
 #include "framework/drawtypes.h"
 #include "framework/windowtesting.h"
 #include "platform/draw2d.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -22,15 +22,7 @@ TMControl& Add(DrawnPage& p, int drawType, float x, int live = 1) {
 
 class DrawControlTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-  }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
-    g_fAlpha = 1.0f;
-  }
+  void TearDown() override { g_fAlpha = 1.0f; }
 
   // Only what DrawControl draws from here on is kept.
   void Draw(DrawnPage& p, TMControl& c, int drawType) {
@@ -38,7 +30,7 @@ class DrawControlTest : public ::testing::Test {
     p.DrawControl(&c, drawType);
   }
 
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
 };
 
 TEST_F(DrawControlTest, KindsWithoutARendererDrawNothingButTakeTheCommonSteps) {

@@ -17,7 +17,7 @@
 namespace {
 
 TEST(PlacesInit, TakesTheFoldersFromTheXdgVariables) {
-  TestFolder t;
+  TempFolder t;
   for (const char* sub : {"Desktop", "Docs", "Music", "config", "data/applications"})
     std::filesystem::create_directories(t / sub);
   EnvGuard env;
@@ -84,7 +84,7 @@ class PlacesFavorites : public ::testing::Test {
     WriteBytes(t / "Music/file.wav", "");
     fav = PlacesOf(t.path());
   }
-  TestFolder t;
+  TempFolder t;
   std::shared_ptr<TMFavorite> fav;
 };
 

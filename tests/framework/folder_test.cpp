@@ -39,7 +39,7 @@ void Select(TMFolder& f, const std::string& name) {
 }
 
 TEST(FolderModelListing, SortsSkipsHiddenNamesAndTypesEachEntry) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / ".hidden", "x");
   WriteBytes(t / "b.WAV", "12345");
   MakeDir(t / "sub");
@@ -65,7 +65,7 @@ TEST(FolderModelListing, SortsSkipsHiddenNamesAndTypesEachEntry) {
 }
 
 TEST(FolderModelListing, GrowsItsSlotsTogetherForLargeFolders) {
-  TestFolder t;
+  TempFolder t;
   for (int i = 0; i < 250; ++i) WriteBytes(t / ("f" + std::to_string(1000 + i) + ".txt"), "");
   TMFolder f;
   f.SetDir(t.path() + "/");
@@ -77,7 +77,7 @@ TEST(FolderModelListing, GrowsItsSlotsTogetherForLargeFolders) {
 }
 
 TEST(FolderModelListing, ReadsDisplayNamesOutOfSamplerFiles) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "Voice.em1", std::string(467, '\0') + "ABCDEFGHIJKL" + "tail");
   WriteBytes(t / "Short.em1", std::string(100, 'x'));
   WriteBytes(t / "Latin.em1", std::string(467, '\0') + "Caf\xE9 \xFF\x7F\x80");  // bytes are characters
@@ -102,7 +102,7 @@ TEST(FolderModelListing, ReadsDisplayNamesOutOfSamplerFiles) {
 }
 
 TEST(FolderModelSetDir, ShowsTheFolderOfAFileAndListsOnlyOnChange) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "file.wav", "");
   TMFolder f;
   EXPECT_EQ(f.SetDir(t / "file.wav"), t.path() + "/");
@@ -117,7 +117,7 @@ TEST(FolderModelSetDir, ShowsTheFolderOfAFileAndListsOnlyOnChange) {
 }
 
 TEST(FolderModelSetDir, AnEmptyModelListsTheCurrentFolder) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "here.txt", "");
   InFolder in(t.path());
   TMFolder f;
@@ -126,7 +126,7 @@ TEST(FolderModelSetDir, AnEmptyModelListsTheCurrentFolder) {
 }
 
 TEST(FolderModelSetDir, AMissingFolderIsReportedAndKeepsTheEntries) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "a.txt", "");
   TMFolder f;
   f.SetDir(t.path() + "/");
@@ -139,7 +139,7 @@ TEST(FolderModelSetDir, AMissingFolderIsReportedAndKeepsTheEntries) {
 }
 
 TEST(FolderModelSelection, ClearsOnlyRightAfterAListing) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "a.wav", "abc");
   TMFolder f;
   f.SetDir(t.path() + "/");
@@ -159,7 +159,7 @@ TEST(FolderModelSelection, ClearsOnlyRightAfterAListing) {
 }
 
 TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
-  TestFolder t;
+  TempFolder t;
   MakeDir(t / "Samples");
   WriteBytes(t / "samples", "");
   MakeDir(t / "zeta");
@@ -188,7 +188,7 @@ TEST(FolderModelSelection, FolderPositionsIgnoreCaseAndFiles) {
 }
 
 TEST(FolderModelOpen, OpensFoldersGoesBackAndRefusesFiles) {
-  TestFolder t;
+  TempFolder t;
   MakeDir(t / "sub");
   WriteBytes(t / "sub/in.wav", "");
   WriteBytes(t / "top.wav", "");
@@ -217,7 +217,7 @@ TEST(FolderModelOpen, ARepairedModelOpensTheRoot) {
 }
 
 TEST(FolderModelDiskImage, ListsTheImageEntriesAndClosesOnLeaving) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "disk.imd", "IMD ");
   FakeDiskImages disks;
   disks.images[t / "disk.imd"] = {"PIANO.VC", "STRINGS.VC", "BASS.VC"};
@@ -247,7 +247,7 @@ TEST(FolderModelDiskImage, ListsTheImageEntriesAndClosesOnLeaving) {
 }
 
 TEST(FolderModelDiskImage, AnEmptyOrUnreadableImageKeepsTheListing) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "empty.imd", "");
   WriteBytes(t / "bad.imd", "");
   FakeDiskImages disks;
@@ -271,7 +271,7 @@ TEST(FolderModelDiskImage, AnEmptyOrUnreadableImageKeepsTheListing) {
 }
 
 TEST(FolderModelDiskImage, WithoutTheHookNoImageOpens) {
-  TestFolder t;
+  TempFolder t;
   WriteBytes(t / "disk.imd", "");
   TMFolder f;
   f.SetDir(t.path() + "/");

@@ -10,7 +10,7 @@
 #include "framework/imagecontrols.h"
 #include "framework/palette.h"
 #include "platform/draw2d.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -23,19 +23,13 @@ Box ViewportOf(const TDrawState& s) {
 
 class HoverMarkTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-  }
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     g_fAlpha = 1.0f;
     AppControlFlash = 0;
     AppShowCtrlHighlight = 1;
     AppFlashX = AppFlashY = -1;
   }
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
 };
 
 TEST_F(HoverMarkTest, WithoutTheLiveFlagOnlyTheAlphaIsSetBack) {

@@ -22,7 +22,7 @@ struct Cache : TMImages {
 };
 
 TEST(ImageCacheTest, TheFourPlacesAreTriedInOrderEachResourcesFolderInBothSpellings) {
-  TestFolder tmp;
+  TempFolder tmp;
   const std::string work = tmp / "work";
   const std::string name =
       "order-" + std::filesystem::path(tmp.path()).filename().string() + ".png";
@@ -62,7 +62,7 @@ TEST(ImageCacheTest, TheFourPlacesAreTriedInOrderEachResourcesFolderInBothSpelli
 }
 
 TEST(ImageCacheTest, AnImageDecodedAheadIsTakenOnceByTheCache) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "resources/ahead.png", 30, 20);
   InFolder in(tmp.path());
   PrefetchImages({"ahead.png", "nowhere.png"});
@@ -85,7 +85,7 @@ TEST(ImageCacheTest, AnImageDecodedAheadIsTakenOnceByTheCache) {
 }
 
 TEST(ImageCacheTest, ANameMayBeAPathFromTheCurrentFolderOrAnAbsoluteOne) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "art/sub/deep.png", 5, 2);
   InFolder in(tmp / "art");
   Cache cache;
@@ -97,7 +97,7 @@ TEST(ImageCacheTest, ANameMayBeAPathFromTheCurrentFolderOrAnAbsoluteOne) {
 }
 
 TEST(ImageCacheTest, AFileThatDoesNotDecodeGivesWayToTheNextPlaceAndNothingIsPrinted) {
-  TestFolder tmp;
+  TempFolder tmp;
   WriteBytes(tmp / "art.png", "not a picture");
   WritePng(tmp / "Resources/art.png", 3, 3);
   WriteBytes(tmp / "bad.png", "not a picture either");
@@ -115,7 +115,7 @@ TEST(ImageCacheTest, AFileThatDoesNotDecodeGivesWayToTheNextPlaceAndNothingIsPri
 }
 
 TEST(ImageCacheTest, AFirstLookupSetsTheFrameSizeALaterOneKeepsIt) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "pedal.png", 720, 30);
   WritePng(tmp / "strip.png", 40, 10);
   WritePng(tmp / "zero.png", 40, 10);
@@ -138,7 +138,7 @@ TEST(ImageCacheTest, AFirstLookupSetsTheFrameSizeALaterOneKeepsIt) {
 }
 
 TEST(ImageCacheTest, NamesAreCaseSensitive) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "knob.png", 4, 4);
   WritePng(tmp / "Knob.png", 6, 6);
   WritePng(tmp / "resources/Only.png", 2, 2);
@@ -155,7 +155,7 @@ TEST(ImageCacheTest, NamesAreCaseSensitive) {
 }
 
 TEST(ImageCacheTest, AFailedLoadLeavesTheCacheAsItWas) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "a.png", 2, 2);
   WritePng(tmp / "b.png", 2, 2);
   InFolder in(tmp.path());
@@ -174,7 +174,7 @@ TEST(ImageCacheTest, AFailedLoadLeavesTheCacheAsItWas) {
 }
 
 TEST(ImageCacheTest, AFullCacheFindsItsLastSlotAndRefusesMore) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "fill.png", 1, 1);
   WritePng(tmp / "last.png", 3, 1);
   WritePng(tmp / "more.png", 1, 1);

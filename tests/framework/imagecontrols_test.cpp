@@ -48,7 +48,7 @@ class ImageControlTest : public RecordedImageTest {
     PrintedBy(f);
   }
 
-  TestFolder tmp;
+  TempFolder tmp;
   std::unique_ptr<InFolder> in;
 };
 

@@ -14,7 +14,7 @@
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 // A width x height PNG at path, its folders made as needed.
 inline void WritePng(const std::string& path, int width, int height) {
@@ -63,16 +63,8 @@ inline void PrintTo(const ImageDraw& d, std::ostream* os) {
 // Draws go to a recorder and the shared cache starts empty; both are put back afterwards.
 class RecordedImageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Images.reset();
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-  }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
-    Images.reset();
-  }
+  void SetUp() override { Images.reset(); }
+  void TearDown() override { Images.reset(); }
 
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
 };

@@ -36,7 +36,7 @@ class ImageWrapperTest : public RecordedImageTest {
     return slot;
   }
 
-  TestFolder tmp;
+  TempFolder tmp;
   std::unique_ptr<InFolder> in;
 };
 

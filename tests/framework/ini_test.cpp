@@ -112,7 +112,7 @@ TEST(TIniFormat, HandWrittenLines) {
 }
 
 TEST(TIniFile, RoundTripOfGeneratedSettings) {
-  TestFolder folder;
+  TempFolder folder;
   std::mt19937 rng(20240229);
   // Any byte but NUL, CR, LF and "=": those end a line, vanish or split the pair.
   auto byte = [&] {
@@ -154,7 +154,7 @@ TEST(TIniFile, RoundTripOfGeneratedSettings) {
 }
 
 TEST(TIniFile, WhatDoesNotSurviveALoad) {
-  TestFolder folder;
+  TempFolder folder;
   TIni ini;
   ini.SetKey("s", "eq", "a=b");
   ini.SetKey("s", "k=ey", "v");
@@ -169,7 +169,7 @@ TEST(TIniFile, WhatDoesNotSurviveALoad) {
 }
 
 TEST(TIniFile, EmptyObjectWritesAZeroByteFile) {
-  TestFolder folder;
+  TempFolder folder;
   const std::string path = folder / "empty.ini";
   WriteBytes(path, "[old]\r\nk=\"v\"\r\n");
   ASSERT_EQ(TIni().Save(path, 0), 1);
@@ -179,7 +179,7 @@ TEST(TIniFile, EmptyObjectWritesAZeroByteFile) {
 }
 
 TEST(TIniFile, SaveMakesOneFolderLevel) {
-  TestFolder folder;
+  TempFolder folder;
   TIni ini;
   ini.SetKey("s", "k", "v");
   EXPECT_EQ(ini.Save(folder / "new/settings.ini", 0), 1);
@@ -189,7 +189,7 @@ TEST(TIniFile, SaveMakesOneFolderLevel) {
 }
 
 TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
-  TestFolder folder;
+  TempFolder folder;
   TIni ini;
   ini.SetKey("s", "k", std::string(4000, 'x'));
 
@@ -220,7 +220,7 @@ TEST(TIniFile, FailedSavesAnswerZeroAndKeepTheOldFile) {
 }
 
 TEST(TIniFile, SaveWritesThroughLinksAndKeepsTheMode) {
-  TestFolder folder;
+  TempFolder folder;
   std::filesystem::create_directory(folder / "real");
   const std::string target = folder / "real/settings.ini";
   WriteBytes(target, "[old]\r\nk=\"v\"\r\n");
@@ -256,7 +256,7 @@ TEST(TIniFile, SaveWritesThroughLinksAndKeepsTheMode) {
 }
 
 TEST(TIniFile, ARelativePathIsNeverReadOrWritten) {
-  TestFolder folder;
+  TempFolder folder;
   InFolder in(folder.path());
   TIni ini;
   ini.SetKey("s", "k", "v");
@@ -267,7 +267,7 @@ TEST(TIniFile, ARelativePathIsNeverReadOrWritten) {
 }
 
 TEST(TIniFile, LoadLogsAndCreatesAFileOnlyWhereNoneExists) {
-  TestFolder folder;
+  TempFolder folder;
   const std::string path = folder / "first.ini";
   testing::internal::CaptureStdout();
   const TIni first = TIni::Load(path, 0);

@@ -28,7 +28,7 @@
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/numbers.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 constexpr int kA = 0;
 constexpr int kB = 1;
@@ -228,8 +228,6 @@ class PellamTest : public ::testing::Test {
     FlushEvents();
     FlushKeys();
     FlushMouse();
-    ResetDrawState();
-    SetDrawBackend(&recorder);
     SetTestClock([this] { return now; });
   }
   void TearDown() override {
@@ -237,10 +235,8 @@ class PellamTest : public ::testing::Test {
     FlushKeys();
     FlushMouse();
     SetTestClock(nullptr);
-    SetDrawBackend(nullptr);
-    ResetDrawState();
   }
 
   int now = 10000;  // ms, as MilliSecs answers
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
 };

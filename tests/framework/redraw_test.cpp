@@ -14,7 +14,7 @@
 #include "framework/windowtesting.h"
 #include "platform/draw2d.h"
 #include "platform/pixmap.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -39,13 +39,7 @@ struct Drawn : DrawnPage {
 
 class RedrawTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-  }
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     AppBG = 0;
     AppBGRed = AppBGGreen = AppBGBlue = 70;
     g_fAlpha = 1.0f;
@@ -57,7 +51,7 @@ class RedrawTest : public ::testing::Test {
     return recorder.Calls();
   }
 
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
 };
 
 TEST_F(RedrawTest, ControlsAreDrawnInIndexOrderAndZeroSizedOnesSkipped) {
@@ -109,7 +103,7 @@ TEST_F(RedrawTest, StatusTextOfAnInactiveWindowAndHelpTextPrecedence) {
 }
 
 TEST_F(RedrawTest, TheHelpTextsIconComesFromTheImageCacheAndIsLookedForOnce) {
-  TestFolder tmp;
+  TempFolder tmp;
   WritePng(tmp / "resources/info-mini.png", 32, 32);
   InFolder in(tmp.path());
   Images.reset();

@@ -12,7 +12,7 @@
 #include "framework/drawstate.h"
 #include "platform/draw2d.h"
 #include "platform/immediategl.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 #include "framework/raster.h"
 
 namespace {
@@ -43,14 +43,10 @@ std::vector<float> LineEnds(const TDrawCall& c) { return {c.args[0], c.args[1], 
 class ShapesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
     MAlpha(1.0f);
     MSetCols(250, 10, 20, 255, 30, 40, 200, 255);
   }
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     MAlpha(1.0f);
     MSetCols(255, 255, 255, 255, 255, 255, 255, 255);
   }
@@ -68,7 +64,7 @@ class ShapesTest : public ::testing::Test {
   // The recording as it would look, over a mid-grey background.
   TRaster Seen() const { return TRaster(recorder); }
 
-  TRecordingBackend recorder{640, 480};
+  TRecordingScreen recorder;
   const Rgba top{250, 10, 20, 255};
   const Rgba bottom{30, 40, 200, 255};
 };

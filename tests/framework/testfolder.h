@@ -1,36 +1,14 @@
-// A fresh temporary folder for one test, removed with everything in it afterwards, and
-// the current folder changed for the length of a test.
+// The current folder changed for the length of a test, and whole files written and read
+// back as bytes; the temporary folder itself is the platform tests' TempFolder.
 #pragma once
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "platform/files.h"
-
-class TestFolder {
- public:
-  TestFolder() {
-    char pattern[] = "/tmp/quillon-fw-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    path_ = made != nullptr ? made : "";
-  }
-  ~TestFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+#include "platform/tempfolder.h"
 
 // The current folder becomes path until the object goes.
 class InFolder {

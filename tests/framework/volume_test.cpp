@@ -90,7 +90,7 @@ TEST(VolumesPaths, AnswerForReadablePathsOnly) {
 }
 
 TEST(VolumesFolders, MapFolderTypesToTheUsersFolders) {
-  TestFolder t;
+  TempFolder t;
   for (const char* sub : {"Pictures", "Desktop", "config"})
     std::filesystem::create_directories(t / sub);
   EnvGuard env;

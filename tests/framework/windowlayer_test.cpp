@@ -13,7 +13,7 @@
 #include "framework/windowtesting.h"
 #include "platform/draw2d.h"
 #include "platform/imagefont.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -23,13 +23,7 @@ using Lines = std::vector<std::string>;
 // after each test.
 class WindowLayerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-  }
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     ImageFont.reset();
     AppShowCtrlHighlight = 1;
     AppBG = 0;
@@ -41,7 +35,7 @@ class WindowLayerTest : public ::testing::Test {
     ASSERT_NE(ImageFont, nullptr);
   }
 
-  TRecordingBackend recorder;
+  TRecordingScreen recorder;
 };
 
 TEST_F(WindowLayerTest, SetGraphicsResizeKeepsTheAskedSizeAsDefaultAndRaisesToTheMinimum) {

@@ -14,7 +14,7 @@
 #include "platform/image.h"
 #include "platform/paths.h"
 #include "platform/pixmap.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
@@ -23,8 +23,6 @@ using Quad = std::array<int, 4>;
 class ArcadeFontTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetDrawBackend(&recorder);
-    ResetDrawState();
     ArcadeResetControl();
     // The game's settings: a loaded sheet of 16 x 16 cells, advance 8.
     g_TextImage = LoadImage(CreatePixmap(256, 256), 0);
@@ -33,7 +31,6 @@ class ArcadeFontTest : public ::testing::Test {
     g_FontWidth = 8;
   }
   void TearDown() override {
-    SetDrawBackend(nullptr);
     ArcadeResetControl();
     g_TextImage = nullptr;
     g_ImageOK = 0;
@@ -67,7 +64,7 @@ class ArcadeFontTest : public ::testing::Test {
     return true;
   }
 
-  TRecordingBackend recorder;
+  TRecordingScreen recorder;
 };
 
 TEST(GetPreviousDirxTest, ParentFoldersAndLimits) {

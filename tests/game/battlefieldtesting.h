@@ -16,7 +16,7 @@
 #include "platform/draw2d.h"
 #include "platform/immediategl.h"
 #include "platform/numbers.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace battlefieldtesting {
 
@@ -176,8 +176,6 @@ inline std::vector<Point> Strip(const Corners& c) { return {c[3], c[0], c[2], c[
 class BattlefieldTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
     ArcadeResetControl();
     TQuillonCore::coreAngle = 45.0f;
     TQuillonCore::coreZoom = 28.0f;
@@ -187,11 +185,7 @@ class BattlefieldTest : public ::testing::Test {
     game.FlatMap(10);
     game.gameTime = 0;
   }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
-    ArcadeResetControl();
-  }
+  void TearDown() override { ArcadeResetControl(); }
 
   // One frame of the battlefield with fresh logs.
   void Frame(int picking) {
@@ -208,7 +202,7 @@ class BattlefieldTest : public ::testing::Test {
     game.vMY = static_cast<int>(c.y);
   }
 
-  TRecordingBackend recorder{512, 384};
+  TRecordingScreen recorder{512, 384};
   LoggingGame game;
 };
 

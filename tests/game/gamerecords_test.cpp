@@ -91,14 +91,17 @@ TEST(PlayersResetTest, DealsSlotByslotToEachPlayerInTurn) {
   game.flags.fill(0);
   game.flags[4] = 1;
   game.flags[9] = kFlagNone;  // left out of this battlefield
+  game.flagMax = 12;
   game.flagCount = 5;
   game.gameMode = 99;
   game.players[1].myCardCross[2] = 1;
   game.playersReset();
 
   EXPECT_EQ(game.gameMode, 0);
-  EXPECT_EQ(game.flagCount, kFlagCount - 1);  // the battle waits for every freed pole
-  for (int f = 0; f < kFlagCount; ++f) EXPECT_EQ(game.flags[f], f == 9 ? kFlagNone : kFlagFree);
+  // The battle waits for every freed pole in play: 1 to 12 but 9, not entry 0 nor 13 to 16.
+  EXPECT_EQ(game.flagCount, 11);
+  for (int f = 0; f < kFlagCount; ++f)
+    EXPECT_EQ(game.flags[f], f >= 1 && f <= 12 && f != 9 ? kFlagFree : kFlagNone) << "pole " << f;
   EXPECT_EQ(game.deck.pos, 18);
   int n = 0;
   for (int slot = 1; slot <= 6; ++slot)

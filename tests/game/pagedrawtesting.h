@@ -14,7 +14,7 @@
 #include "platform/draw2d.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace pagedraw {
 
@@ -44,7 +44,6 @@ struct SpriteDraw {
 class PageDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDrawState();
     Images = std::make_unique<TMImages>();
     Images->Init();
     for (int slot : {0, 1}) {
@@ -82,12 +81,9 @@ class PageDrawTest : public ::testing::Test {
     me.setBackground2(1, 0, 0, 128, 255);
     me.reset();
     for (int slot = 1; slot <= 6; ++slot) me.myCards[slot] = 21 + slot;  // soldier cards 0..5
-    SetDrawBackend(&recorder);
   }
 
   void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
     ArcadeResetControl();
     for (auto& sprite : _sprites) sprite.reset();
     g_TextImage.reset();
@@ -125,7 +121,7 @@ class PageDrawTest : public ::testing::Test {
     return {r->x, r->y, r->x1, r->y1};
   }
 
-  TRecordingBackend recorder{512, 384};
+  TRecordingScreen recorder{512, 384};
   TPageTestCore core;
 };
 

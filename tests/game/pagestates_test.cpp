@@ -105,6 +105,7 @@ TEST_F(HandInputTest, ReleaseOnAFreePoleClaimsItAndTheComputerAnswers) {
 }
 
 TEST_F(HandInputTest, DroppingOnTheLastFreePoleStartsTheBattleAtOnce) {
+  game.flags[16] = kFlagFree;
   game.flagCount = 1;
   game.players[0].myCards[6] = 5;
   Region(6, 100, 200, 40, 60);

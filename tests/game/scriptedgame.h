@@ -12,7 +12,7 @@
 #include "platform/draw2d.h"
 #include "platform/drawbackend.h"
 #include "platform/numbers.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 class TScriptedGame : public TQuillon {
  public:
@@ -53,8 +53,6 @@ class ScriptedGameTest : public ::testing::Test {
   static int PollScript(int port) { return joystick; }
 
   void SetUp() override {
-    SetDrawBackend(&recorder);
-    ResetDrawState();
     SetTestClock([this] { return now; });
     FrameJoystickPoll = PollScript;
     joystick = -1;
@@ -76,7 +74,6 @@ class ScriptedGameTest : public ::testing::Test {
     game.playersReset();
   }
   void TearDown() override {
-    SetDrawBackend(nullptr);
     SetTestClock({});
     FrameJoystickPoll = GetButton;
     ArcadeResetControl();
@@ -100,6 +97,6 @@ class ScriptedGameTest : public ::testing::Test {
 
   static inline int joystick = -1;
   int now = 1000;
-  TRecordingBackend recorder{1024, 768};
+  TRecordingScreen recorder{1024, 768};
   TScriptedGame game;
 };

@@ -34,9 +34,7 @@ class TDesktopGame : public TQuillonCore {
 class SettingsFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/quillon-settings-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
+    ASSERT_FALSE(dir_.empty());
     savedSupportDir_ = App_SupportDir;
     App_SupportDir = dir_ + "/";
     App_IniFile.clear();
@@ -44,7 +42,6 @@ class SettingsFileTest : public ::testing::Test {
   void TearDown() override {
     App_SupportDir = savedSupportDir_;
     App_IniFile.clear();
-    std::system(("rm -rf '" + dir_ + "'").c_str());
   }
   std::string FilePath() const { return dir_ + "/" + kName; }
   void WriteFile(const std::string& text) {
@@ -52,7 +49,8 @@ class SettingsFileTest : public ::testing::Test {
     std::ofstream(FilePath()) << text;
   }
 
-  std::string dir_;
+  TempFolder folder_;
+  const std::string dir_ = folder_.path();
   std::string savedSupportDir_;
 };
 

@@ -17,7 +17,7 @@
 #include "platform/image.h"
 #include "platform/numbers.h"
 #include "platform/pixmap.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 #include "platform/tempfolder.h"
 
 namespace {
@@ -38,15 +38,10 @@ int TestSlot() {
 class SpriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetDrawBackend(&recorder);
-    ResetDrawState();
     slot = TestSlot();
     ASSERT_GE(slot, 0);
   }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    SetTestClock(nullptr);
-  }
+  void TearDown() override { SetTestClock(nullptr); }
   std::vector<Box> Draws() const {
     std::vector<Box> boxes;
     for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Image))
@@ -55,7 +50,7 @@ class SpriteTest : public ::testing::Test {
     return boxes;
   }
 
-  TRecordingBackend recorder;
+  TRecordingScreen recorder;
   int slot = -1;
 };
 
@@ -200,8 +195,7 @@ TEST_F(SpriteTableTest, AtlasesBoundsAndTheOneOverlap) {
 }
 
 TEST_F(SpriteTableTest, DrawsByNumberTruncateThePosition) {
-  TRecordingBackend recorder;
-  SetDrawBackend(&recorder);
+  TRecordingScreen recorder;
   _sprites[1000] = std::make_unique<t_sprite>();
   _sprites[1000]->SetCustomData(0, 0, 201, 287, TestSlot());
   core._DrawCSprite(1000, 10.9f, -0.5f, 0.5f);
@@ -212,7 +206,6 @@ TEST_F(SpriteTableTest, DrawsByNumberTruncateThePosition) {
   core._DrawSprite(1023, 0, 0);  // empty entry
   core._DrawSprite(1024, 0, 0);  // outside the table
   core._DrawCSprite(-1, 0, 0, 1);
-  SetDrawBackend(nullptr);
 
   std::vector<std::array<float, 4>> boxes;
   for (const TDrawCall& c : recorder.CallsOf(TDrawCallKind::Image))

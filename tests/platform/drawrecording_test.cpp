@@ -9,22 +9,14 @@
 #include "platform/imagefont.h"
 #include "platform/immediategl.h"
 #include "platform/input.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 
 namespace {
 
 class RecordingTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    AutoImageFlags(MASKEDIMAGE | FILTEREDIMAGE);
-    SetDrawBackend(&recorder_);
-  }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
-  }
-  TRecordingBackend recorder_{640, 480};
+  void SetUp() override { AutoImageFlags(MASKEDIMAGE | FILTEREDIMAGE); }
+  TRecordingScreen recorder_;
 };
 
 std::shared_ptr<TPixmap> Pixmap(int width, int height, std::initializer_list<uint32_t> rgba, bool hasAlpha = false) {

@@ -8,11 +8,18 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 
+// Drops what SDL holds of its own kinds. The platform's wake event stays: dropped, it
+// would leave the platform believing a wake is on its way, and no later post or timer
+// tick would wake a waiting loop.
+inline void FlushSdlEvents() {
+  SDL_PumpEvents();
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_USEREVENT - 1);
+}
+
 // Starts the platform with an empty queue and no input held.
 inline void StartClean() {
   PlatformInit();
-  SDL_PumpEvents();
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  FlushSdlEvents();
   FlushEvents();
   FlushKeys();
   FlushMouse();

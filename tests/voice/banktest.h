@@ -23,7 +23,8 @@
 #include "framework/ini.h"
 #include "platform/draw2d.h"
 #include "platform/drawbackend.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
+#include "platform/tempfolder.h"
 #include "voice/voiceglobals.h"
 #include "voice/voices.h"
 
@@ -64,9 +65,7 @@ class RecordingChannel : public TChannel {
 class BankTest : public DriverTest {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillon-bank-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    ASSERT_FALSE(dir.empty());
     std::filesystem::create_directories(dir + "/config");
     ASSERT_EQ(setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1), 0);
     InitIniModule();
@@ -77,10 +76,7 @@ class BankTest : public DriverTest {
   }
 
   void TearDown() override {
-    SetDrawBackend(nullptr);
     bank.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
     DriverTest::TearDown();
   }
 
@@ -133,15 +129,8 @@ class BankTest : public DriverTest {
     return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at + count));
   }
 
-  // Drawing goes to the recorder from here on.
-  void recordDrawing() {
-    if (!recording) {
-      ResetDrawState();
-      SetDrawBackend(&recorder);
-      recording = true;
-    }
-    recorder.Clear();
-  }
+  // Only what is drawn from here on is kept.
+  void recordDrawing() { recorder.Clear(); }
   std::vector<TDrawCall> lines() const { return recorder.CallsOf(TDrawCallKind::Line); }
   std::vector<TDrawCall> rects() const { return recorder.CallsOf(TDrawCallKind::Rect); }
   std::vector<std::string> texts() const {
@@ -172,8 +161,8 @@ class BankTest : public DriverTest {
     return nullptr;
   }
 
-  std::string dir;
+  TempFolder folder;
+  const std::string dir = folder.path();
   std::unique_ptr<TVoices> bank;
-  TRecordingBackend recorder{800, 600};
-  bool recording = false;
+  TRecordingScreen recorder{800, 600};
 };

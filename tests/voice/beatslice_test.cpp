@@ -130,6 +130,8 @@ TEST_F(BeatSliceStore, AFullTableTakesNoMorePoints) {
 
 TEST_F(BeatSliceStore, FlagOperationsOnlyInSelectionMode) {
   setTable({0, 0, 10, 0});
+  BeatSliceEditEnable = 0;
+  BeatSliceEnable.fill(0);
   BeatSliceEnable[1] = 1;
   BeatSliceEditInvert();
   BeatSliceEditSelect();

@@ -8,7 +8,7 @@
 #include "framework/drawstate.h"
 #include "platform/draw2d.h"
 #include "platform/drawbackend.h"
-#include "platform/recordingbackend.h"
+#include "platform/recordingscreen.h"
 #include "voice/mmultilist.h"
 
 namespace {
@@ -91,23 +91,15 @@ TEST_F(MultiListPicker, CategorySwitchResetsScrollAndKeepsEachSelection) {
 
 class MultiListDrawing : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDrawState();
-    SetDrawBackend(&recorder);
-    MAlpha(1.0f);
-  }
-  void TearDown() override {
-    SetDrawBackend(nullptr);
-    ResetDrawState();
-    MAlpha(1.0f);
-  }
+  void SetUp() override { MAlpha(1.0f); }
+  void TearDown() override { MAlpha(1.0f); }
   // The alpha of each MText row drawn, in order (the name text calls).
   std::vector<float> textAlphas() const {
     std::vector<float> alphas;
     for (const TDrawCall& call : recorder.CallsOf(TDrawCallKind::Text)) alphas.push_back(call.state.alpha);
     return alphas;
   }
-  TRecordingBackend recorder;
+  TRecordingScreen recorder;
   TMultiList list;
 };
 

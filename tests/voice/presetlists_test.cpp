@@ -12,6 +12,7 @@
 
 #include "framework/appfunctions.h"
 #include "framework/ini.h"
+#include "platform/tempfolder.h"
 #include "voice/envelopelist.h"
 #include "voice/lfolist.h"
 #include "voice/presettext.h"
@@ -22,17 +23,13 @@ namespace {
 class PresetLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillon-presets-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    ASSERT_FALSE(dir.empty());
     if (const char* old = std::getenv("XDG_CONFIG_HOME")) savedXdg = old;
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     InitIniModule();  // the support folder, as the program finds it
   }
   void TearDown() override {
     if (savedXdg) setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
   }
   std::string path(const std::string& stub) const { return dir + "/" + stub; }
   std::string text(const std::string& stub) const {
@@ -57,7 +54,8 @@ class PresetLibrary : public ::testing::Test {
     list.CoreSubSelected[folder] = row;
   }
 
-  std::string dir;
+  TempFolder folder;
+  const std::string dir = folder.path();
   std::optional<std::string> savedXdg;
 };
 

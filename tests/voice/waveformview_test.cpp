@@ -140,6 +140,21 @@ TEST_F(WaveformViewTest, CombinedViewsMarkThePlayPositionOnce) {
   }
 }
 
+// Past 2^24 frames a frame number no longer fits a float: the first column of a window
+// from frame 16777217 stands at 16777216, one frame before the highlighted range.
+TEST_F(WaveformViewTest, RangeBeyondFloatPrecisionStartsAtItsOwnFrame) {
+  constexpr int kStart = (1 << 24) + 1;
+  TVoice& voice = load(std::vector<int16_t>(kStart + 500, 0));
+  voice.WindowStart = kStart;
+  voice.WindowEnd = kStart + 400;  // 4 frames a column
+  voice.HighlightStart = kStart;
+  voice.HighlightEnd = kStart + 83;
+  draw(1, 1);
+  const auto range = linesIn(0, 0, 255);
+  ASSERT_EQ(range.size(), 21u);  // positions 16777220 .. 16777300
+  EXPECT_EQ(range[0].args[0], X + 3);
+}
+
 TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
   load(std::vector<int16_t>(800, 0), 2);
   draw(1);

@@ -56,7 +56,7 @@ class ImagesGui : public CanvasTest {
     CanvasTest::TearDown();
   }
 
-  TestFolder tmp;
+  TempFolder tmp;
   std::string previous_;
 };
 

@@ -16,6 +16,7 @@
 #include "platform/draw2d.h"
 #include "platform/events.h"
 #include "platform/platform.h"
+#include "platform/sdltesting.h"
 #include "platform/sdlwindow.h"
 #include "platform/window.h"
 
@@ -163,8 +164,7 @@ class PellamGui : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(PlatformInit(), 1) << "needs a display";
     InitPellamModule();
-    SDL_PumpEvents();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    FlushSdlEvents();
     FlushEvents();
     AppTitle = "Pellam at start";
   }
