@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "audio/driverregistry.h"
+#include "audio/mixerdriver.h"
 #include "samplefiles/fillablesample.h"
 #include "samplefiles/soundio.h"
 
@@ -293,6 +294,7 @@ int main(int argc, char** argv) {
   // sound the same way, with or without a sound card.
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   InitAudioDrivers();
+  InitSoftMixDrivers();
   TheFiles();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

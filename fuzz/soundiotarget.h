@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "audio/driverregistry.h"
+#include "audio/mixerdriver.h"
 #include "samplefiles/cmidisk.h"
 #include "samplefiles/samplefileloaders.h"
 #include "samplefiles/soundio.h"
@@ -14,6 +15,7 @@ std::unique_ptr<Loader> FreshSoundIO() {
   static const bool started = [] {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     InitAudioDrivers();
+    InitSoftMixDrivers();
     InitSampleFileLoaders();
     return true;
   }();

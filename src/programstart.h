@@ -3,6 +3,7 @@
 // overview's order, then, after the body, the audio and platform shut-down.
 #pragma once
 #include "audio/driverregistry.h"
+#include "audio/mixerdriver.h"
 #include "framework/ini.h"
 #include "framework/pellam.h"
 #include "framework/random.h"
@@ -17,6 +18,7 @@ inline int StartProgramModules() {
   InitIniModule();
   InitPellamModule();
   InitAudioDrivers();
+  InitSoftMixDrivers();
   // Only the voice module's globals: the game creates no voice bank.
   InitVoiceModule();
   // The file browser shows floppy-disk images through the sample files' reader.

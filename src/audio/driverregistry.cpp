@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "audio/audiodriver.h"
-#include "audio/mixerdriver.h"
 #include "platform/textcase.h"
 
 namespace {
@@ -38,7 +37,6 @@ void InitAudioDrivers() {
   started = true;
   silent = std::make_unique<TAudioDriver>();
   std::atexit(ShutdownAudioDriver);
-  InitSoftMixDrivers();
 }
 
 void ShutdownAudioDriver() {

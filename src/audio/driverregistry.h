@@ -1,6 +1,8 @@
 // The driver registry and the current driver: drivers are listed by name, most
 // recently made first; the first call that needs a driver makes "SoftMix" current, or
-// the silent "Null" driver when the output cannot start. Main thread only.
+// the silent "Null" driver when the output cannot start. The registry knows a driver
+// only once it has registered itself (the mixer's at its module start, mixerdriver.h).
+// Main thread only.
 #pragma once
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@ class TAudioDriver;
 constexpr int kMaxListedDrivers = 100;
 
 // Module start, once per process (later calls do nothing; every function below makes
-// it first): the silent driver, the at-exit shutdown, then the mixer's drivers.
+// it first): the silent driver and the at-exit shutdown.
 void InitAudioDrivers();
 // The shutdown of the current driver that also runs at exit: the driver's Shutdown,
 // then no driver is current. The program calls it before it shuts SDL down.

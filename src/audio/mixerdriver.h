@@ -29,5 +29,6 @@ class TSoftMixAudioDriver : public TAudioDriver {
   int _mode = 0;
 };
 
-// The mixer's module start: makes and registers the two drivers, once per process.
+// The mixer's module start, once per process, after the registry's (so that the
+// silent driver ends the list): makes and registers the two drivers.
 void InitSoftMixDrivers();

@@ -12,6 +12,7 @@
 #include "audio/audiofunctions.h"
 #include "audio/driverregistry.h"
 #include "audio/mixerapi.h"
+#include "audio/mixerdriver.h"
 #include "audio/softmixchannel.h"
 #include "audio/softmixsound.h"
 
@@ -41,6 +42,7 @@ class Registry : public ::testing::Test {
  protected:
   void SetUp() override {
     InitAudioDrivers();
+    InitSoftMixDrivers();
     ShutdownAudioDriver();
     output("dummy");
   }

@@ -45,6 +45,7 @@ class DriverTest : public ::testing::Test {
     now = 1000;
     SetTestClock([] { return now.load(); });
     InitAudioDrivers();
+    InitSoftMixDrivers();
     ShutdownAudioDriver();
     driver = std::make_unique<TestMixDriver>();
     ASSERT_EQ(SetAudioDriver("softmix test"), 1);

@@ -1,5 +1,7 @@
-// The render on a real second thread while the main thread starts, steers, restarts,
-// stops and frees: nothing may crash or race (this file is the one to run under
+// The device's render on a real second thread, the dry path and the effect path with
+// its bus routing, while the main thread starts, steers, restarts, stops and frees
+// voices, changes their sends, the buses' settings, the routing mode and the effect
+// switch: nothing may crash or race (this file is the one to run under
 // ThreadSanitizer), and once the render has caught up every voice is accounted for.
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "audio/audiodevice.h"
 #include "audio/channelhandles.h"
 #include "audio/mixer.h"
 #include "audio/soundrecord.h"
@@ -16,20 +19,25 @@
 
 TEST(AudioThreads, RenderWhileTheMainThreadSteers) {
   SetTestClock(nullptr);
-  mixer mx{8192};
-  mx.hertz = 44100;
-  mx.channels = 2;
+  coreaudio device;
+  device.prepare();
+  mixer& mx = *device.mixer;
   handletables io{&mx};
+  mx.fx.setparameter(kFxSwitchId, 0, 1);
   std::atomic<bool> running{true};
   std::atomic<int> passes{0};
   std::thread audio([&] {
-    std::vector<int16_t> out(512);
     while (running.load(std::memory_order_relaxed)) {
-      mx.mix16(out.data(), static_cast<int>(out.size()));
+      int frames = 256;
+      audiobuffer served;
+      device.read(frames, served);
       passes.fetch_add(1, std::memory_order_relaxed);
       std::this_thread::yield();
     }
   });
+
+  // The steering starts once the warm-up is over and the effect path can run.
+  while (passes.load() < kWarmupRequests) std::this_thread::yield();
 
   std::vector<int16_t> frames(6000);  // 3000 stereo 16-bit frames at most
   for (size_t i = 0; i < frames.size(); ++i) frames[i] = static_cast<int16_t>((i * 37) % 20000 - 10000);
@@ -49,6 +57,7 @@ TEST(AudioThreads, RenderWhileTheMainThreadSteers) {
     if (sound* v = io.lookup(h)) {
       v->setstartdelay(Rand(0, 5));
       v->playstart = Rand(-1, 100);
+      v->setfxmixvalue(Rand(0, kFxSends - 1), Rand(0, 2000));
     }
     if (Rand(0, 3) == 0) {
       io.stop(h);  // a fresh channel in its place
@@ -75,6 +84,9 @@ TEST(AudioThreads, RenderWhileTheMainThreadSteers) {
         default: v->getposition(); v->getlfo(0); v->getplaytime(); break;
       }
     }
+    mx.fx.setparameter(Rand(0, 2) * 100 + Rand(1, 8), Rand(0, kBuses - 1), Rand(-200, 40000));
+    if (Rand(0, 15) == 0) mx.fx.mode = Rand(-1, kRouteModes);
+    if (Rand(0, 255) == 0) mx.fx.setparameter(kFxSwitchId, 0, Rand(0, 3) != 0);  // on most of the time
     if (round % 64 == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
   for (int h : handles) io.stop(h);

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "audio/driverregistry.h"
+#include "audio/mixerdriver.h"
 #include "framework/appfunctions.h"
 #include "framework/apptitle.h"
 #include "framework/ini.h"
@@ -214,6 +215,7 @@ TEST(GameSoakGui, RandomInputOverEveryPageKeepsTheInvariants) {
   InitIniModule();
   InitPellamModule();
   InitAudioDrivers();
+  InitSoftMixDrivers();
   const std::string savedSupport = App_SupportDir;
   char support[] = "/tmp/quillon-soak-XXXXXX";
   ASSERT_NE(mkdtemp(support), nullptr);
