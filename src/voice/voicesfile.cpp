@@ -161,7 +161,7 @@ int TVoices::CollectForExport(const std::string& folder) {
   for (const Slot& slot : UsedSlots(*this)) {
     TVoice& voice = *slot.voice;
     const std::string base = "v" + std::to_string(slot.v) + ":" + std::to_string(slot.s) + "-" + voice.strAlias;
-    WriteVoiceWav(voice, folder + base);
+    if (!WriteVoiceWav(voice, folder + base)) continue;
     voice.Name = base + ".wav";
     voice.dir = folder;
   }

@@ -217,6 +217,9 @@ TEST_F(WavFile, WriterPathRules) {
   const std::vector<uint8_t> before = read(folder / "take.wav");
   EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav", "n", 1, 0, 1, 0, 2, v.data()), 0);
   EXPECT_EQ(read(folder / "take.wav"), before);
+  // Nor is a file the path only names once ".wav" is added.
+  EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take", "n", 1, 0, 1, 0, 2, v.data()), 0);
+  EXPECT_EQ(read(folder / "take.wav"), before);
   EXPECT_EQ(SoundIOSaveWav(folder.path(), 0, 2, v.data()), 0);
   EXPECT_EQ(SoundIOSaveWav(folder / "no/such/folder", 0, 2, v.data()), 0);
   EXPECT_EQ(SoundIOSaveWav(folder / "null", 0, 2, nullptr), 0);
