@@ -11,9 +11,7 @@ int TCMISoundIO::LoadCMITemp(const std::string& path) {
   if (ToLower(ExtractExt(path)) != "vc") return LoadTemp(path);
   const int result = LoadAsCMIVC(path);
   CurrBits = 16;
-  // A voice of no frames is nothing to show.
-  const bool loaded = result == 1 && TempSample && TempSample->length > 0;
-  return loaded ? LoadSucceeded(path) : LoadFailed();
+  return LoadEnded(result, path);
 }
 
 int TCMISoundIO::LoadAsCMIVC(const std::string& path) {

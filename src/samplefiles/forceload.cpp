@@ -62,5 +62,5 @@ int TSoundIO::ForceLoadTemp(const std::string& path, int bits, int mode) {
     default:
       break;
   }
-  return result > 0 ? LoadSucceeded(path) : LoadFailed();
+  return LoadEnded(result, path);
 }

@@ -34,6 +34,12 @@ int TSoundIO::LoadFailed() {
   return changed;
 }
 
+// Some decoders answer success for a file too short to hold one frame.
+int TSoundIO::LoadEnded(int result, const std::string& path) {
+  const bool loaded = result > 0 && TempSample && TempSample->length > 0;
+  return loaded ? LoadSucceeded(path) : LoadFailed();
+}
+
 int TSoundIO::SetTempSound(const std::string& path) {
   TempSound = path;
   return 0;
@@ -45,7 +51,7 @@ int TSoundIO::LoadVC(const std::string& path, int ignored) {
   Print("SoundIO");
   const int result = LoadAs16BitRev(path, 0);
   CurrBits = 16;
-  return result > 0 ? LoadSucceeded(path) : LoadFailed();
+  return LoadEnded(result, path);
 }
 
 int TSoundIO::LoadTemp(const std::string& path) {
@@ -125,5 +131,5 @@ int TSoundIO::LoadTemp(const std::string& path) {
       CurrBits = 16;
     }
   }
-  return result > 0 ? LoadSucceeded(path) : LoadFailed();
+  return LoadEnded(result, path);
 }

@@ -138,6 +138,9 @@ class TSoundIO {
   // answers 1. Failure: ResetTempData; answers 1 when a shown sample was cleared.
   int LoadSucceeded(const std::string& path);
   int LoadFailed();
+  // The ending a decoder's result calls for: a load only when it answered a positive
+  // result and made at least one frame.
+  int LoadEnded(int result, const std::string& path);
 
   // A sound is loaded: Sound made and the overview built.
   bool Loaded() const;

@@ -25,6 +25,33 @@ std::string TrimTrailingBlanks(std::string text) {
   return text;
 }
 
+// How much the bytes at header[0..available) look like a chunk header at pos: 0 not
+// an id of four printable characters, 1 such an id, 2 one whose chunk also ends
+// within the file.
+int ChunkLikeness(const uint8_t* header, int64_t available, int64_t pos, int64_t fileSize) {
+  if (available < 4) return 0;
+  for (int i = 0; i < 4; ++i)
+    if (header[i] < 0x20 || header[i] > 0x7E) return 0;
+  if (available < 8) return 1;
+  const int64_t size = static_cast<uint32_t>(ReadLE32(header + 4));
+  return pos + 8 + size <= fileSize ? 2 : 1;
+}
+
+// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size,
+// so it is passed over unless a chunk header looks likelier right at the chunk's end
+// than one byte on.
+void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size) {
+  const int64_t end = bodyStart + static_cast<int64_t>(size);
+  SeekStream(stream, end);
+  if ((size & 1) == 0) return;
+  std::array<uint8_t, 9> next{};
+  const int64_t got = ReadBytes(stream, next.data(), static_cast<int64_t>(next.size()));
+  const int64_t fileSize = StreamSize(stream);
+  const bool padded = ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) >=
+                      ChunkLikeness(next.data(), got, end, fileSize);
+  SeekStream(stream, padded ? end + 1 : end);
+}
+
 }  // namespace
 
 int TSoundIO::LoadWav(const std::string& path) {
@@ -64,7 +91,7 @@ int TSoundIO::ReadWav(TStream& stream) {
         bits = ReadShort(stream);
         CurrBits = bits;
       }
-      SkipChunk(stream, body, size);
+      SkipWavChunk(stream, body, size);
     } else if (id == "data") {
       // Size 0 stands for the rest of the file.
       const int64_t length = size == 0 ? BytesLeft(stream) : static_cast<int64_t>(size);
@@ -83,7 +110,7 @@ int TSoundIO::ReadWav(TStream& stream) {
         }
         if (result == 0) break;
       }
-      SkipChunk(stream, body, static_cast<uint32_t>(std::min<int64_t>(length, UINT32_MAX)));
+      SkipWavChunk(stream, body, static_cast<uint32_t>(std::min<int64_t>(length, UINT32_MAX)));
     } else if (id == "RLND") {
       std::array<uint8_t, kRlndBody> rlnd{};
       ReadBytes(stream, rlnd.data(), kRlndBody);
@@ -100,9 +127,9 @@ int TSoundIO::ReadWav(TStream& stream) {
         aliasName = TrimTrailingBlanks(std::string(reinterpret_cast<const char*>(&rlnd[11]), 16));
       }
       // The body is read whole whatever its size says; a longer chunk is skipped to its end.
-      SkipChunk(stream, body, std::max<uint32_t>(size, kRlndBody));
+      SkipWavChunk(stream, body, std::max<uint32_t>(size, kRlndBody));
     } else {
-      SkipChunk(stream, body, size);
+      SkipWavChunk(stream, body, size);
     }
   }
   return result;

@@ -1,14 +1,16 @@
 // The WAV writers: a 16-bit PCM RIFF WAVE file at 44100 Hz, with the sampler chunk
 // "RLND" (name, loop points as frame numbers x 256) before the data when asked for.
+// A file is never replaced, and appears only once written whole.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/memorystream.h"
 #include "platform/print.h"
-#include "platform/streams.h"
 #include "platform/textcase.h"
+#include "samplefiles/newfile.h"
 #include "samplefiles/wavfile.h"
 
 namespace {
@@ -55,9 +57,7 @@ int WriteWav(std::string path, const std::string& name, bool withSamplerChunk, i
   const int align = channels * 2;
   Print("saving wavfile=" + path + " channels=" + std::to_string(channels) + " length=" + std::to_string(length));
 
-  std::unique_ptr<TStream> stream = WriteStream(path);
-  if (!stream) return 0;
-  TStream& s = *stream;
+  TMemoryStream s;
   WriteString(s, "RIFF");
   WriteInt(s, static_cast<int>(dataBytes) + header);
   WriteString(s, "WAVE");
@@ -77,6 +77,8 @@ int WriteWav(std::string path, const std::string& name, bool withSamplerChunk, i
   }
   WriteString(s, "data");
   WriteInt(s, static_cast<int>(dataBytes));
+  TNewFile file(path);
+  file.Write(s.Bytes().data(), static_cast<int64_t>(s.Bytes().size()));
   // The file's values are little-endian whatever the machine's order.
   std::vector<uint8_t> block;
   const int64_t values = dataBytes / 2;
@@ -88,9 +90,9 @@ int WriteWav(std::string path, const std::string& name, bool withSamplerChunk, i
       block[2 * k] = static_cast<uint8_t>(v & 0xFF);
       block[2 * k + 1] = static_cast<uint8_t>(v >> 8);
     }
-    WriteBytes(s, block.data(), count * 2);
+    if (!file.Write(block.data(), count * 2)) break;
   }
-  return CloseStream(s) ? 1 : 0;
+  return file.Publish() ? 1 : 0;
 }
 
 }  // namespace

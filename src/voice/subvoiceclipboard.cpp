@@ -53,7 +53,10 @@ int TVoices::PasteSubVoice(int v, int s) {
     voice = SlotVoice(v, s);
     if (voice == nullptr) return 0;
   }
-  if (voice->CreateFromSound(gSoundCopyBuffer) == 0) return 0;
+  // A clipboard that cannot be copied leaves the voice's own sound: nothing is pasted.
+  const std::shared_ptr<TSound> before = voice->Sound;
+  voice->CreateFromSound(gSoundCopyBuffer);
+  if (voice->Sound == before) return 0;
   voice->RefillData(voice->Sound->GetAudioSampleMono(), voice->Sound->GetAudioSampleLength(),
                     voice->Sound->GetAudioSample());
   voice->PasteControlData(gSoundDataCopyBuffer, voice->Sound, "paste");

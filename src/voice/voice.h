@@ -40,8 +40,8 @@ class TVoice {
   // 1 when a sound was made from the sample, else 0; the names are stored either way.
   virtual int Transfer(const std::shared_ptr<TAudioSample>& sample, const std::string& folder,
                        const std::string& name, const std::string& alias, int flag);
-  // 1 when the voice's sound became a copy of the source; 0 for no source or when the
-  // copy failed (the voice then keeps its sound).
+  // The voice's sound becomes a copy of the source; answers 0. Without a source, or
+  // when the copy fails, the voice keeps its sound.
   virtual int CreateFromSound(const std::shared_ptr<TSound>& source);
   virtual int SetLoop();
   virtual int FillData();

@@ -23,17 +23,17 @@ std::string WrittenFile(std::string path) {
 }  // namespace
 
 // The stereo flag also asks the sound, so a stale CurrChannel can never make the
-// writer read twice the sample memory there is. An existing file is never replaced:
-// the writer itself only tests the path as given, without the extension.
-int WriteVoiceWav(const TVoice& voice, const std::string& path) {
-  if (!voice.Sound) return 0;
+// writer read twice the sample memory there is. An existing file is kept, as an
+// earlier export, and reported; the writer alone would refuse it without a word.
+bool WriteVoiceWav(const TVoice& voice, const std::string& path) {
+  if (!voice.Sound) return false;
   const std::string file = WrittenFile(path);
   if (FileType(file) != 0) {
     Print("skipped existing wavfile=" + file);
-    return 0;
+    return true;
   }
   const int stereo = voice.CurrChannel == 2 && voice.Sound->GetAudioSampleMono() == 2 ? 1 : 0;
   const int16_t* data = voice.SamplePtr ? voice.SamplePtr : voice.Sound->GetAudioSample();
   return SoundIOSaveSamplerWav(path, voice.strAlias, voice.VoiceType == kLooped ? 1 : 0, voice.LoopStart,
-                               voice.LoopEnd, stereo, voice.SoundLength(), data);
+                               voice.LoopEnd, stereo, voice.SoundLength(), data) == 1;
 }

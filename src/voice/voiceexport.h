@@ -5,5 +5,6 @@
 
 #include "voice/voice.h"
 
-// Path without extension (the writer adds ".wav"); the writer's result.
-int WriteVoiceWav(const TVoice& voice, const std::string& path);
+// Path without extension (the writer adds ".wav"). true when the file is there: written
+// now, or an existing one kept; false when writing failed, which leaves no file.
+bool WriteVoiceWav(const TVoice& voice, const std::string& path);

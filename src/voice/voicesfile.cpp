@@ -7,10 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/memorystream.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
 #include "platform/print.h"
+#include "platform/replacefile.h"
 #include "platform/streams.h"
 #include "platform/utf8.h"
 #include "voice/voiceexport.h"
@@ -136,18 +137,11 @@ void WriteVoicesFile(TVoices& bank, TStream& out, const std::vector<Slot>& used)
 int TVoices::Save(const std::string& songPath, const std::string& name) {
   if (CurrentSongLocked != 0 || name.empty() || songPath.empty()) return 0;
   const std::string path = ExtractDir(songPath) + "/" + StripAll(name) + ".voices";
-  // Written beside the old file and renamed over it only when complete, so a full disk
-  // keeps the old file and the bank stays marked as changed.
-  const std::string temporary = path + ".saving";
   const std::vector<Slot> used = UsedSlots(*this);
-  std::unique_ptr<TStream> out = WriteStream(temporary);
-  bool written = out != nullptr;
-  if (written) {
-    WriteVoicesFile(*this, *out, used);
-    written = CloseStream(*out);
-  }
-  if (!written || !RenamePath(temporary, path)) {
-    DeleteFile(temporary);
+  TMemoryStream out;
+  WriteVoicesFile(*this, out, used);
+  // A full disk keeps the old file, and the bank stays marked as changed.
+  if (!ReplaceFileContents(path, std::string(out.Bytes().begin(), out.Bytes().end()))) {
     Print("Cant save voices: " + path);
     return -1;
   }
@@ -161,7 +155,7 @@ int TVoices::CollectForExport(const std::string& folder) {
   for (const Slot& slot : UsedSlots(*this)) {
     TVoice& voice = *slot.voice;
     const std::string base = "v" + std::to_string(slot.v) + ":" + std::to_string(slot.s) + "-" + voice.strAlias;
-    WriteVoiceWav(voice, folder + base);
+    if (!WriteVoiceWav(voice, folder + base)) continue;
     voice.Name = base + ".wav";
     voice.dir = folder;
   }

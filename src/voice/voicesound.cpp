@@ -42,7 +42,7 @@ int TVoice::CreateFromSound(const std::shared_ptr<TSound>& source) {
   Sound->CopyData(source);
   CurrChannel = source->GetAudioSampleMono();
   FillData();
-  return 1;
+  return 0;
 }
 
 int TVoice::SetLoop() {

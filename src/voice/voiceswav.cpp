@@ -1,6 +1,7 @@
 // WAV export of sub-voices: SaveWav writes one slot, SaveWavVoiceGroup sub-voices
 // 1..32 of a voice, optionally into a folder named after the group. Exported voices
-// take the written file as their own name and folder.
+// take the written file as their own name and folder; a failed write leaves them as
+// they were.
 #include <string>
 
 #include "platform/files.h"
@@ -36,9 +37,10 @@ int TVoices::SaveWav(int v, int s, const std::string& folder) {
   if (!Exportable(voice)) return 0;
   const std::string name = ExportName(*this, v, s);
   Print("folder=" + folder + " savename=" + name);
-  WriteVoiceWav(*voice, folder + name);
-  voice->Name = name + ".wav";
-  voice->dir = folder;
+  if (WriteVoiceWav(*voice, folder + name)) {
+    voice->Name = name + ".wav";
+    voice->dir = folder;
+  }
   voiceChanged = 1;
   return 0;
 }
@@ -67,7 +69,7 @@ int TVoices::SaveWavVoiceGroup(int v, int s, const std::string& folder) {
     TVoice* voice = SlotVoice(v, i);
     if (!Exportable(voice)) continue;
     const std::string file = group + "-" + std::to_string(i);
-    WriteVoiceWav(*voice, target + file);
+    if (!WriteVoiceWav(*voice, target + file)) continue;
     voice->Name = file + ".wav";
     voice->dir = target;
   }

@@ -179,6 +179,19 @@ TEST_F(LoadTemp, ExtensionChainRowByRow) {
       {"em2", data, 8, 0, {}, ""},
       {"t06", around(110592, 0), 8, 0, {}, ""},
       {"t07", around(110592, 0), 8, 0, {}, ""},
+      // Files too short to hold one frame load nothing.
+      {"dsk", Bytes().fill(1, 0), 8, 0, {}, "12bit samsize=0 12bit size=0\n"},
+      {"dsk", Bytes().fill(2, 0), 8, 0, {}, "12bit samsize=1 12bit size=0\n"},
+      {"x0v", Bytes(), 8, 0, {}, ""},
+      {"x0v", Bytes().fill(1, 0), 8, 0, {}, ""},
+      {"usr", Bytes(), 8, 0, {}, ""},
+      {"usr", Bytes().fill(1, 0), 8, 0, {}, ""},
+      {"ebl", Bytes().fill(354, 0), 8, 0, {}, ""},
+      {"ebl", Bytes().fill(355, 0), 8, 0, {}, ""},
+      {"eb2", Bytes().fill(29000, 0), 8, 0, {}, ""},
+      {"eb2", Bytes().fill(29001, 0), 8, 0, {}, ""},
+      {"ipa", Bytes(), 8, 0, {}, "Load as 8bit2\n"},
+      {"vcd", Bytes(), 8, 0, {}, "Load as 8bit flipped\n"},
   };
   for (const Row& row : rows) {
     TSoundIO io;

@@ -94,6 +94,24 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   TSoundIO io;
   EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(chunks))), 1);
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{5, 6, 7}));
+  // Writers that leave the pad byte out: the next chunk starts right after the odd one,
+  // also when its size's first byte is printable or it is cut short.
+  Bytes bare;
+  bare.text("junk").le32(3).text("abc");
+  Bytes list32;
+  list32.text("LIST").le32(32).fill(32, 'x');
+  Bytes cut;
+  cut.text("data").le32(6).le16(8).le16(9);
+  const struct {
+    Bytes chunks;
+    std::vector<int16_t> values;
+  } unpadded[] = {{Bytes().add(bare).add(Fmt(1, 16)).add(Data16({8, 9})), {8, 9}},
+                  {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
+                  {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}}};
+  for (const auto& file : unpadded) {
+    EXPECT_EQ(io.LoadWav(write("bare.wav", Riff(file.chunks))), 1);
+    EXPECT_EQ(Values(io.TempSample), file.values);
+  }
   // A data size of 0 takes the rest of the file.
   Bytes open;
   open.text("data").le32(0).le16(11).le16(-22);
@@ -198,6 +216,9 @@ TEST_F(WavFile, WriterPathRules) {
   // A path naming a file or a folder, as given, is refused and nothing is written.
   const std::vector<uint8_t> before = read(folder / "take.wav");
   EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take.wav", "n", 1, 0, 1, 0, 2, v.data()), 0);
+  EXPECT_EQ(read(folder / "take.wav"), before);
+  // Nor is a file the path only names once ".wav" is added.
+  EXPECT_EQ(SoundIOSaveSamplerWav(folder / "take", "n", 1, 0, 1, 0, 2, v.data()), 0);
   EXPECT_EQ(read(folder / "take.wav"), before);
   EXPECT_EQ(SoundIOSaveWav(folder.path(), 0, 2, v.data()), 0);
   EXPECT_EQ(SoundIOSaveWav(folder / "no/such/folder", 0, 2, v.data()), 0);

@@ -194,6 +194,23 @@ TEST_F(VoicesFile, FullDiskKeepsTheOldFileAndTheChangedFlags) {
   EXPECT_EQ(voice(1, 1).ControlModified, 0);
 }
 
+// A saved file reached through a link stays a link and keeps its mode; a file of
+// the user's beside it is left alone.
+TEST_F(VoicesFile, SaveKeepsALinkTheModeAndTheFilesBesideIt) {
+  const std::string target = dir + "/songs/kept.voices";
+  std::ofstream(target) << "old file";
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(target, dir + "/songs/My Song.voices");
+  std::ofstream(dir + "/songs/My Song.voices.saving") << "mine";
+  EXPECT_EQ(bank->Save(dir + "/songs/tune.sng", "My Song"), 0);
+  EXPECT_TRUE(fs::is_symlink(dir + "/songs/My Song.voices"));
+  EXPECT_EQ(bytes(target).size(), 28u + 32u * 10u + 12u);
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  const auto mine = bytes(dir + "/songs/My Song.voices.saving");
+  EXPECT_EQ(std::string(mine.begin(), mine.end()), "mine");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/songs"), fs::directory_iterator()), 3);
+}
+
 TEST_F(VoicesFile, CollectForExportWritesEveryUsedSubVoice) {
   const std::string out = dir + "/collect/";
   fs::create_directories(out);

@@ -2,9 +2,11 @@
 // bytes of the written file with and without the loop chunk, group exports with and
 // without their own folder, and files of an earlier export kept and reported.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "banktest.h"
+#include "filesizelimit.h"
 
 namespace {
 
@@ -121,6 +123,33 @@ TEST_F(WavExport, UnnamedGroupFallsBackToAliasThenFileName) {
   ASSERT_EQ(bank->TransferToVoice(9, 2, record({1, 2}), "", "piano.wav", "", 0, 0, 0), 1);
   bank->SaveWavVoiceGroup(9, 2, out);
   EXPECT_TRUE(fs::exists(out + "piano/piano.wav-2.wav"));
+}
+
+// A disk that fills up part-way: nothing is left behind, the voice keeps its file,
+// and the next export, with room again, writes the whole file.
+TEST_F(WavExport, FailedExportLeavesNothingAndTheNextOneWrites) {
+  bank->SubVoiceActive = 1;
+  PrefCreateGroupDir = 0;
+  ASSERT_EQ(put(1, 1, ramp(5000), 1, 0, 0, "Pad"), 1);
+  const std::function<void()> exports[] = {[&] { bank->SaveWav(1, 1, out); },
+                                           [&] { bank->SaveWavVoiceGroup(1, 1, out); },
+                                           [&] { bank->CollectForExport(out); }};
+  for (const auto& exportNow : exports) {
+    {
+      FileSizeLimit limit(1000);
+      ASSERT_TRUE(limit.Active());
+      exportNow();
+    }
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_EQ(voice(1, 1).Name, "file.wav");
+    EXPECT_EQ(voice(1, 1).dir, "/samples/");
+  }
+  bank->SaveWav(1, 1, out);
+  const auto b = bytes(out + "Pad.wav");
+  ASSERT_EQ(b.size(), 44u + 10000u);
+  EXPECT_EQ(int16At(b, 44 + 2 * 4999), 4999);
+  EXPECT_EQ(voice(1, 1).Name, "Pad.wav");
+  EXPECT_EQ(voice(1, 1).dir, out);
 }
 
 // The writer itself tests the path before ".wav" is added; the export tests the file
