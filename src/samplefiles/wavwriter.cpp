@@ -10,7 +10,7 @@
 #include "platform/memorystream.h"
 #include "platform/print.h"
 #include "platform/textcase.h"
-#include "samplefiles/newfile.h"
+#include "platform/newfile.h"
 #include "samplefiles/wavfile.h"
 
 namespace {

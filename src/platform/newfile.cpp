@@ -1,5 +1,5 @@
 // TNewFile over POSIX files.
-#include "samplefiles/newfile.h"
+#include "platform/newfile.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,19 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace {
+#include "platform/tempfile.h"
 
-// A new, empty file with a name of its own in folder ("" the current one); -1 when
-// none can be made. The name is short, so a long final name still leaves room for it.
-int CreateTemporary(const std::string& folder, std::string& name) {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    name = folder + ".partial-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
+namespace {
 
 // One step, so that no other file can take the name between a test and the rename.
 // File systems without the no-replace rename get a hard link, which never replaces
@@ -36,7 +26,9 @@ bool NameWithoutReplacing(const std::string& from, const std::string& to) {
 
 TNewFile::TNewFile(std::string path) : path_(std::move(path)) {
   const size_t slash = path_.find_last_of('/');
-  fd_ = CreateTemporary(slash == std::string::npos ? "" : path_.substr(0, slash + 1), temporary_);
+  // The temporary's name is short, so a long final name still leaves room for it.
+  const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
+  fd_ = CreateTemporaryFile(folder + ".partial-", temporary_);
   failed_ = fd_ < 0;
 }
 
@@ -46,17 +38,7 @@ TNewFile::~TNewFile() {
 }
 
 bool TNewFile::Write(const void* bytes, int64_t count) {
-  const auto* p = static_cast<const char*>(bytes);
-  while (!failed_ && count > 0) {
-    const ssize_t n = write(fd_, p, static_cast<size_t>(count));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = true;
-      break;
-    }
-    p += n;
-    count -= n;
-  }
+  if (!failed_ && count > 0) failed_ = !WriteAllBytes(fd_, bytes, static_cast<size_t>(count));
   return !failed_;
 }
 
