@@ -1,6 +1,7 @@
 // Adding one voice's rendered samples into the dry accumulator with saturating integer
-// sums. SSE2 does four samples at a time with results identical to the plain loop,
-// which serves every other processor.
+// sums, and the dry path's sink that adds plainly while no sum can saturate. SSE2 does
+// four samples at a time with results identical to the plain loop, which serves every
+// other processor.
 #pragma once
 #include <cstdint>
 
@@ -33,3 +34,24 @@ inline void addsaturating(int32_t* a, const int32_t* s, int count) {
 #endif
   for (; i < count; ++i) a[i] = saturate32(static_cast<int64_t>(a[i]) + s[i]);
 }
+
+// The dry accumulator: each rendered sample added, saturating at the 32-bit range. While
+// the bounds of the voices added since the accumulator was clear cannot reach that
+// range, a plain sum gives the same result.
+struct DrySink {
+  int32_t* a;
+  int64_t& reach;  // bound of every entry's magnitude, or more than the 32-bit range
+  // The accumulator from offset on when a voice of this bound can be added plainly.
+  int32_t* direct(int offset, int64_t bound) {
+    if (reach + bound > INT32_MAX) return nullptr;
+    reach += bound;
+    return a + offset;
+  }
+  void add(const int32_t* samples, int offset, int count, int64_t bound) {
+    reach += bound;
+    if (reach <= INT32_MAX)
+      addplain(a + offset, samples, count);
+    else
+      addsaturating(a + offset, samples, count);
+  }
+};

@@ -15,7 +15,7 @@
 #include "audio/audiorandom.h"
 #include "audio/delayfx.h"
 #include "audio/fxaccumulators.h"
-#include "audio/mixkernels.h"
+#include "audio/framekernels.h"
 #include "audio/output.h"
 #include "audio/voice.h"
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "audio/mixkernels.h"
+#include "audio/framegains.h"
 #include "audio/panpath.h"
 #include "platform/numbers.h"
 
