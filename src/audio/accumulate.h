@@ -6,8 +6,9 @@
 #include <cstdint>
 
 #include "audio/saturate.h"
+#include "audio/vectorpath.h"
 
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -16,12 +17,12 @@ inline void addplain(int32_t* a, const int32_t* s, int count) {
   for (int i = 0; i < count; ++i) a[i] += s[i];
 }
 
-// a[i] = a[i] + s[i], limited to the 32-bit range.
-inline void addsaturating(int32_t* a, const int32_t* s, int count) {
+// a[i] = a[i] + s[i], limited to the 32-bit range; four at a time with vectors.
+inline void addsaturating(int32_t* a, const int32_t* s, int count, bool vectors) {
   int i = 0;
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
   const __m128i largest = _mm_set1_epi32(INT32_MAX);
-  for (; i + 4 <= count; i += 4) {
+  for (; vectors && i + 4 <= count; i += 4) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
     const __m128i sum = _mm_add_epi32(x, y);
@@ -41,6 +42,7 @@ inline void addsaturating(int32_t* a, const int32_t* s, int count) {
 struct DrySink {
   int32_t* a;
   int64_t& reach;  // bound of every entry's magnitude, or more than the 32-bit range
+  bool vectors;
   // The accumulator from offset on when a voice of this bound can be added plainly.
   int32_t* direct(int offset, int64_t bound) {
     if (reach + bound > INT32_MAX) return nullptr;
@@ -52,6 +54,6 @@ struct DrySink {
     if (reach <= INT32_MAX)
       addplain(a + offset, samples, count);
     else
-      addsaturating(a + offset, samples, count);
+      addsaturating(a + offset, samples, count, vectors);
   }
 };

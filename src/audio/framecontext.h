@@ -46,6 +46,8 @@ struct FrameContext {
   bool silent = false;
   int32_t finalrate = 0;
   int16_t finalvolume = 0;
+  // The frame loops may take their vector code (every path gives the same bits).
+  bool vectors = true;
   // Set by the render: no rendered sample's magnitude exceeds it.
   int64_t samplebound = 0;
 };

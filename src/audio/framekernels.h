@@ -14,13 +14,14 @@
 #include "audio/framegains.h"
 #include "audio/framestepping.h"
 #include "audio/interpolation.h"
+#include "audio/vectorpath.h"
 #include "platform/numbers.h"
 
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
 #include <emmintrin.h>
 #endif
 
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
 // Four frames at a time of a 16-bit mono record at a steady step, from frame j up to
 // end: answers the first frame not rendered. The fraction f is split into 2 × (f >> 1)
 // + (f & 1), so the interpolation's product f × (b - a) becomes 16-bit multiply-adds
@@ -98,6 +99,7 @@ inline void put(Out& slot, int32_t value) {
 template <int Bits, int Channels, bool Ramp, bool PerFrame, bool Add, class Out>
 int mixframes(FrameContext& c, Out* out, const FrameGains& g, int frames) {
   const void* const data = c.data;
+  [[maybe_unused]] const bool vectors = c.vectors;
   const int gl = g.left[0];
   const int gr = g.right[0];
   int i = 0;
@@ -108,8 +110,9 @@ int mixframes(FrameContext& c, Out* out, const FrameGains& g, int frames) {
     int64_t pos = c.playpos;
     const int end = i + span;
     int j = i;
-#if defined(__SSE2__)
-    if constexpr (Bits == 16 && Channels == 1 && !Ramp) j = mono16frames<Add, Out>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
+#if defined(QUILLON_SSE2)
+    if constexpr (Bits == 16 && Channels == 1 && !Ramp)
+      if (vectors) j = mono16frames<Add, Out>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
 #endif
     for (; j < end; ++j) {
       int valueleft;

@@ -22,7 +22,7 @@ int sound::mix(int32_t* accumulator, int n) {
 }
 
 int sound::mix(int32_t* accumulator, int n, int64_t& reach) {
-  DrySink sink{accumulator, reach};
+  DrySink sink{accumulator, reach, owner->path() != VectorPath::Plain};
   return render(sink, n);
 }
 
@@ -110,6 +110,7 @@ int sound::prepare(FrameContext& c, int n, int& skip) {
   c.wavetable = (st & kStatusWavetable) && c.waves > 0;
 
   c.smp = &s;
+  c.vectors = owner->path() != VectorPath::Plain;
   c.data = s.data;
   c.bits = s.bits;
   c.channels = channels;
