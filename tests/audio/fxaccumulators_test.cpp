@@ -21,6 +21,9 @@ class FxAccumulatorPaths : public ::testing::TestWithParam<VectorPath> {};
 INSTANTIATE_TEST_SUITE_P(Paths, FxAccumulatorPaths, ::testing::ValuesIn(availablepaths()),
                          [](const auto& info) { return pathname(info.param); });
 
+// The paths the tests run end with the one the render takes by default.
+TEST(VectorPaths, TheDefaultPathIsTested) { EXPECT_EQ(availablepaths().back(), FxAccumulators(0).path); }
+
 TEST_P(FxAccumulatorPaths, SixteenBitOutputSaturatesAndClears) {
   const struct {
     int32_t sample;
