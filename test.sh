@@ -33,6 +33,14 @@ if ls tests/audio/*.cpp >/dev/null 2>&1; then
     || status=1
 fi
 
+# The plain paths with the vector code compiled out: only the audio library and its tests.
+if ls tests/audio/*.cpp >/dev/null 2>&1; then
+  cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON -DQUILLON_NO_VECTORS=ON \
+    && cmake --build build-plain --target audio_tests \
+    && (cd build-plain && ctest --output-on-failure -R '^audio\.' -j "$(nproc)") \
+    || status=1
+fi
+
 if [ -d bench ] && ls bench/*.cpp >/dev/null 2>&1; then
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF -DQUILLON_BENCH=ON \
     && cmake --build build-bench \

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "audio/delaykernel.h"
+#include "audio/vectorpath.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -162,7 +163,7 @@ void DelayFX::compute(int bus, const int16_t* input, int ringsize, int n) {
   int16_t* x = o.data();
   const int frames = n / 2;
   int f = 0;
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
   // Spans between wraps: eight or four frames at a time, then one at a time up to the wrap.
   if (vectors && k.quadsfit()) {
     const bool eights = k.fits<2>();

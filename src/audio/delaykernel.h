@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <cstdint>
 
-#if defined(__SSE2__)
+#include "audio/vectorpath.h"
+#include "platform/numbers.h"
+
+#if defined(QUILLON_SSE2)
 #include <emmintrin.h>
 #endif
 
-#include "platform/numbers.h"
-
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
 // Without branches: the clamp keeps a NaN (the value is the second operand), and its
 // conversion gives 0x80000000, whose low 16 bits are 0.
 inline int16_t to16(float value) {
@@ -84,7 +85,7 @@ struct DelayKernel {
     }
   }
 
-#if defined(__SSE2__)
+#if defined(QUILLON_SSE2)
   // Q × 4 frames in one step keep apart through the rings when no comb is shorter than
   // the step and no delay write lands on a slot an earlier frame of the step reads: the
   // writes go first, and a write reaches back to a read only for delays above ring - 4Q.

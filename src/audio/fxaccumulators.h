@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "audio/vectorpath.h"
+
 constexpr int kFxAccumulators = 9;
 constexpr int kFxBatchVoices = 8;
 // Rows a whole number of pages apart would share first-level cache sets (eight rows and
@@ -36,6 +38,9 @@ class FxAccumulators {
   // Hands out the first n samples of sum k as 16-bit output (the whole sum >> 4,
   // saturated; none when target is null) and clears them for the next render.
   void take16(int k, int16_t* target, int n);
+
+  // The vector code of the sums and the output; every path gives the same bits.
+  VectorPath path = fastestpath();
 
  private:
   int samples_;

@@ -23,6 +23,12 @@ mixer::~mixer() {
     if (v->smp) v->smp->free();
 }
 
+void mixer::usepath(VectorPath p) {
+  path_ = p;
+  fxsums.path = p;
+  fx.vectors = p != VectorPath::Plain;
+}
+
 sound* mixer::allocsound(output* tmpl) {
   collect();
   sound* v = spare_;

@@ -15,8 +15,9 @@
 #include "audio/audiorandom.h"
 #include "audio/delayfx.h"
 #include "audio/fxaccumulators.h"
-#include "audio/mixkernels.h"
+#include "audio/framekernels.h"
 #include "audio/output.h"
+#include "audio/vectorpath.h"
 #include "audio/voice.h"
 
 class sample;
@@ -64,6 +65,10 @@ class mixer : public output {
   // Runs effect bus b over n samples of input (n < 1: the accumulator size).
   void compute(int bus, const int16_t* input, int unused, int ringsize, int n);
   static void zerobuffer(int16_t* buffer, int n);
+  // The vector code of the render, the voice kernels' and the effect path's alike: the
+  // fastest the processor runs unless a test chooses another; every path gives the same bits.
+  void usepath(VectorPath p);
+  VectorPath path() const { return path_; }
   // target[i] += the sources' entries, the sum saturated once to 16 bits.
   static void combine(int16_t* target, std::initializer_list<const int16_t*> sources, int n);
   using fxbuffer = const int16_t*;
@@ -117,6 +122,7 @@ class mixer : public output {
   std::vector<std::unique_ptr<sound>> made_;  // every voice ever made (main thread)
   sound* spare_ = nullptr;                    // voices ready for reuse (main thread)
   int dirty_ = 0;                             // dry entries from 0 that may be non-zero (audio thread)
+  VectorPath path_ = fastestpath();
 };
 
 template <class Render>

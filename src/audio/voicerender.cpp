@@ -22,7 +22,7 @@ int sound::mix(int32_t* accumulator, int n) {
 }
 
 int sound::mix(int32_t* accumulator, int n, int64_t& reach) {
-  DrySink sink{accumulator, reach};
+  DrySink sink{accumulator, reach, owner->path() != VectorPath::Plain};
   return render(sink, n);
 }
 
@@ -110,6 +110,7 @@ int sound::prepare(FrameContext& c, int n, int& skip) {
   c.wavetable = (st & kStatusWavetable) && c.waves > 0;
 
   c.smp = &s;
+  c.vectors = owner->path() != VectorPath::Plain;
   c.data = s.data;
   c.bits = s.bits;
   c.channels = channels;
@@ -167,28 +168,4 @@ void sound::finish(const FrameContext& c) {
     volume = 0;
   }
   depth = targetdepth.load();
-}
-
-bool nextwave(FrameContext& c) {
-  const sample& s = *c.smp;
-  const int steps = std::clamp(s.wavelength.load(), 1, kWaveSteps);
-  const int64_t offset = std::max(c.waveoffset, 0);
-  if (s.isppgwavetable != 0) {
-    c.wave = static_cast<int>(positivemod(s.stepwave[0].load() + offset, steps));
-    return true;
-  }
-  if (c.repeat > 1) {
-    --c.repeat;
-    return true;
-  }
-  ++c.wavestep;
-  if (c.wavestep >= steps) {
-    const int loopstart = s.waveloopstart;
-    if (loopstart == -1) return false;
-    c.wavestep = std::clamp(loopstart, 0, steps - 1);
-  }
-  const int k = static_cast<int>(std::clamp<int64_t>(c.wavestep + offset, 0, steps - 1));
-  c.wave = s.stepwave[k];
-  c.repeat = s.steprepeat[k];
-  return true;
 }

@@ -5,7 +5,8 @@
 // rendered(offset, count).
 #pragma once
 #include "audio/mixer.h"
-#include "audio/mixkernels.h"
+#include "audio/accumulate.h"
+#include "audio/framekernels.h"
 #include "audio/voice.h"
 
 constexpr int kRenderFrames = 2;  // prepare's answer when frames are to be rendered

@@ -3,6 +3,7 @@
 // windows, wavetables, the envelopes, LFO shapes, matrix destinations and rotor, and
 // the eight buses in every routing mode. The values were taken from the render before
 // its frame loops were reshaped for speed; a single changed sample changes a checksum.
+// Each scene runs on every vector path the processor has.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "audio/audiodevice.h"
@@ -17,6 +19,7 @@
 #include "audio/mixer.h"
 #include "audio/modulation.h"
 #include "audio/soundrecord.h"
+#include "audio/vectorpath.h"
 #include "audio/voice.h"
 #include "platform/numbers.h"
 
@@ -31,7 +34,7 @@ class Stage {
   static inline std::atomic<int64_t> frames{0};
   static int clock() { return static_cast<int>(1000 + frames.load() * 1000 / kHertz); }
 
-  Stage() {
+  explicit Stage(VectorPath path) {
     frames = 0;
     SetTestClock(clock);
     // Integer shapes, so the tables do not depend on a maths library.
@@ -48,6 +51,7 @@ class Stage {
       lfofunction[9][n] = (n * 37) % 2001 - 1000;
     }
     device.prepare();
+    mx().usepath(path);
   }
 
   ~Stage() {
@@ -406,20 +410,27 @@ std::vector<Scene> scenes() {
   return all;
 }
 
-class MixerGolden : public ::testing::TestWithParam<int> {};
+class MixerGolden : public ::testing::TestWithParam<std::tuple<int, VectorPath>> {};
 
 }  // namespace
 
 TEST_P(MixerGolden, ServedBuffersKeepTheirChecksum) {
-  const Scene scene = scenes()[static_cast<size_t>(GetParam())];
-  Stage st;
+  const auto [index, path] = GetParam();
+  const Scene scene = scenes()[static_cast<size_t>(index)];
+  Stage st(path);
   const std::vector<int> sizes = scene.setup(st);
   const uint64_t sum = st.render(sizes);
   EXPECT_GT(st.loud, 1000) << "a silent scene pins nothing";
   EXPECT_EQ(sum, scene.golden) << std::hex << "0x" << sum;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, MixerGolden, ::testing::Range(0, 19), [](const auto& info) {
-  const Scene scene = scenes()[static_cast<size_t>(info.param)];
-  return std::string(*scene.name ? scene.name : "Buses") + (*scene.name ? "" : "Mode" + std::to_string(info.param - 8));
-});
+// Scene names, with the mode of the bus scenes, and the path.
+std::string scenename(const ::testing::TestParamInfo<MixerGolden::ParamType>& info) {
+  const int index = std::get<0>(info.param);
+  const Scene scene = scenes()[static_cast<size_t>(index)];
+  return std::string(*scene.name ? scene.name : "Buses") + (*scene.name ? "" : "Mode" + std::to_string(index - 8)) +
+         pathname(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, MixerGolden, ::testing::Combine(::testing::Range(0, 19), ::testing::ValuesIn(availablepaths())),
+                         scenename);

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "audio/mixkernels.h"
+#include "audio/framegains.h"
 #include "audio/panpath.h"
 #include "platform/numbers.h"
 
@@ -82,7 +82,8 @@ TEST(PanPath, ARampInsideOneBinadeTakesOneSpanPerPan) {
 
 // Each frame's gains are those of its own pan and volume, and the bound is the largest
 // of their magnitudes: a steady volume, a volume ramp of no slope, moving volumes, with
-// and without a moving pan, over frame counts that leave a tail.
+// and without a moving pan, over frame counts that leave a tail; with and without the
+// vector code.
 TEST(FrameGains, EachFrameHasTheGainsOfItsPanAndVolume) {
   const struct {
     float pan, paninc;
@@ -96,30 +97,33 @@ TEST(FrameGains, EachFrameHasTheGainsOfItsPanAndVolume) {
       {0.5f, -0.001f, false, 7, 0, 0, 5},               {-700.0f, 0.3f, false, 0, 0, 0, 4096},
       {700.0f, -0.3f, true, 0, 0, 1, 200},
   };
-  for (const auto& t : cases) {
-    FrameContext c;
-    c.pan = t.pan;
-    c.paninc = t.paninc;
-    c.volume = t.volume;
-    c.vol8 = t.vol8;
-    c.volinc = t.volinc;
-    const size_t size = static_cast<size_t>(t.frames + kGainPadding);
-    std::vector<int32_t> pans(size);
-    std::vector<int16_t> left(size);
-    std::vector<int16_t> right(size);
-    const bool panramp = t.paninc != 0.0f;
-    const int bound = framegains(c, t.frames, t.ramp, panramp, pans.data(), left.data(), right.data());
-    const std::vector<int32_t> expected = floatsum(t.pan, t.paninc, t.frames);
-    int largest = 0;
-    for (int i = 0; i < t.frames; ++i) {
-      const auto at = static_cast<size_t>(i);
-      int l = 0;
-      int r = 0;
-      pangains(expected[at], t.ramp ? (t.vol8 + t.volinc * i) >> 8 : t.volume, l, r);
-      ASSERT_EQ(left[at], l) << t.pan << " + " << t.paninc << " frame " << i;
-      ASSERT_EQ(right[at], r) << t.pan << " + " << t.paninc << " frame " << i;
-      largest = std::max({largest, std::abs(l), std::abs(r)});
+  for (bool vectors : {false, true}) {
+    for (const auto& t : cases) {
+      FrameContext c;
+      c.vectors = vectors;
+      c.pan = t.pan;
+      c.paninc = t.paninc;
+      c.volume = t.volume;
+      c.vol8 = t.vol8;
+      c.volinc = t.volinc;
+      const size_t size = static_cast<size_t>(t.frames + kGainPadding);
+      std::vector<int32_t> pans(size);
+      std::vector<int16_t> left(size);
+      std::vector<int16_t> right(size);
+      const bool panramp = t.paninc != 0.0f;
+      const int bound = framegains(c, t.frames, t.ramp, panramp, pans.data(), left.data(), right.data());
+      const std::vector<int32_t> expected = floatsum(t.pan, t.paninc, t.frames);
+      int largest = 0;
+      for (int i = 0; i < t.frames; ++i) {
+        const auto at = static_cast<size_t>(i);
+        int l = 0;
+        int r = 0;
+        pangains(expected[at], t.ramp ? (t.vol8 + t.volinc * i) >> 8 : t.volume, l, r);
+        ASSERT_EQ(left[at], l) << vectors << " " << t.pan << " + " << t.paninc << " frame " << i;
+        ASSERT_EQ(right[at], r) << vectors << " " << t.pan << " + " << t.paninc << " frame " << i;
+        largest = std::max({largest, std::abs(l), std::abs(r)});
+      }
+      EXPECT_EQ(bound, largest) << vectors << " " << t.pan << " + " << t.paninc;
     }
-    EXPECT_EQ(bound, largest) << t.pan << " + " << t.paninc;
   }
 }
