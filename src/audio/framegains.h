@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <type_traits>
 
 #include "audio/framecontext.h"
 #include "audio/panpath.h"
@@ -32,10 +33,12 @@ inline void pangains(int p, int vol, int& left, int& right) {
 constexpr int kGainPadding = 8;
 
 // gainl and gainr of count frames from first hold one pair; with vectors, up to
-// kGainPadding - 1 entries after them may be overwritten.
-inline void fillgains(int16_t* gainl, int16_t* gainr, int first, int count, int left, int right, bool vectors) {
+// kGainPadding - 1 entries after them may be overwritten. A template, so that the
+// choice is made once per buffer and not once per run of one pan.
+template <bool Vectors>
+inline void fillgains(int16_t* gainl, int16_t* gainr, int first, int count, int left, int right) {
 #if defined(QUILLON_SSE2)
-  if (vectors) {
+  if constexpr (Vectors) {
     const __m128i l = _mm_set1_epi16(static_cast<int16_t>(left));
     const __m128i r = _mm_set1_epi16(static_cast<int16_t>(right));
     for (int i = first; i < first + count; i += 8) {
@@ -62,17 +65,24 @@ inline int framegains(const FrameContext& c, int frames, bool ramp, bool panramp
     // A steady volume: one gain pair for each run of one whole pan.
     const int volume = ramp ? c.vol8 >> 8 : c.volume;
     int largest = 0;
-    const auto fill = [&](int first, int count, int32_t pan) {
+    const auto fill = [&](auto vectors, int first, int count, int32_t pan) {
       int left = 0;
       int right = 0;
       pangains(pan, volume, left, right);
       largest = std::max({largest, std::abs(left), std::abs(right)});
-      fillgains(gainl, gainr, first, count, left, right, c.vectors);
+      fillgains<decltype(vectors)::value>(gainl, gainr, first, count, left, right);
     };
-    if (panramp)
-      panruns(c.pan, c.paninc, frames, fill);
-    else if (frames > 0)
-      fill(0, frames, TruncToInt(c.pan));
+    const auto fillall = [&](auto vectors) {
+      const auto run = [&](int first, int count, int32_t pan) { fill(vectors, first, count, pan); };
+      if (panramp)
+        panruns(c.pan, c.paninc, frames, run);
+      else if (frames > 0)
+        run(0, frames, TruncToInt(c.pan));
+    };
+    if (c.vectors)
+      fillall(std::true_type{});
+    else
+      fillall(std::false_type{});
     return largest;
   }
   if (panramp)

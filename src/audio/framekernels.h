@@ -22,14 +22,14 @@
 #endif
 
 #if defined(QUILLON_SSE2)
-// Four frames at a time of a 16-bit mono record at a steady step, from frame j up to
-// end: answers the first frame not rendered. The fraction f is split into 2 × (f >> 1)
+// Four frames at a time of a 16-bit mono record, from frame j up to end, frame f moving
+// the position by step(f): answers the first frame not rendered. The fraction f is split into 2 × (f >> 1)
 // + (f & 1), so the interpolation's product f × (b - a) becomes 16-bit multiply-adds
 // whose sums fit 32 bits, and floor(f × (b - a) / 65536) is
 // (f1 × (b - a) + floor((f & 1) × (b - a) / 2)) >> 15 exactly.
-template <bool Add, class Out>
-inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const FrameGains& g, bool perframe,
-                        int gl, int gr, Out* out, int j, int end) {
+template <bool Add, class Out, class Step>
+inline int mono16frames(const void* data, int64_t& pos, Step step, const FrameGains& g, bool perframe, int gl,
+                        int gr, Out* out, int j, int end) {
   const auto* d = static_cast<const int16_t*>(data);
   const __m128i zero = _mm_setzero_si128();
   const __m128i one = _mm_set1_epi32(1);
@@ -42,7 +42,7 @@ inline int mono16frames(const void* data, int64_t& pos, int64_t increment, const
     for (int k = 0; k < 4; ++k) {
       std::memcpy(&pairs[k], d + (pos >> 32), sizeof(int32_t));  // a = d[w] low, b = d[w + 1] high
       fractions[k] = static_cast<uint32_t>(pos) >> 16;
-      pos += increment;
+      pos += step(j + k);
     }
     const __m128i pair = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pairs));
     const __m128i f16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fractions));
@@ -111,8 +111,12 @@ int mixframes(FrameContext& c, Out* out, const FrameGains& g, int frames) {
     const int end = i + span;
     int j = i;
 #if defined(QUILLON_SSE2)
-    if constexpr (Bits == 16 && Channels == 1 && !Ramp)
-      if (vectors) j = mono16frames<Add, Out>(data, pos, c.increment, g, PerFrame, gl, gr, out, j, end);
+    if constexpr (Bits == 16 && Channels == 1) {
+      if (vectors && Ramp)
+        j = mono16frames<Add>(data, pos, [&c](int f) { return rampincrement<1>(c, f); }, g, PerFrame, gl, gr, out, j, end);
+      else if (vectors)
+        j = mono16frames<Add>(data, pos, [&c](int) { return c.increment; }, g, PerFrame, gl, gr, out, j, end);
+    }
 #endif
     for (; j < end; ++j) {
       int valueleft;

@@ -1,7 +1,7 @@
 // The voice kernels' vector code against one frame at a time: 16-bit mono records of
 // full-scale and random values, read at random positions and steps up to the step limit
-// across loop ends, with steady and per-frame gains, into the render's scratch, added
-// into an accumulator and written as floats.
+// across loop ends, at steady and moving steps, with steady and per-frame gains, into
+// the render's scratch, added into an accumulator and written as floats.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -64,6 +64,12 @@ TEST(FrameKernels, SeveralFramesAtATimeMatchOneAtATime) {
     c.increment = step * 65536;
     c.frames = static_cast<int>(pick(1, kLargestFrames));
     c.volume = static_cast<int>(pick(INT16_MIN, INT16_MAX));
+    // A step and a volume that move across the buffer, at most to the step limit.
+    c.ramp = k % 4 == 3;
+    c.stepfx = step << 32;
+    c.stepinc = ((pick(1, 0x158880) - step) << 32) / c.frames;
+    c.vol8 = c.volume * 256;
+    c.volinc = (static_cast<int>(pick(INT16_MIN, INT16_MAX)) - c.volume) * 256 / c.frames;
     c.pan = static_cast<float>(pick(-4096, 4096));
     c.panramp = k % 2 == 1;
     c.paninc = c.panramp ? static_cast<float>(pick(-8192, 8192)) / static_cast<float>(c.frames) : 0.0f;
