@@ -31,21 +31,24 @@ template <bool Add, class Out, class Step>
 inline int mono16frames(const void* data, int64_t& pos, Step step, const FrameGains& g, bool perframe, int gl,
                         int gr, Out* out, int j, int end) {
   const auto* d = static_cast<const int16_t*>(data);
+  const int16_t* const gainsleft = g.left;
+  const int16_t* const gainsright = g.right;
   const __m128i zero = _mm_setzero_si128();
   const __m128i one = _mm_set1_epi32(1);
   const __m128i lowhalf = _mm_set1_epi32(0xFFFF);
   const __m128i difference = _mm_set1_epi32(0x0001FFFF);  // weights -1 (a) and +1 (b)
   const __m128i steadygains = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<int16_t>(gl)), _mm_set1_epi16(static_cast<int16_t>(gr)));
   for (; j + 4 <= end; j += 4) {
+    // Built in registers: a vector load of four scalar stores would stall on forwarding.
     int32_t pairs[4];
-    uint32_t fractions[4];
+    int32_t fractions[4];
     for (int k = 0; k < 4; ++k) {
       std::memcpy(&pairs[k], d + (pos >> 32), sizeof(int32_t));  // a = d[w] low, b = d[w + 1] high
-      fractions[k] = static_cast<uint32_t>(pos) >> 16;
+      fractions[k] = static_cast<int32_t>(static_cast<uint32_t>(pos) >> 16);
       pos += step(j + k);
     }
-    const __m128i pair = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pairs));
-    const __m128i f16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fractions));
+    const __m128i pair = _mm_setr_epi32(pairs[0], pairs[1], pairs[2], pairs[3]);
+    const __m128i f16 = _mm_setr_epi32(fractions[0], fractions[1], fractions[2], fractions[3]);
     const __m128i f1 = _mm_srli_epi32(f16, 1);
     const __m128i weights = _mm_or_si128(_mm_slli_epi32(f1, 16), _mm_and_si128(_mm_sub_epi32(zero, f1), lowhalf));
     const __m128i product = _mm_madd_epi16(pair, weights);
@@ -56,8 +59,8 @@ inline int mono16frames(const void* data, int64_t& pos, Step step, const FrameGa
     const __m128i value = _mm_add_epi32(a, _mm_srai_epi32(_mm_add_epi32(product, half), 15));
     // 16-bit gains (four left, four right) and values: their 32-bit products, then >> 8.
     const __m128i gains16 =
-        perframe ? _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(g.left + j)),
-                                      _mm_loadl_epi64(reinterpret_cast<const __m128i*>(g.right + j)))
+        perframe ? _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(gainsleft + j)),
+                                      _mm_loadl_epi64(reinterpret_cast<const __m128i*>(gainsright + j)))
                  : steadygains;
     const __m128i value16 = _mm_packs_epi32(value, value);
     const __m128i low = _mm_mullo_epi16(gains16, _mm_unpacklo_epi64(value16, value16));
@@ -115,7 +118,7 @@ int mixframes(FrameContext& c, Out* out, const FrameGains& g, int frames) {
       if (vectors && Ramp)
         j = mono16frames<Add>(data, pos, [&c](int f) { return rampincrement<1>(c, f); }, g, PerFrame, gl, gr, out, j, end);
       else if (vectors)
-        j = mono16frames<Add>(data, pos, [&c](int) { return c.increment; }, g, PerFrame, gl, gr, out, j, end);
+        j = mono16frames<Add>(data, pos, [step = c.increment](int) { return step; }, g, PerFrame, gl, gr, out, j, end);
     }
 #endif
     for (; j < end; ++j) {
