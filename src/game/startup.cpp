@@ -47,8 +47,9 @@ int TQuillonCore::playersReset() {
   // for every one of them: a count kept from before would start it with poles still free.
   // Entry 0 and entries past flagMax no player can claim: they are out of play.
   flagCount = 0;
+  const int lastFlag = LastFlag(*this);
   for (int f = 0; f < kFlagCount; ++f) {
-    const bool inPlay = f >= 1 && f <= LastFlag(*this) && flags[f] != kFlagNone;
+    const bool inPlay = f >= 1 && f <= lastFlag && flags[f] != kFlagNone;
     flags[f] = inPlay ? kFlagFree : kFlagNone;
     if (inPlay) ++flagCount;
   }

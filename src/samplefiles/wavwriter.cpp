@@ -8,9 +8,9 @@
 
 #include "platform/files.h"
 #include "platform/memorystream.h"
+#include "platform/newfile.h"
 #include "platform/print.h"
 #include "platform/textcase.h"
-#include "platform/newfile.h"
 #include "samplefiles/wavfile.h"
 
 namespace {
