@@ -25,10 +25,7 @@ bool NameWithoutReplacing(const std::string& from, const std::string& to) {
 }  // namespace
 
 TNewFile::TNewFile(std::string path) : path_(std::move(path)) {
-  const size_t slash = path_.find_last_of('/');
-  // The temporary's name is short, so a long final name still leaves room for it.
-  const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
-  fd_ = CreateTemporaryFile(folder + ".partial-", temporary_);
+  fd_ = CreateTemporaryFileBeside(path_, temporary_);
   failed_ = fd_ < 0;
 }
 
@@ -48,5 +45,6 @@ bool TNewFile::Publish() {
   fd_ = -1;
   if (!ok || !NameWithoutReplacing(temporary_, path_)) return false;
   temporary_.clear();
+  SyncFolderOf(path_);
   return true;
 }

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
+#include <signal.h>
 
 #include <string>
 
@@ -16,6 +17,9 @@ int videoReady = 0;
 }  // namespace
 
 int PlatformInit() {
+  // A write past the file-size limit then fails like one on a full disk, so the writer
+  // removes its temporary file, instead of ending the program half way.
+  signal(SIGXFSZ, SIG_IGN);
   if (started) return videoReady;
   SetEventThread();
   if (!EnsureSdlCore()) return 0;

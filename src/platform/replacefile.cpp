@@ -38,7 +38,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& contents) {
   const std::string target = FinalTarget(path);
   if (target.empty()) return false;
   std::string temporary;
-  const int fd = CreateTemporaryFile(target + ".tmp", temporary);
+  const int fd = CreateTemporaryFileBeside(target, temporary);
   if (fd < 0) return false;
   bool ok = true;
   struct stat old {};
@@ -47,6 +47,10 @@ bool ReplaceFileContents(const std::string& path, const std::string& contents) {
   ok = fsync(fd) == 0 && ok;
   ok = close(fd) == 0 && ok;
   ok = ok && RenamePath(temporary, target);
-  if (!ok) DeleteFile(temporary);
-  return ok;
+  if (!ok) {
+    DeleteFile(temporary);
+    return false;
+  }
+  SyncFolderOf(target);
+  return true;
 }

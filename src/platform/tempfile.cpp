@@ -4,12 +4,23 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 
-int CreateTemporaryFile(const std::string& prefix, std::string& name) {
-  static unsigned counter = 0;
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  const std::string prefix = FolderOf(path) + ".partial-" + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = prefix + std::to_string(getpid()) + "-" + std::to_string(counter++);
+    name = prefix + std::to_string(counter++);
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -26,4 +37,12 @@ bool WriteAllBytes(int fd, const void* bytes, size_t count) {
     count -= static_cast<size_t>(n);
   }
   return true;
+}
+
+void SyncFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
 }

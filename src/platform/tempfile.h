@@ -1,12 +1,18 @@
 // The pieces shared by the ways of writing a file that never leave half of one under its
-// name: a new temporary file, and a write that retries until every byte is out.
+// name: a new temporary file, a write that retries until every byte is out, and the
+// folder's sync that makes a rename last.
 #pragma once
 #include <cstddef>
 #include <string>
 
-// A new, empty file named prefix plus a number of this process's own; -1 when none can
+// A new, empty file in the folder of path, with a short hidden name of this process's
+// own, so that a final name of any allowed length leaves room for it; -1 when none can
 // be made. name receives the file's name.
-int CreateTemporaryFile(const std::string& prefix, std::string& name);
+int CreateTemporaryFileBeside(const std::string& path, std::string& name);
 
 // false when not every byte could be written.
 bool WriteAllBytes(int fd, const void* bytes, size_t count);
+
+// Flushes the folder of path, so that a name just given there survives a power cut.
+// Best effort: the name is already given, whatever the answer.
+void SyncFolderOf(const std::string& path);

@@ -27,19 +27,21 @@ std::string TrimTrailingBlanks(std::string text) {
 
 // How much the bytes at header[0..available) look like a chunk header at pos: 0 not
 // an id of four printable characters, 1 such an id, 2 one whose chunk also ends
-// within the file.
+// within the file, and 3 more for an id this reader acts on.
 int ChunkLikeness(const uint8_t* header, int64_t available, int64_t pos, int64_t fileSize) {
   if (available < 4) return 0;
   for (int i = 0; i < 4; ++i)
     if (header[i] < 0x20 || header[i] > 0x7E) return 0;
-  if (available < 8) return 1;
+  const std::string id(reinterpret_cast<const char*>(header), 4);
+  const int known = id == "fmt " || id == "data" || id == "RLND" ? 3 : 0;
+  if (available < 8) return 1 + known;
   const int64_t size = static_cast<uint32_t>(ReadLE32(header + 4));
-  return pos + 8 + size <= fileSize ? 2 : 1;
+  return (pos + 8 + size <= fileSize ? 2 : 1) + known;
 }
 
-// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size,
-// so it is passed over unless a chunk header looks likelier right at the chunk's end
-// than one byte on.
+// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size.
+// A zero byte is a pad byte, as no chunk id begins with one; any other byte starts the
+// next chunk unless a chunk header looks likelier one byte on.
 void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size) {
   const int64_t end = bodyStart + static_cast<int64_t>(size);
   SeekStream(stream, end);
@@ -47,8 +49,8 @@ void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size) {
   std::array<uint8_t, 9> next{};
   const int64_t got = ReadBytes(stream, next.data(), static_cast<int64_t>(next.size()));
   const int64_t fileSize = StreamSize(stream);
-  const bool padded = ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) >=
-                      ChunkLikeness(next.data(), got, end, fileSize);
+  const bool padded = next[0] == 0 || ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) >
+                                          ChunkLikeness(next.data(), got, end, fileSize);
   SeekStream(stream, padded ? end + 1 : end);
 }
 

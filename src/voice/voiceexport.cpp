@@ -25,10 +25,11 @@ std::string WrittenFile(std::string path) {
 // The stereo flag also asks the sound, so a stale CurrChannel can never make the
 // writer read twice the sample memory there is. An existing file is kept, as an
 // earlier export, and reported; the writer alone would refuse it without a word.
+// Anything else under the name (a folder, say) makes the export fail.
 bool WriteVoiceWav(const TVoice& voice, const std::string& path) {
   if (!voice.Sound) return false;
   const std::string file = WrittenFile(path);
-  if (FileType(file) != 0) {
+  if (FileType(file) == FILETYPE_FILE) {
     Print("skipped existing wavfile=" + file);
     return true;
   }

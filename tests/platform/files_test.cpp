@@ -1,12 +1,22 @@
-// File types, sizes, folder listing, creating, deleting and renaming, the current folder.
+// File types, sizes, folder listing, creating, deleting and renaming, the current
+// folder, and the writes that never leave half a file under its name.
 #include "platform/files.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
+#include <sstream>
 
+#include "platform/newfile.h"
+#include "platform/platform.h"
+#include "platform/replacefile.h"
+#include "platform/tempfile.h"
 #include "tempfolder.h"
 
 namespace {
@@ -16,7 +26,27 @@ void writeFile(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Stands in for a file system without the no-replace rename, as some network ones are.
+bool noReplaceRenameMissing = false;
+
 }  // namespace
+
+extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) noexcept {
+  if (noReplaceRenameMissing && (flags & RENAME_NOREPLACE) != 0) {
+    errno = EINVAL;
+    return -1;
+  }
+  using Rename = int (*)(int, const char*, int, const char*, unsigned);
+  static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "renameat2"));
+  return real(fromFolder, from, toFolder, to, flags);
+}
 
 TEST(Files, TypeAndSize) {
   TempFolder tmp;
@@ -140,4 +170,79 @@ TEST(Files, CurrentDirFollowsChangeDir) {
   EXPECT_EQ(CurrentDir(), now);
   EXPECT_TRUE(ChangeDir(before));
   EXPECT_FALSE(ChangeDir(""));
+}
+
+TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
+  for (const bool missing : {false, true}) {
+    noReplaceRenameMissing = missing;
+    TempFolder tmp;
+    const std::string longName(250, 'n');
+    for (const std::string name : {"new.wav", longName.c_str()}) {
+      TNewFile file(tmp / name);
+      EXPECT_TRUE(file.Write("abc", 3));
+      EXPECT_TRUE(file.Publish()) << name;
+      EXPECT_EQ(readFile(tmp / name), "abc");
+    }
+    writeFile(tmp / "taken.wav", "mine");
+    ASSERT_EQ(symlink("nowhere", (tmp / "link.wav").c_str()), 0);
+    for (const char* name : {"taken.wav", "link.wav"}) {
+      TNewFile file(tmp / name);
+      EXPECT_TRUE(file.Write("abc", 3));
+      EXPECT_FALSE(file.Publish()) << name;
+    }
+    EXPECT_EQ(readFile(tmp / "taken.wav"), "mine");
+    EXPECT_EQ(FileType(tmp / "link.wav"), FILETYPE_NONE);
+    std::vector<std::string> expected = {"link.wav", "new.wav", longName, "taken.wav"};
+    EXPECT_EQ(ReadDir(tmp.path()), expected) << (missing ? "with links" : "renamed");
+  }
+  noReplaceRenameMissing = false;
+}
+
+TEST(Files, TemporaryFilesNeverOpenOneAlreadyThere) {
+  TempFolder tmp;
+  std::string first;
+  const int fd = CreateTemporaryFileBeside(tmp / "a", first);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  // The next name this process would try, taken by a file that is not its own.
+  const size_t dash = first.find_last_of('-');
+  const std::string next = first.substr(0, dash + 1) + std::to_string(std::stoul(first.substr(dash + 1)) + 1);
+  writeFile(next, "mine");
+  TNewFile file(tmp / "b");
+  EXPECT_TRUE(file.Write("new", 3));
+  EXPECT_TRUE(file.Publish());
+  EXPECT_EQ(readFile(next), "mine");
+  EXPECT_EQ(readFile(tmp / "b"), "new");
+}
+
+TEST(Files, ReplacedContentsTakeAnyNameLength) {
+  TempFolder tmp;
+  const std::string path = tmp / std::string(250, 'r');
+  writeFile(path, "old");
+  EXPECT_TRUE(ReplaceFileContents(path, "new"));
+  EXPECT_EQ(readFile(path), "new");
+  EXPECT_EQ(ReadDir(tmp.path())->size(), 1u);
+}
+
+// Once started, a write past the file-size limit fails and its temporary file goes,
+// as on a full disk, instead of the signal ending the program.
+TEST(Files, WritesPastTheFileSizeLimitFailAndLeaveNothingOnceStarted) {
+  TempFolder tmp;
+  EXPECT_EXIT(
+      {
+        PlatformInit();
+        rlimit small{};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const std::string big(5000, 'x');
+        bool published = true;
+        {
+          TNewFile file(tmp / "new.wav");
+          published = file.Write(big.data(), 5000) && file.Publish();
+        }
+        const bool replaced = ReplaceFileContents(tmp / "settings.ini", big);
+        _exit(!published && !replaced && ReadDir(tmp.path())->empty() ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }

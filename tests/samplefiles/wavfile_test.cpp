@@ -89,27 +89,41 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   odd.text("junk").le32(3).text("abc").u8(0);
   Bytes dirty;  // odd size, its pad byte not zero: skipped all the same
   dirty.text("note").le32(5).text("hello").u8('d');
-  Bytes chunks;
-  chunks.add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7}));
-  TSoundIO io;
-  EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(chunks))), 1);
-  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{5, 6, 7}));
-  // Writers that leave the pad byte out: the next chunk starts right after the odd one,
-  // also when its size's first byte is printable or it is cut short.
-  Bytes bare;
+  Bytes bare;  // odd size, written without its pad byte
   bare.text("junk").le32(3).text("abc");
+  Bytes list17;
+  list17.text("LIST").le32(17).fill(17, 'x');
   Bytes list32;
   list32.text("LIST").le32(32).fill(32, 'x');
   Bytes cut;
   cut.text("data").le32(6).le16(8).le16(9);
-  const struct {
+  Bytes binary;  // an id of no printable characters
+  binary.u8(1).u8(2).u8(3).u8(4).le32(4).le32(-1);
+  struct File {
     Bytes chunks;
     std::vector<int16_t> values;
-  } unpadded[] = {{Bytes().add(bare).add(Fmt(1, 16)).add(Data16({8, 9})), {8, 9}},
-                  {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
-                  {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}}};
-  for (const auto& file : unpadded) {
-    EXPECT_EQ(io.LoadWav(write("bare.wav", Riff(file.chunks))), 1);
+  };
+  std::vector<File> files = {
+      {Bytes().add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7})), {5, 6, 7}},
+      {Bytes().add(odd).add(Fmt(1, 16)).add(Data16({1})), {1}},
+      {Bytes().add(bare).add(Fmt(1, 16)).add(Data16({8, 9})), {8, 9}},
+      {Bytes().add(dirty).add(Fmt(1, 16)).add(Data16({8})), {8}},
+      {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
+      {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}},
+      {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
+      {Bytes().add(Fmt(1, 16)).add(bare).add(binary).add(Data16({2, 3})), {2, 3}},
+  };
+  // Without the pad byte before "data", whatever the size's low byte and the first samples.
+  for (int frames = 1; frames < 600; ++frames) {
+    std::vector<int16_t> silentStart(static_cast<size_t>(frames), 0);
+    silentStart.back() = 300;
+    files.push_back({Bytes().add(Fmt(1, 16)).add(list17).add(Data16(silentStart)), silentStart});
+    const std::vector<int16_t> ramp = Ramp(frames, 40);
+    files.push_back({Bytes().add(Fmt(1, 16)).add(list17).add(Data16(ramp)), ramp});
+  }
+  TSoundIO io;
+  for (const File& file : files) {
+    EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(file.chunks))), 1) << file.values.size() << " frames";
     EXPECT_EQ(Values(io.TempSample), file.values);
   }
   // A data size of 0 takes the rest of the file.

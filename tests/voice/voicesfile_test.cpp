@@ -2,15 +2,13 @@
 // counted, the texts' character counts, a full control record at its offsets, the
 // mode-1 step pairs; the locked, unopenable and full-disk cases; and the export
 // collection.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "banktest.h"
+#include "filesizelimit.h"
 
 namespace {
 
@@ -170,16 +168,15 @@ TEST_F(VoicesFile, FullDiskKeepsTheOldFileAndTheChangedFlags) {
   std::ofstream(path) << "old file";
   voiceChanged = 1;
   voice(1, 1).ControlModified = 1;
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 100;
-  signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  testing::internal::CaptureStdout();
-  const int result = bank->Save(dir + "/songs/tune.sng", "My Song");
-  const std::string log = testing::internal::GetCapturedStdout();
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+  int result = 0;
+  std::string log;
+  {
+    FileSizeLimit limit(100);
+    ASSERT_TRUE(limit.Active());
+    testing::internal::CaptureStdout();
+    result = bank->Save(dir + "/songs/tune.sng", "My Song");
+    log = testing::internal::GetCapturedStdout();
+  }
   EXPECT_EQ(result, -1);
   EXPECT_NE(log.find("Cant save voices: " + path), std::string::npos);
   const auto kept = bytes(path);

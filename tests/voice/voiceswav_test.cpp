@@ -171,6 +171,12 @@ TEST_F(WavExport, SecondExportKeepsTheFirstFilesAndReportsThem) {
   }
   EXPECT_EQ(voice(1, 2).Name, "Loop.wav.wav");
   EXPECT_EQ(voice(1, 2).dir, out);
+  // A folder under the name is no earlier export: nothing is written and the voice keeps its file.
+  fs::create_directory(out + "Kick.wav");
+  ASSERT_EQ(put(1, 4, {7}, 1, 0, 0, "Kick"), 1);
+  bank->SaveWav(1, 4, out);
+  EXPECT_TRUE(fs::is_empty(out + "Kick.wav"));
+  EXPECT_EQ(voice(1, 4).Name, "file.wav");
   // The group export skips and reports the same way.
   bank->SubVoiceActive = 0;
   voiceDirectName[0] = "Kit";
