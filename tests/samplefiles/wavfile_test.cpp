@@ -108,6 +108,7 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
       {Bytes().add(odd).add(Fmt(1, 16)).add(Data16({1})), {1}},
       {Bytes().add(bare).add(Fmt(1, 16)).add(Data16({8, 9})), {8, 9}},
       {Bytes().add(dirty).add(Fmt(1, 16)).add(Data16({8})), {8}},
+      {Bytes().add(Fmt(1, 16)).add(dirty).add(list).add(Data16({6})), {6}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}},
       {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
