@@ -201,6 +201,8 @@ class TMUIDraw2 : public TOrreryControl {
   void BuildMenus();
   // Sets the clip rectangle and the area the OpenGL view draws in back to the page area.
   void RestoreMainViewport();
+  // AppMinWidth and AppMinHeight lowered to what the current desktop holds.
+  void FitMinimumInsideDesktop();
   // AppXPos, AppYPos, AppWidth and AppHeight brought inside the current desktop.
   void FitWindowInsideDesktop();
 };

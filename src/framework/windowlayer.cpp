@@ -59,6 +59,7 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
     AppMaxWidth = maxWidth;
     AppMaxHeight = maxHeight;
   }
+  FitMinimumInsideDesktop();
   if (AppWidth < AppMinWidth) AppWidth = AppMinWidth;
   if (AppHeight < AppMinHeight) AppHeight = AppMinHeight;
   AppDefaultWidth = width;
@@ -83,6 +84,19 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
   return 0;
 }
 
+void TMUIDraw2::FitMinimumInsideDesktop() {
+  // A minimum larger than the room a window has on this desktop (a frame's room smaller
+  // than it, as a fitted window) comes down to that room: the window's own minimum would
+  // raise it past the desktop again, its canvas would keep the fitted size and the
+  // picture and the pointer would disagree. 960 x 640 becomes 736 x 536 on 800 x 600 and
+  // 960 x 536 on 1024 x 600. Without a desktop to measure, nothing changes.
+  const int desktopWidth = CurrentDesktopWidth();
+  const int desktopHeight = CurrentDesktopHeight();
+  if (desktopWidth <= 0 || desktopHeight <= 0) return;
+  AppMinWidth = std::min(AppMinWidth, std::max(1, desktopWidth - kFittedWindowMargin));
+  AppMinHeight = std::min(AppMinHeight, std::max(1, desktopHeight - kFittedWindowMargin));
+}
+
 void TMUIDraw2::FitWindowInsideDesktop() {
   // A position or size saved on a larger display, or in full screen, never opens the
   // window off this one. Without a desktop to measure, nothing changes.
@@ -102,7 +116,10 @@ void TMUIDraw2::FitWindowInsideDesktop() {
 
 void TMUIDraw2::MakeMainCanvas() {
   if (AppWindow == nullptr) return;
-  AppCanvas = std::make_unique<TCanvas>(AppWindow, 0, 0, AppWidth, AppHeight);
+  // It fills the window as the window system made it, so that the picture and the
+  // pointer, which ResetGraphics measures from the canvas, cover the same pixels.
+  AppCanvas =
+      std::make_unique<TCanvas>(AppWindow, 0, 0, WindowWidth(AppWindow), WindowHeight(AppWindow));
   AppCanvas->BindEdges();
   AppCanvas->Focus();
   // A handler of the old canvas was detached with it; the new canvas takes its place.

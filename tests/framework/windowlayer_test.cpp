@@ -92,6 +92,41 @@ TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
   }
 }
 
+TEST_F(WindowLayerTest, AMinimumTheDesktopCannotHoldComesDownToWhatItHolds) {
+  // The desktop, the size asked for at (200, 100) with a minimum of 960 x 640; the minimum
+  // and the place the window then has, and its size when its client area is that asked.
+  const struct {
+    int desktopWidth, desktopHeight, width, height, minWidth, minHeight, x, y;
+  } cases[] = {
+      {800, 600, 960, 640, 736, 536, 64, 64},    // a frame's room smaller than the desktop
+      {1024, 600, 960, 640, 960, 536, 64, 64},   // only the height is lowered
+      {800, 600, 640, 480, 736, 536, 64, 64},    // raised to the lowered minimum
+      {800, 600, 800, 600, 736, 536, 0, 0},      // the desktop's size: full screen stays
+      {1920, 1080, 960, 640, 960, 640, 200, 100},  // large enough: as before
+      {1000, 680, 2560, 1440, 936, 616, 64, 64},   // holds the minimum, not a fitted one
+  };
+  for (const auto& k : cases) {
+    TestWindowLayer w;
+    w.desktopWidth = k.desktopWidth;
+    w.desktopHeight = k.desktopHeight;
+    w.SetWindowPos(200, 100);
+    w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
+    EXPECT_EQ(std::tuple(w.AppMinWidth, w.AppMinHeight, w.AppXPos, w.AppYPos),
+              std::tuple(k.minWidth, k.minHeight, k.x, k.y))
+        << k.width << "x" << k.height << " on " << k.desktopWidth << "x" << k.desktopHeight;
+  }
+  // Measured later, the window keeps to the lowered minimum, and the desktop's size is
+  // full screen.
+  TestWindowLayer w;
+  w.desktopWidth = 800;
+  w.desktopHeight = 600;
+  w.SetGraphicsResize(800, 600, 960, 640, -1, -1);
+  w.Measure(700, 500);
+  EXPECT_EQ(std::tuple(w.AppWidth, w.AppHeight, w.AppFullScreen), std::tuple(736, 536, 0));
+  w.Measure(800, 600);
+  EXPECT_EQ(std::tuple(w.AppWidth, w.AppHeight, w.AppFullScreen), std::tuple(800, 600, 1));
+}
+
 TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {
   LoadFont();
   struct Row {

@@ -120,6 +120,114 @@ TEST(GameFrameGui, StartsDrawsTheHandPageFollowsThePointerAndCloses) {
   ASSERT_EQ(chdir(previous), 0);
 }
 
+// The game on a screen smaller than its 960 x 640 minimum. Each case runs only on a
+// screen of its own size (tests/CMakeLists.txt starts an X server of that size for it)
+// and skips itself on any other.
+struct TScreen {
+  int width;
+  int height;
+};
+void PrintTo(const TScreen& screen, std::ostream* out) {
+  *out << screen.width << "x" << screen.height;
+}
+
+// Points at each hand card in turn where the picture shows it, and notes the card the
+// game raises each time.
+class TPointingGame : public TWatchedGame {
+ public:
+  static constexpr int kFirstPointTick = 12;
+  static constexpr int kPointEvery = 4;
+  int canvasWidth = 0;  // the picture's size in window pixels, as last drawn
+  int canvasHeight = 0;
+  std::vector<int> raised;  // g_SelectCard after pointing at slots 1, 2, ...
+
+  int MTimer(int slot) override {
+    const int result = TWatchedGame::MTimer(slot);
+    if (slot != 1 || ticks < kFirstPointTick || (ticks - kFirstPointTick) % kPointEvery != 0)
+      return result;
+    const int pointed = (ticks - kFirstPointTick) / kPointEvery;  // hand slots pointed at so far
+    if (pointed > 0 && pointed < kHandSlots) raised.push_back(players[0].g_SelectCard);
+    if (pointed + 1 < kHandSlots) PointAt(pointed + 1);
+    return result;
+  }
+  int RedrawGL(int sync) override {
+    canvasWidth = GraphicsWidth();
+    canvasHeight = GraphicsHeight();
+    return TQuillon::RedrawGL(sync);  // the frame is not saved for a look
+  }
+
+ private:
+  // The pointer moves to the centre of the card's visible part: its click region on the
+  // virtual screen, which the picture stretches over the canvas.
+  void PointAt(int slot) {
+    const TArcadeControl* region = userControl[static_cast<size_t>(slot)].get();
+    if (region == nullptr || canvasWidth <= 0 || canvasHeight <= 0) return;
+    const double x = (region->x + region->x1) / 2.0;
+    const int bottom = region->y1 < AppVirtualHeight ? region->y1 : AppVirtualHeight - 1;
+    const double y = (region->y + bottom) / 2.0;
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = SDL_GetWindowID(SdlWindow(AppWindow));
+    e.motion.x = TruncToInt(x * canvasWidth / AppVirtualWidth);
+    e.motion.y = TruncToInt(y * canvasHeight / AppVirtualHeight);
+    SDL_PushEvent(&e);
+  }
+};
+
+class GameOnASmallScreen : public testing::TestWithParam<TScreen> {};
+
+TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCardUnderIt) {
+  const TScreen screen = GetParam();
+  ASSERT_EQ(PlatformInit(), 1) << "needs a display";
+  if (DesktopWidth() != screen.width || DesktopHeight() != screen.height)
+    GTEST_SKIP() << "runs on a " << screen.width << "x" << screen.height << " screen only";
+  InitPellamModule();
+  const std::string here = __FILE__;
+  const std::string tests = here.substr(0, here.rfind("/game/gui/"));
+  char previous[4096] = {};
+  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+  ASSERT_EQ(chdir(tests.c_str()), 0);
+  AppTitle = "Quillon::Campaign";
+  for (auto& sprite : _sprites) sprite.reset();
+  auto game = std::make_unique<TPointingGame>();
+  game->AppWidth = 960;  // the size saved when none was, the game's minimum
+  game->AppHeight = 640;
+  OpenQuillon(*game);
+  ASSERT_NE(game->AppWindow, nullptr);
+
+  // The whole window is on the screen.
+  TWindow* window = game->AppWindow;
+  EXPECT_GE(WindowX(window), 0);
+  EXPECT_GE(WindowY(window), 0);
+  EXPECT_LE(WindowX(window) + WindowWidth(window), screen.width);
+  EXPECT_LE(WindowY(window) + WindowHeight(window), screen.height);
+  EXPECT_EQ(game->ProgMain(), 0);
+  EXPECT_EQ(game->ticks, kCloseTick);
+
+  // The picture fills the window's drawable area, which the pointer is measured across.
+  int drawableWidth = 0, drawableHeight = 0;
+  SDL_GL_GetDrawableSize(SdlWindow(window), &drawableWidth, &drawableHeight);
+  EXPECT_EQ(game->canvasWidth, drawableWidth);
+  EXPECT_EQ(game->canvasHeight, drawableHeight);
+  EXPECT_EQ(game->AppWidth, drawableWidth);
+  EXPECT_EQ(game->AppHeight, drawableHeight);
+  EXPECT_EQ(game->raised, (std::vector<int>{1, 2, 3, 4, 5, 6}))
+      << "the card raised after pointing at each of hand slots 1 to 6";
+
+  game.reset();
+  FreeAllWindows();
+  FlushEvents();
+  ResetDrawState();
+  ASSERT_EQ(chdir(previous), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, GameOnASmallScreen,
+                         testing::Values(TScreen{800, 600}, TScreen{1024, 600}),
+                         [](const testing::TestParamInfo<TScreen>& info) {
+                           return std::to_string(info.param.width) + "x" +
+                                  std::to_string(info.param.height);
+                         });
+
 TEST(GameFrameGui, ProgramBodyRunsOnceAndWritesItsSettingsAfterTheLoop) {
   ASSERT_EQ(PlatformInit(), 1) << "needs a display";
   InitPellamModule();
