@@ -45,8 +45,13 @@ int TPellam::EventMenu(int eventId, int itemId, void* source) {
         ToggleFullScreenCommand();
       }
       AppResize = 1;
-      SetWindowShape(AppWindow, kDefaultWindowX, kDefaultWindowY, AppDefaultWidth,
-                     AppDefaultHeight);
+      // The first size and place, fitted as at start to a desktop too small for them.
+      AppXPos = kDefaultWindowX;
+      AppYPos = kDefaultWindowY;
+      AppWidth = AppDefaultWidth;
+      AppHeight = AppDefaultHeight;
+      FitWindowInsideDesktop();
+      SetWindowShape(AppWindow, AppXPos, AppYPos, AppWidth, AppHeight);
       SetShowStatus(AppShowStatus);
       SetShowGrid(GridShow);
       ResetGraphics();

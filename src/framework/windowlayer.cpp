@@ -85,11 +85,8 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
 }
 
 void TMUIDraw2::FitMinimumInsideDesktop() {
-  // A minimum larger than the room a window has on this desktop (a frame's room smaller
-  // than it, as a fitted window) comes down to that room: the window's own minimum would
-  // raise it past the desktop again, its canvas would keep the fitted size and the
-  // picture and the pointer would disagree. 960 x 640 becomes 736 x 536 on 800 x 600 and
-  // 960 x 536 on 1024 x 600. Without a desktop to measure, nothing changes.
+  // A minimum the desktop cannot hold comes down to a fitted window's size; else the
+  // window's own minimum would raise it off the desktop, past its canvas.
   const int desktopWidth = CurrentDesktopWidth();
   const int desktopHeight = CurrentDesktopHeight();
   if (desktopWidth <= 0 || desktopHeight <= 0) return;

@@ -213,6 +213,13 @@ TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCa
   EXPECT_EQ(game->AppHeight, drawableHeight);
   EXPECT_EQ(game->raised, (std::vector<int>{1, 2, 3, 4, 5, 6}))
       << "the card raised after pointing at each of hand slots 1 to 6";
+  // The window's first size and place are fitted to the screen as at start.
+  testing::internal::CaptureStdout();
+  game->EventMenu(EVENT_MENUACTION, kMenuRestoreDefault, nullptr);
+  testing::internal::GetCapturedStdout();
+  SDL_PumpEvents();
+  EXPECT_LE(WindowX(window) + WindowWidth(window), screen.width);
+  EXPECT_LE(WindowY(window) + WindowHeight(window), screen.height);
 
   game.reset();
   FreeAllWindows();
