@@ -1,8 +1,6 @@
 // Guarded renaming and the application-support folder.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -14,6 +12,7 @@
 #include "framework/ini.h"
 #include "framework/testfolder.h"
 #include "framework/windowtesting.h"
+#include "testsettingsfolder.h"
 
 TEST(RenameFileGuards, RefusalsChangeNothing) {
   TempFolder folder;
@@ -72,9 +71,9 @@ TEST(AppSupport, FolderFromTheEnvironment) {
 }
 
 TEST(AppSupport, TestsKeepToASettingsFolderOfTheirOwn) {
-  const passwd* user = getpwuid(getuid());
-  ASSERT_NE(user, nullptr);
-  EXPECT_NE(GetAppSupportDir(), std::string(user->pw_dir) + "/.config/");
+  const std::filesystem::path own = TestSettingsFolder();
+  EXPECT_EQ(GetAppSupportDir(), own.string() + "/");
+  EXPECT_TRUE(std::filesystem::equivalent(own.parent_path(), std::filesystem::temp_directory_path())) << own;
 }
 
 TEST(AppSupport, AMissingFolderIsMadeForTheUserAloneAndNeverReplacedByTheWorkingFolder) {

@@ -8,7 +8,9 @@
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillon-test-XXXXXX").string();
+    // Absolute even under a relative TMPDIR: XDG variables must be, and tests change folder.
+    std::string pattern =
+        std::filesystem::absolute(std::filesystem::temp_directory_path() / "quillon-test-XXXXXX").string();
     if (char* made = mkdtemp(pattern.data())) path_ = made;
   }
   ~TempFolder() {

@@ -1,7 +1,7 @@
 // The game end to end under Xvfb: started as the program body starts it, it opens its
 // window, draws the hand page over the first battlefield on every 60 Hz tick, follows a
 // real pointer move, and ends on a posted WindowClose. The last frame is saved as
-// /tmp/quillon-frame.png for a look.
+// quillon-frame.png beside the test program for a look.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -21,6 +21,7 @@
 #include "platform/draw2d.h"
 #include "platform/events.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 #include "framework/control.h"
 #include "platform/pixmap.h"
 #include "platform/platform.h"
@@ -71,7 +72,7 @@ class TWatchedGame : public TQuillon {
         const uint8_t* p = frame->PixelPtr(x, y);
         lit += p[0] + p[1] + p[2] > 0 ? 1 : 0;
       }
-    saved = SavePixmapPNG(*frame, "/tmp/quillon-frame.png");
+    saved = SavePixmapPNG(*frame, AppDir() + "/quillon-frame.png");
     return 0;
   }
 };
@@ -238,10 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, GameOnASmallScreen,
 TEST(GameFrameGui, ProgramBodyRunsOnceAndWritesItsSettingsAfterTheLoop) {
   ASSERT_EQ(PlatformInit(), 1) << "needs a display";
   InitPellamModule();
-  char pattern[] = "/tmp/quillon-body-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string saved = App_SupportDir;
-  App_SupportDir = std::string(pattern) + "/";
+  InitIniModule();
 
   TEvent quit;
   quit.id = EVENT_APPTERMINATE;
@@ -268,8 +266,6 @@ TEST(GameFrameGui, ProgramBodyRunsOnceAndWritesItsSettingsAfterTheLoop) {
   FreeAllWindows();
   FlushEvents();
   ResetDrawState();
-  App_SupportDir = saved;
-  std::system(("rm -rf '" + std::string(pattern) + "'").c_str());
 }
 
 }  // namespace
