@@ -101,11 +101,4 @@ TEST(AppSupport, AMissingFolderIsMadeForTheUserAloneAndNeverReplacedByTheWorking
     EXPECT_NE(log[0].find(folder / "file/config"), std::string::npos) << log[0];
   }
   App_SupportDir.clear();
-  {
-    EnvGuard env;
-    env.Set("XDG_CONFIG_HOME", std::nullopt);
-    env.Set("HOME", std::nullopt);
-    const std::string dir = GetAppSupportDir();
-    EXPECT_TRUE(dir.empty() || dir.back() == '/') << dir;
-  }
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
