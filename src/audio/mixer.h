@@ -67,6 +67,7 @@ class mixer : public output {
   static void zerobuffer(int16_t* buffer, int n);
   // The vector code of the render, the voice kernels' and the effect path's alike: the
   // fastest the processor runs unless a test chooses another; every path gives the same bits.
+  // Plain fields the render reads: call it only while nothing renders.
   void usepath(VectorPath p);
   VectorPath path() const { return path_; }
   // target[i] += the sources' entries, the sum saturated once to 16 bits.

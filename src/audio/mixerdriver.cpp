@@ -2,6 +2,7 @@
 // records, channels, and the two drivers registered at module start.
 #include "audio/mixerdriver.h"
 
+#include "audio/driverregistry.h"
 #include "audio/mixerapi.h"
 #include "audio/softmixchannel.h"
 #include "audio/softmixsound.h"
@@ -61,6 +62,7 @@ std::shared_ptr<TChannel> TSoftMixAudioDriver::AllocChannel() {
 }
 
 void InitSoftMixDrivers() {
+  InitAudioDrivers();  // the silent driver first, so that it ends the list
   if (coreaudiodriver) return;
   coreaudiodriver = TSoftMixAudioDriver::Create("SoftMix CoreAudio", 0);
   softmixdriver = TSoftMixAudioDriver::Create("SoftMix", -1);

@@ -29,6 +29,6 @@ class TSoftMixAudioDriver : public TAudioDriver {
   int _mode = 0;
 };
 
-// The mixer's module start, once per process, after the registry's (so that the
-// silent driver ends the list): makes and registers the two drivers.
+// The mixer's module start, once per process: starts the registry first (so that the
+// silent driver ends the list), then makes and registers the two drivers.
 void InitSoftMixDrivers();

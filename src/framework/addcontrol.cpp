@@ -97,12 +97,12 @@ int TOrreryControl::AddControl(int drawType, int type, int style, int align, int
   } else if (type == kTypeMainPageTab) {
     tip = MainEntry(strMainPageHelp, id);
     const std::string& name = MainEntry(strMainPage, id);
-    caption = "F" + TabNumber(id) + name;
+    caption = 'F' + TabNumber(id) + name;
     if (name.empty()) c.bShown = 0;
   } else if (type == kTypeSubPageTab) {
     tip = SubEntry(strSubPageHelp, CurrentMainPage, id);
     const std::string& name = SubEntry(strSubPage, CurrentMainPage, id);
-    caption = " " + TabNumber(id) + name;
+    caption = ' ' + TabNumber(id) + name;
     if (name.empty()) c.bShown = 0;
   }
   c.strText = caption;

@@ -36,7 +36,7 @@ const std::array<std::string, kKeyNameCount>& KeyNames() {
     for (int letter = 0; letter < 26; ++letter) {
       names[65 + letter] = std::string(1, static_cast<char>('A' + letter));
     }
-    for (int f = 1; f <= 12; ++f) names[111 + f] = "F" + std::to_string(f);
+    for (int f = 1; f <= 12; ++f) names[111 + f] = 'F' + std::to_string(f);
     for (const TKeyName& key : kNamedKeys) names[key.code] = key.name;
     return names;
   }();

@@ -18,10 +18,10 @@ void SetFloat(TIni& ini, const std::string& key, float value) {
 }
 }  // namespace
 
-std::string PresetFolderKey(int folder) { return "M" + std::to_string(folder) + "C"; }
+std::string PresetFolderKey(int folder) { return 'M' + std::to_string(folder) + 'C'; }
 
 std::string PresetKey(int folder, int row) {
-  return "M" + std::to_string(folder) + "S" + std::to_string(row);
+  return 'M' + std::to_string(folder) + 'S' + std::to_string(row);
 }
 
 int ReadPresetLastRow(const TIni& ini, int folder) {

@@ -154,7 +154,7 @@ int TVoices::CollectForExport(const std::string& folder) {
   if (folder.empty()) return 0;
   for (const Slot& slot : UsedSlots(*this)) {
     TVoice& voice = *slot.voice;
-    const std::string base = "v" + std::to_string(slot.v) + ":" + std::to_string(slot.s) + "-" + voice.strAlias;
+    const std::string base = 'v' + std::to_string(slot.v) + ':' + std::to_string(slot.s) + '-' + voice.strAlias;
     if (!WriteVoiceWav(voice, folder + base)) continue;
     voice.Name = base + ".wav";
     voice.dir = folder;

@@ -3,6 +3,7 @@
 // needs a driver, and the fall-back to "Null" when the output cannot start.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -156,9 +157,22 @@ TEST_F(Registry, FailedChoiceShutsTheOldDriverDownAndFallsBackToNull) {
   EXPECT_EQ(GetAudioDriver()->Name(), "Null");
 }
 
+// In a process of its own: the mixer's module start may come before the registry's.
+TEST(RegistryStart, SilentDriverEndsTheListWhicheverModuleStartsFirst) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        InitSoftMixDrivers();
+        InitAudioDrivers();
+        for (const std::string& name : AudioDrivers()) std::fprintf(stderr, "%s,", name.c_str());
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "^SoftMix,SoftMix CoreAudio,Null,$");
+}
+
 TEST_F(Registry, ListsTheFirstHundredDrivers) {
   std::vector<std::unique_ptr<CountingDriver>> many;
-  for (int i = 0; i < 120; ++i) many.push_back(std::make_unique<CountingDriver>("D" + std::to_string(i), 1));
+  for (int i = 0; i < 120; ++i) many.push_back(std::make_unique<CountingDriver>('D' + std::to_string(i), 1));
   const std::vector<std::string> names = AudioDrivers();
   ASSERT_EQ(names.size(), 100u);
   EXPECT_EQ(names.front(), "D119");

@@ -82,8 +82,8 @@ TEST(PanPath, ARampInsideOneBinadeTakesOneSpanPerPan) {
 
 // Each frame's gains are those of its own pan and volume, and the bound is the largest
 // of their magnitudes: a steady volume, a volume ramp of no slope, moving volumes, with
-// and without a moving pan, over frame counts that leave a tail; with and without the
-// vector code.
+// and without a moving pan, over frame counts that leave a tail, the largest gain a
+// negative one on either side; with and without the vector code.
 TEST(FrameGains, EachFrameHasTheGainsOfItsPanAndVolume) {
   const struct {
     float pan, paninc;
@@ -95,7 +95,7 @@ TEST(FrameGains, EachFrameHasTheGainsOfItsPanAndVolume) {
       {-300.0f, 0.37f, true, 0, 20000 * 256, 0, 4095}, {100.3f, -0.0731f, true, 0, 5000 * 256, 700, 4096},
       {-32768.0f, 3.9f, true, 0, -32768 * 256, 2000, 4091}, {1500.0f, 0.0f, true, 0, 32767 * 256, -1500, 4096},
       {0.5f, -0.001f, false, 7, 0, 0, 5},               {-700.0f, 0.3f, false, 0, 0, 0, 4096},
-      {700.0f, -0.3f, true, 0, 0, 1, 200},
+      {700.0f, -0.3f, true, 0, 0, 1, 200},             {1500.0f, 0.0f, true, 0, -32768 * 256, 1500, 4096},
   };
   for (bool vectors : {false, true}) {
     for (const auto& t : cases) {

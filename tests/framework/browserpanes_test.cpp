@@ -33,7 +33,7 @@ TMControl Pane(int w, int h) {
 
 std::vector<Entry> Files(int n) {
   std::vector<Entry> out;
-  for (int i = 0; i < n; ++i) out.push_back({"n" + std::to_string(i) + ".wav", 1, i});
+  for (int i = 0; i < n; ++i) out.push_back({'n' + std::to_string(i) + ".wav", 1, i});
   return out;
 }
 

@@ -66,7 +66,7 @@ TEST(FolderModelListing, SortsSkipsHiddenNamesAndTypesEachEntry) {
 
 TEST(FolderModelListing, GrowsItsSlotsTogetherForLargeFolders) {
   TempFolder t;
-  for (int i = 0; i < 250; ++i) WriteBytes(t / ("f" + std::to_string(1000 + i) + ".txt"), "");
+  for (int i = 0; i < 250; ++i) WriteBytes(t / ('f' + std::to_string(1000 + i) + ".txt"), "");
   TMFolder f;
   f.SetDir(t.path() + "/");
   EXPECT_EQ(f.FCount, 250);

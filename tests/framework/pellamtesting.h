@@ -68,7 +68,7 @@ inline Step At(int& clock, int time, std::vector<TEvent> events) {
 }
 
 inline std::string Name(const TMControl* c) {
-  return c == nullptr ? "null" : "c" + std::to_string(c->nArrayPos);
+  return c == nullptr ? "null" : 'c' + std::to_string(c->nArrayPos);
 }
 
 inline void Join(std::ostringstream&) {}

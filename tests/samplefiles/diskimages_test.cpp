@@ -152,7 +152,7 @@ TEST_F(DiskImages, DirectoryKeepsVoiceFilesAndLoadsOne) {
 TEST_F(DiskImages, AtMost160EntriesAreExamined) {
   Flat flat = DirectoryDisk(1);
   for (int i = 0; i < 170; ++i) {
-    const std::string name = "V" + std::to_string(1000 + i).substr(1);
+    const std::string name = 'V' + std::to_string(1000 + i).substr(1);
     PutEntry(flat, i, name, "VC", 0, 30);
   }
   std::string lines;

@@ -199,7 +199,7 @@ TEST_F(LoadTemp, ExtensionChainRowByRow) {
     const std::string path = write(std::string("s.") + row.ext, row.file);
     int result = -2;
     std::string lines = printed([&] { result = io.LoadTemp(path); });
-    for (size_t at; (at = lines.find(path)) != std::string::npos;) lines.replace(at, path.size(), "@");
+    for (size_t at; (at = lines.find(path)) != std::string::npos;) lines.replace(at, path.size(), 1, '@');
     EXPECT_EQ(result, row.frames > 0 ? 1 : 0) << row.ext;
     EXPECT_EQ(lines, row.lines) << row.ext;
     EXPECT_EQ(io.CurrBits, row.bits) << row.ext;

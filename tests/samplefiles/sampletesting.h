@@ -19,7 +19,8 @@ struct Bytes {
   std::vector<uint8_t> b;
 
   Bytes& text(const std::string& s) {
-    b.insert(b.end(), s.begin(), s.end());
+    // Byte by byte: GCC 12 warns falsely of an overflow on a range insert into an empty vector.
+    for (char c : s) b.push_back(static_cast<uint8_t>(c));
     return *this;
   }
   Bytes& u8(int v) {

@@ -140,19 +140,32 @@ TEST_F(WaveformViewTest, CombinedViewsMarkThePlayPositionOnce) {
   }
 }
 
-// Past 2^24 frames a frame number no longer fits a float: the first column of a window
-// from frame 16777217 stands at 16777216, one frame before the highlighted range.
-TEST_F(WaveformViewTest, RangeBeyondFloatPrecisionStartsAtItsOwnFrame) {
+// The zoomed view marks the columns whose positions lie in the highlighted range, and
+// nothing red. Past 2^24 frames a frame number no longer fits a float: the first column
+// of a window from frame 16777217 stands at 16777216, one frame before the range. A
+// column half a frame past the range's end lies outside it.
+TEST_F(WaveformViewTest, ZoomedRangeMarksTheColumnsOfPositionsInside) {
   constexpr int kStart = (1 << 24) + 1;
-  TVoice& voice = load(std::vector<int16_t>(kStart + 500, 0));
-  voice.WindowStart = kStart;
-  voice.WindowEnd = kStart + 400;  // 4 frames a column
-  voice.HighlightStart = kStart;
-  voice.HighlightEnd = kStart + 83;
-  draw(1, 1);
-  const auto range = linesIn(0, 0, 255);
-  ASSERT_EQ(range.size(), 21u);  // positions 16777220 .. 16777300
-  EXPECT_EQ(range[0].args[0], X + 3);
+  const struct {
+    int windowStart, windowEnd, rangeStart, rangeEnd;
+    size_t marks;
+    float first;
+  } rows[] = {
+      {kStart, kStart + 400, kStart, kStart + 83, 21, X + 3},  // positions 16777220 .. 16777300
+      {1000, 1450, 1010, 1040, 6, X + 5},                      // 1013.5 .. 1036, not 1040.5
+  };
+  for (const auto& row : rows) {
+    TVoice& voice = load(std::vector<int16_t>(static_cast<size_t>(row.windowEnd) + 100, 0));
+    voice.WindowStart = row.windowStart;
+    voice.WindowEnd = row.windowEnd;
+    voice.HighlightStart = row.rangeStart;
+    voice.HighlightEnd = row.rangeEnd;
+    draw(1, 1);
+    const auto range = linesIn(0, 0, 255);
+    ASSERT_EQ(range.size(), row.marks) << row.windowStart;
+    EXPECT_EQ(range[0].args[0], row.first) << row.windowStart;
+    EXPECT_TRUE(linesIn(255, 40, 40).empty()) << row.windowStart;
+  }
 }
 
 TEST_F(WaveformViewTest, StereoSamplesGoToTheStereoView) {
