@@ -76,18 +76,37 @@ class TWatchedGame : public TQuillon {
   }
 };
 
+// A game's surroundings as at the program's start, in the tests folder, where the
+// textures are found as "../resources/..."; its windows and draw state go at the end.
+class TGameScope {
+ public:
+  TGameScope() {
+    InitPellamModule();
+    const std::string here = __FILE__;
+    const std::string tests = here.substr(0, here.rfind("/game/gui/"));
+    entered_ = getcwd(previous_, sizeof previous_) != nullptr && chdir(tests.c_str()) == 0;
+    AppTitle = "Quillon::Campaign";
+    for (auto& sprite : _sprites) sprite.reset();
+  }
+  ~TGameScope() {
+    FreeAllWindows();
+    FlushEvents();
+    ResetDrawState();
+    if (entered_) {
+      EXPECT_EQ(chdir(previous_), 0);
+    }
+  }
+  bool Entered() const { return entered_; }
+
+ private:
+  char previous_[4096] = {};
+  bool entered_ = false;
+};
+
 TEST(GameFrameGui, StartsDrawsTheHandPageFollowsThePointerAndCloses) {
   ASSERT_EQ(PlatformInit(), 1) << "needs a display";
-  InitPellamModule();
-  // The textures are found as "../resources/..." from the tests folder.
-  const std::string here = __FILE__;
-  const std::string tests = here.substr(0, here.rfind("/game/gui/"));
-  char previous[4096] = {};
-  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-  ASSERT_EQ(chdir(tests.c_str()), 0);
-
-  AppTitle = "Quillon::Campaign";
-  for (auto& sprite : _sprites) sprite.reset();  // as at the program's start
+  TGameScope scope;
+  ASSERT_TRUE(scope.Entered());
   auto game = std::make_unique<TWatchedGame>();
   game->AppWidth = 100;  // a saved size below the minimum
   game->AppHeight = 500;
@@ -112,12 +131,6 @@ TEST(GameFrameGui, StartsDrawsTheHandPageFollowsThePointerAndCloses) {
   EXPECT_TRUE(game->saved);
   EXPECT_GT(game->lit, 1000) << "the frame shows the battlefield";
   EXPECT_EQ(VirtualResolutionWidth(), static_cast<float>(game->AppWidth));
-
-  game.reset();
-  FreeAllWindows();
-  FlushEvents();
-  ResetDrawState();
-  ASSERT_EQ(chdir(previous), 0);
 }
 
 // The game on a screen smaller than its 960 x 640 minimum. Each case runs only on a
@@ -181,14 +194,8 @@ TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCa
   ASSERT_EQ(PlatformInit(), 1) << "needs a display";
   if (DesktopWidth() != screen.width || DesktopHeight() != screen.height)
     GTEST_SKIP() << "runs on a " << screen.width << "x" << screen.height << " screen only";
-  InitPellamModule();
-  const std::string here = __FILE__;
-  const std::string tests = here.substr(0, here.rfind("/game/gui/"));
-  char previous[4096] = {};
-  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-  ASSERT_EQ(chdir(tests.c_str()), 0);
-  AppTitle = "Quillon::Campaign";
-  for (auto& sprite : _sprites) sprite.reset();
+  TGameScope scope;
+  ASSERT_TRUE(scope.Entered());
   auto game = std::make_unique<TPointingGame>();
   game->AppWidth = 960;  // the size saved when none was, the game's minimum
   game->AppHeight = 640;
@@ -220,12 +227,6 @@ TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCa
   SDL_PumpEvents();
   EXPECT_LE(WindowX(window) + WindowWidth(window), screen.width);
   EXPECT_LE(WindowY(window) + WindowHeight(window), screen.height);
-
-  game.reset();
-  FreeAllWindows();
-  FlushEvents();
-  ResetDrawState();
-  ASSERT_EQ(chdir(previous), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, GameOnASmallScreen,
