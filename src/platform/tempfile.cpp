@@ -7,18 +7,12 @@
 #include <atomic>
 #include <cerrno>
 
-namespace {
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
-}  // namespace
+#include "platform/paths.h"
 
 int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   static std::atomic<unsigned> counter{0};
-  const std::string prefix = FolderOf(path) + ".partial-" + std::to_string(getpid()) + "-";
+  const std::string folder = path.substr(0, path.size() - StripDir(path).size());  // with its "/"
+  const std::string prefix = folder + ".partial-" + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = prefix + std::to_string(counter++);
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -40,7 +34,7 @@ bool WriteAllBytes(int fd, const void* bytes, size_t count) {
 }
 
 void SyncFolderOf(const std::string& path) {
-  const std::string folder = FolderOf(path);
+  const std::string folder = ExtractDir(path);
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd);
