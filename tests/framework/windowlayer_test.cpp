@@ -62,24 +62,31 @@ TEST_F(WindowLayerTest, SetGraphicsResizeKeepsTheAskedSizeAsDefaultAndRaisesToTh
 }
 
 TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
-  // x, y, width, height as saved; the position the window then opens at.
+  // The desktop; x, y, width, height as saved; the position the window then opens at and
+  // its minimum, asked as 960 x 640.
   const struct {
-    int x, y, width, height, openX, openY;
+    int desktopWidth, desktopHeight, x, y, width, height, openX, openY, minWidth, minHeight;
   } cases[] = {
-      {200, 100, 960, 640, 200, 100},      // fits: as saved
-      {3000, 2000, 960, 640, 960, 440},    // from a larger display
-      {-500, -20, 960, 640, 0, 0},         // left of and above it
-      {100, 50, 2560, 1440, 64, 50},       // larger than it: a frame's room smaller, inside it
-      {100, 50, 2560, 700, 64, 50},        // only wider than it
-      {1500, 300, 1200, 700, 720, 300},
+      {1920, 1080, 200, 100, 960, 640, 200, 100, 960, 640},    // fits: as saved
+      {1920, 1080, 3000, 2000, 960, 640, 960, 440, 960, 640},  // from a larger display
+      {1920, 1080, -500, -20, 960, 640, 0, 0, 960, 640},       // left of and above it
+      {1920, 1080, 100, 50, 2560, 1440, 64, 50, 960, 640},     // larger: a frame's room smaller
+      {1920, 1080, 100, 50, 2560, 700, 64, 50, 960, 640},      // only wider than it
+      {1920, 1080, 1500, 300, 1200, 700, 720, 300, 960, 640},
+      // A desktop smaller than the minimum lowers it to a fitted window's size, so that the
+      // window's own minimum cannot raise it off the desktop; its full size stays full screen.
+      {800, 600, 200, 100, 960, 640, 64, 64, 736, 536},
+      {800, 600, 200, 100, 800, 600, 0, 0, 736, 536},
   };
   for (const auto& k : cases) {
     TestWindowLayer w;
-    w.desktopWidth = 1920;
-    w.desktopHeight = 1080;
+    w.desktopWidth = k.desktopWidth;
+    w.desktopHeight = k.desktopHeight;
     w.SetWindowPos(k.x, k.y);
     w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
-    EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos), std::tuple(k.openX, k.openY)) << k.x << "," << k.y;
+    EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos, w.AppMinWidth, w.AppMinHeight),
+              std::tuple(k.openX, k.openY, k.minWidth, k.minHeight))
+        << k.x << "," << k.y << " on " << k.desktopWidth << "x" << k.desktopHeight;
   }
   // No desktop to measure, or half of one: left as saved.
   for (const auto& [width, height] : {std::pair(0, 0), std::pair(1920, 0), std::pair(0, 1080)}) {
@@ -90,41 +97,6 @@ TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
     unknown.SetGraphicsResize(960, 640, -1, -1, -1, -1);
     EXPECT_EQ(std::tuple(unknown.AppXPos, unknown.AppYPos), std::tuple(5000, 5000)) << width;
   }
-}
-
-TEST_F(WindowLayerTest, AMinimumTheDesktopCannotHoldComesDownToWhatItHolds) {
-  // The desktop, the size asked for at (200, 100) with a minimum of 960 x 640; the minimum
-  // and the place the window then has, and its size when its client area is that asked.
-  const struct {
-    int desktopWidth, desktopHeight, width, height, minWidth, minHeight, x, y;
-  } cases[] = {
-      {800, 600, 960, 640, 736, 536, 64, 64},    // a frame's room smaller than the desktop
-      {1024, 600, 960, 640, 960, 536, 64, 64},   // only the height is lowered
-      {800, 600, 640, 480, 736, 536, 64, 64},    // raised to the lowered minimum
-      {800, 600, 800, 600, 736, 536, 0, 0},      // the desktop's size: full screen stays
-      {1920, 1080, 960, 640, 960, 640, 200, 100},  // large enough: as before
-      {1000, 680, 2560, 1440, 936, 616, 64, 64},   // holds the minimum, not a fitted one
-  };
-  for (const auto& k : cases) {
-    TestWindowLayer w;
-    w.desktopWidth = k.desktopWidth;
-    w.desktopHeight = k.desktopHeight;
-    w.SetWindowPos(200, 100);
-    w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
-    EXPECT_EQ(std::tuple(w.AppMinWidth, w.AppMinHeight, w.AppXPos, w.AppYPos),
-              std::tuple(k.minWidth, k.minHeight, k.x, k.y))
-        << k.width << "x" << k.height << " on " << k.desktopWidth << "x" << k.desktopHeight;
-  }
-  // Measured later, the window keeps to the lowered minimum, and the desktop's size is
-  // full screen.
-  TestWindowLayer w;
-  w.desktopWidth = 800;
-  w.desktopHeight = 600;
-  w.SetGraphicsResize(800, 600, 960, 640, -1, -1);
-  w.Measure(700, 500);
-  EXPECT_EQ(std::tuple(w.AppWidth, w.AppHeight, w.AppFullScreen), std::tuple(736, 536, 0));
-  w.Measure(800, 600);
-  EXPECT_EQ(std::tuple(w.AppWidth, w.AppHeight, w.AppFullScreen), std::tuple(800, 600, 1));
 }
 
 TEST_F(WindowLayerTest, FontStepsAndStatusHeightsFollowTheWindowSize) {
