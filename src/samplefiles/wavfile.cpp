@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/print.h"
 #include "platform/streams.h"
@@ -25,32 +26,78 @@ std::string TrimTrailingBlanks(std::string text) {
   return text;
 }
 
+// The chunks this reader acts on; a header with one of these ids is the likelier reading.
+constexpr std::string_view kFmtId = "fmt ";
+constexpr std::string_view kDataId = "data";
+constexpr std::string_view kSamplerId = "RLND";
+constexpr std::array<std::string_view, 3> kIdsActedOn = {kFmtId, kDataId, kSamplerId};
+
+// How many chunk headers on each reading of a missing pad byte is followed.
+constexpr int kChainHeaders = 4;
+
+// Where a walk through the chunks may stop: the file's end, or the end the RIFF header states.
+struct TWalkEnds {
+  int64_t file;
+  int64_t riff;
+};
+
+bool IsPrintableId(const uint8_t* id) {
+  return std::all_of(id, id + 4, [](uint8_t c) { return c >= 0x20 && c <= 0x7E; });
+}
+
 // How much the bytes at header[0..available) look like a chunk header at pos: 0 not
 // an id of four printable characters, 1 such an id, 2 one whose chunk also ends
 // within the file, and 3 more for an id this reader acts on.
 int ChunkLikeness(const uint8_t* header, int64_t available, int64_t pos, int64_t fileSize) {
-  if (available < 4) return 0;
-  for (int i = 0; i < 4; ++i)
-    if (header[i] < 0x20 || header[i] > 0x7E) return 0;
-  const std::string id(reinterpret_cast<const char*>(header), 4);
-  const int known = id == "fmt " || id == "data" || id == "RLND" ? 3 : 0;
+  if (available < 4 || !IsPrintableId(header)) return 0;
+  const std::string_view id(reinterpret_cast<const char*>(header), 4);
+  const int known = std::find(kIdsActedOn.begin(), kIdsActedOn.end(), id) != kIdsActedOn.end() ? 3 : 0;
   if (available < 8) return 1 + known;
   const int64_t size = static_cast<uint32_t>(ReadLE32(header + 4));
   return (pos + 8 + size <= fileSize ? 2 : 1) + known;
 }
 
-// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size.
-// A zero byte is a pad byte, as no chunk id begins with one; any other byte starts the
-// next chunk unless a chunk header looks likelier one byte on.
-void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size) {
-  const int64_t end = bodyStart + static_cast<int64_t>(size);
-  SeekStream(stream, end);
-  if ((size & 1) == 0) return;
+// After an odd chunk ending at end, judged by the next header alone: a zero byte is a
+// pad byte, as no chunk id begins with one; any other byte starts the next chunk unless
+// a chunk header looks likelier one byte on.
+bool PadByteByNextHeader(TStream& stream, int64_t end, int64_t fileSize) {
   std::array<uint8_t, 9> next{};
+  SeekStream(stream, end);
   const int64_t got = ReadBytes(stream, next.data(), static_cast<int64_t>(next.size()));
-  const int64_t fileSize = StreamSize(stream);
-  const bool padded = next[0] == 0 || ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) >
-                                          ChunkLikeness(next.data(), got, end, fileSize);
+  return next[0] == 0 ||
+         ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) > ChunkLikeness(next.data(), got, end, fileSize);
+}
+
+// Whether the chunk headers from pos on read as a chain of printable ids whose chunks
+// fit the file, for the given number of headers or until one ends exactly where the
+// walk may. After an odd chunk on the way, either reading may carry the chain.
+bool ChainHolds(TStream& stream, int64_t pos, const TWalkEnds& ends, int headers) {
+  const auto isEnd = [&](int64_t at) { return at == ends.file || at == ends.riff; };
+  if (headers == 0 || isEnd(pos)) return true;
+  std::array<uint8_t, 8> header{};
+  SeekStream(stream, pos);
+  if (ReadBytes(stream, header.data(), 8) < 8 || !IsPrintableId(header.data())) return false;
+  const uint32_t size = static_cast<uint32_t>(ReadLE32(header.data() + 4));
+  const int64_t end = pos + 8 + size;
+  if (end > ends.file) return false;
+  const bool odd = (size & 1) != 0;
+  return ChainHolds(stream, end + (odd ? 1 : 0), ends, headers - 1) ||
+         (odd && ChainHolds(stream, end, ends, headers - 1));
+}
+
+// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size and
+// others leave any byte there, so a byte other than zero is judged by where each
+// reading leads: the one whose chain of chunks holds wins, and only where both hold or
+// both break does the next header alone decide.
+void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size, const TWalkEnds& ends) {
+  const int64_t end = bodyStart + static_cast<int64_t>(size);
+  bool padded = false;
+  if ((size & 1) != 0) {
+    // A zero byte breaks the chain read from it, as no chunk id begins with one.
+    const bool chainAtEnd = ChainHolds(stream, end, ends, kChainHeaders);
+    const bool chainAfterPad = ChainHolds(stream, end + 1, ends, kChainHeaders);
+    padded = chainAtEnd != chainAfterPad ? chainAfterPad : PadByteByNextHeader(stream, end, ends.file);
+  }
   SeekStream(stream, padded ? end + 1 : end);
 }
 
@@ -68,6 +115,7 @@ int TSoundIO::ReadWav(TStream& stream) {
   if (StreamSize(stream) < 10) return 0;
   if (ReadString(stream, 4) != "RIFF") return 0;
   const int64_t riffSize = static_cast<uint32_t>(ReadInt(stream));
+  const TWalkEnds ends = {StreamSize(stream), 8 + riffSize};
 
   int channels = 0;
   int bits = 0;
@@ -82,7 +130,7 @@ int TSoundIO::ReadWav(TStream& stream) {
     const uint32_t size = static_cast<uint32_t>(ReadInt(stream));
     const int64_t body = StreamPos(stream);
 
-    if (id == "fmt ") {
+    if (id == kFmtId) {
       if (size < 16) break;
       const int tag = ReadShort(stream);
       if (tag == 1 || tag == 3) {
@@ -93,8 +141,8 @@ int TSoundIO::ReadWav(TStream& stream) {
         bits = ReadShort(stream);
         CurrBits = bits;
       }
-      SkipWavChunk(stream, body, size);
-    } else if (id == "data") {
+      SkipWavChunk(stream, body, size, ends);
+    } else if (id == kDataId) {
       // Size 0 stands for the rest of the file.
       const int64_t length = size == 0 ? BytesLeft(stream) : static_cast<int64_t>(size);
       // Each value sits in whole bytes: 9 to 16 bits in two, 17 to 24 bits in three.
@@ -112,8 +160,8 @@ int TSoundIO::ReadWav(TStream& stream) {
         }
         if (result == 0) break;
       }
-      SkipWavChunk(stream, body, static_cast<uint32_t>(std::min<int64_t>(length, UINT32_MAX)));
-    } else if (id == "RLND") {
+      SkipWavChunk(stream, body, static_cast<uint32_t>(std::min<int64_t>(length, UINT32_MAX)), ends);
+    } else if (id == kSamplerId) {
       std::array<uint8_t, kRlndBody> rlnd{};
       ReadBytes(stream, rlnd.data(), kRlndBody);
       if (std::string(reinterpret_cast<const char*>(rlnd.data()), 8) != kRlndSignature) break;
@@ -129,9 +177,9 @@ int TSoundIO::ReadWav(TStream& stream) {
         aliasName = TrimTrailingBlanks(std::string(reinterpret_cast<const char*>(&rlnd[11]), 16));
       }
       // The body is read whole whatever its size says; a longer chunk is skipped to its end.
-      SkipWavChunk(stream, body, std::max<uint32_t>(size, kRlndBody));
+      SkipWavChunk(stream, body, std::max<uint32_t>(size, kRlndBody), ends);
     } else {
-      SkipWavChunk(stream, body, size);
+      SkipWavChunk(stream, body, size, ends);
     }
   }
   return result;

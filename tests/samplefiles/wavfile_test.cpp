@@ -115,13 +115,29 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
       {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(binary).add(Data16({2, 3})), {2, 3}},
   };
-  // Without the pad byte before "data", whatever the size's low byte and the first samples.
+  // Odd chunks with and without their pad byte, whatever the sizes, the pad byte and the
+  // first samples, before "data" and before chunks not acted on, in files long enough
+  // for a header read a byte off to fit too.
+  const auto oddChunk = [](const char* id, int size, int pad) {
+    Bytes chunk;
+    chunk.text(id).le32(size).fill(static_cast<size_t>(size), 'x');
+    return pad < 0 ? chunk : chunk.u8(pad);
+  };
+  const char* notActedOn[] = {"LIST", "fact", "PEAK", "cue ", "smpl", "iXML"};
   for (int frames = 1; frames < 600; ++frames) {
     std::vector<int16_t> silentStart(static_cast<size_t>(frames), 0);
     silentStart.back() = 300;
     files.push_back({Bytes().add(Fmt(1, 16)).add(list17).add(Data16(silentStart)), silentStart});
     const std::vector<int16_t> ramp = Ramp(frames, 40);
     files.push_back({Bytes().add(Fmt(1, 16)).add(list17).add(Data16(ramp)), ramp});
+    const char* id = notActedOn[frames % 6];
+    const int oddSize = frames % 41 | 1;
+    files.push_back({Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, -1)).add(oddChunk(id, 26, -1))
+                         .add(Data16(silentStart)), silentStart});
+    const int printable = 0x20 + frames % 95;
+    const std::vector<int16_t> longer = frames % 2 == 0 ? Ramp(4096 + frames, 7) : std::vector<int16_t>(4096 + frames, 0);
+    files.push_back({Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, printable))
+                         .add(oddChunk(id, frames % 7 | 1, printable)).add(list).add(Data16(longer)), longer});
   }
   TSoundIO io;
   for (const File& file : files) {
