@@ -102,6 +102,7 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   struct File {
     Bytes chunks;
     std::vector<int16_t> values;
+    Bytes afterRiff = {};
   };
   std::vector<File> files = {
       {Bytes().add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7})), {5, 6, 7}},
@@ -114,6 +115,8 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
       {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}},
       {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(binary).add(Data16({2, 3})), {2, 3}},
+      // Both readings run past the file: only the id "data" decides.
+      {Bytes().add(Fmt(1, 16)).add(dirty).add(cut), {8, 9, 0}},
   };
   // Odd chunks with and without their pad byte, whatever the sizes, the pad byte and the
   // first samples, before "data" and before chunks not acted on, in files long enough
@@ -136,12 +139,14 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
                          .add(Data16(silentStart)), silentStart});
     const int printable = 0x20 + frames % 95;
     const std::vector<int16_t> longer = frames % 2 == 0 ? Ramp(4096 + frames, 7) : std::vector<int16_t>(4096 + frames, 0);
+    // Some with junk after the RIFF's stated end.
     files.push_back({Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, printable))
-                         .add(oddChunk(id, frames % 7 | 1, printable)).add(list).add(Data16(longer)), longer});
+                         .add(oddChunk(id, frames % 7 | 1, printable)).add(list).add(Data16(longer)),
+                     longer, Bytes().fill(frames % 3, 'j')});
   }
   TSoundIO io;
   for (const File& file : files) {
-    EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(file.chunks))), 1) << file.values.size() << " frames";
+    EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(file.chunks).add(file.afterRiff))), 1) << file.values.size() << " frames";
     EXPECT_EQ(Values(io.TempSample), file.values);
   }
   // A data size of 0 takes the rest of the file.
