@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <signal.h>
 
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "platform/eventglue.h"
@@ -14,6 +16,18 @@
 namespace {
 bool started = false;
 int videoReady = 0;
+
+// Without a display SDL falls back to a driver that shows nothing; a game there would
+// run on unseen. Only one named in SDL_VIDEODRIVER on purpose counts as a display.
+bool FallbackDriverNotAskedFor(const char* driver) {
+  const std::string name = driver != nullptr ? driver : "";
+  if (name != "offscreen" && name != "dummy") return false;
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  std::stringstream list(asked != nullptr ? asked : "");
+  for (std::string item; std::getline(list, item, ',');)
+    if (SDL_strcasecmp(item.c_str(), driver) == 0) return false;
+  return true;
+}
 }  // namespace
 
 int PlatformInit() {
@@ -25,11 +39,13 @@ int PlatformInit() {
   if (!EnsureSdlCore()) return 0;
   // Window coordinates are pixels: no high-DPI scaling.
   SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
-    videoReady = 1;
-  } else {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     Print(std::string("PlatformInit: no video: ") + SDL_GetError());
-    videoReady = 0;
+  } else if (FallbackDriverNotAskedFor(SDL_GetCurrentVideoDriver())) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    Print("PlatformInit: no video: no display");
+  } else {
+    videoReady = 1;
   }
   if (SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) != 0)
     Print(std::string("PlatformInit: no joysticks: ") + SDL_GetError());
