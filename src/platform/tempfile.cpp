@@ -16,8 +16,10 @@ int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = prefix + std::to_string(counter++);
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) break;
   }
+  name.clear();  // the name tried last may be another's file, which the caller must not remove
   return -1;
 }
 

@@ -7,7 +7,7 @@
 
 // A new, empty file in the folder of path, with a short hidden name of this process's
 // own, so that a final name of any allowed length leaves room for it; -1 when none can
-// be made. name receives the file's name.
+// be made, and then name is empty. name receives the file's name.
 int CreateTemporaryFileBeside(const std::string& path, std::string& name);
 
 // false when not every byte could be written.

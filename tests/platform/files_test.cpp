@@ -198,20 +198,33 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
   noReplaceRenameMissing = false;
 }
 
-TEST(Files, TemporaryFilesNeverOpenOneAlreadyThere) {
+TEST(Files, TemporaryFilesNeverOpenOrRemoveOneAlreadyThere) {
   TempFolder tmp;
   std::string first;
-  const int fd = CreateTemporaryFileBeside(tmp / "a", first);
+  const int fd = CreateTemporaryFileBeside(tmp / "b", first);
   ASSERT_GE(fd, 0);
   close(fd);
-  // The next name this process would try, taken by a file that is not its own.
+  // The names this process would try next, taken by files that are not its own: every
+  // one of the next two writes, which fail, and the one after, which the third passes by.
   const size_t dash = first.find_last_of('-');
-  const std::string next = first.substr(0, dash + 1) + std::to_string(std::stoul(first.substr(dash + 1)) + 1);
-  writeFile(next, "mine");
-  TNewFile file(tmp / "b");
-  EXPECT_TRUE(file.Write("new", 3));
-  EXPECT_TRUE(file.Publish());
-  EXPECT_EQ(readFile(next), "mine");
+  const unsigned long count = std::stoul(first.substr(dash + 1));
+  std::vector<std::string> taken;
+  for (unsigned long next = count + 1; next <= count + 201; ++next) {
+    taken.push_back(first.substr(0, dash + 1) + std::to_string(next));
+    writeFile(taken.back(), "mine");
+  }
+  {
+    TNewFile file(tmp / "b");
+    EXPECT_FALSE(file.Write("new", 3) && file.Publish());
+  }
+  EXPECT_FALSE(ReplaceFileContents(tmp / "b", "new"));
+  EXPECT_EQ(FileType(tmp / "b"), FILETYPE_NONE);
+  {
+    TNewFile file(tmp / "b");
+    EXPECT_TRUE(file.Write("new", 3));
+    EXPECT_TRUE(file.Publish());
+  }
+  for (const std::string& name : taken) EXPECT_EQ(readFile(name), "mine") << name;
   EXPECT_EQ(readFile(tmp / "b"), "new");
 }
 
