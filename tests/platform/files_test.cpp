@@ -176,8 +176,8 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
   for (const bool missing : {false, true}) {
     noReplaceRenameMissing = missing;
     TempFolder tmp;
-    const std::string longName(250, 'n');
-    for (const std::string name : {"new.wav", longName.c_str()}) {
+    const std::string longName(250, 'n'), longestName(255, 'n');
+    for (const std::string name : {"new.wav", longName.c_str(), longestName.c_str()}) {
       TNewFile file(tmp / name);
       EXPECT_TRUE(file.Write("abc", 3));
       EXPECT_TRUE(file.Publish()) << name;
@@ -192,7 +192,7 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
     }
     EXPECT_EQ(readFile(tmp / "taken.wav"), "mine");
     EXPECT_EQ(FileType(tmp / "link.wav"), FILETYPE_NONE);
-    std::vector<std::string> expected = {"link.wav", "new.wav", longName, "taken.wav"};
+    std::vector<std::string> expected = {"link.wav", "new.wav", longName, longestName, "taken.wav"};
     EXPECT_EQ(ReadDir(tmp.path()), expected) << (missing ? "with links" : "renamed");
   }
   noReplaceRenameMissing = false;
@@ -230,11 +230,13 @@ TEST(Files, TemporaryFilesNeverOpenOrRemoveOneAlreadyThere) {
 
 TEST(Files, ReplacedContentsTakeAnyNameLength) {
   TempFolder tmp;
-  const std::string path = tmp / std::string(250, 'r');
-  writeFile(path, "old");
-  EXPECT_TRUE(ReplaceFileContents(path, "new"));
-  EXPECT_EQ(readFile(path), "new");
-  EXPECT_EQ(ReadDir(tmp.path())->size(), 1u);
+  for (const size_t length : {250, 255}) {
+    const std::string path = tmp / std::string(length, 'r');
+    writeFile(path, "old");
+    EXPECT_TRUE(ReplaceFileContents(path, "new")) << length;
+    EXPECT_EQ(readFile(path), "new");
+  }
+  EXPECT_EQ(ReadDir(tmp.path())->size(), 2u);
 }
 
 // Once started, a write past the file-size limit fails and its temporary file goes,
