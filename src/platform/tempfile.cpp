@@ -9,15 +9,21 @@
 
 #include "platform/paths.h"
 
+constexpr size_t kMaxNameBytes = 255;  // a file name's limit on the usual file systems
+
 int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   static std::atomic<unsigned> counter{0};
-  const std::string folder = path.substr(0, path.size() - StripDir(path).size());  // with its "/"
-  const std::string prefix = folder + ".partial-" + std::to_string(getpid()) + "-";
+  const std::string file = StripDir(path);
+  const std::string folder = path.substr(0, path.size() - file.size());  // with its "/"
+  const std::string owner = "." + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = prefix + std::to_string(counter++);
+    const std::string tag = owner + std::to_string(counter++);
+    name = folder + "." + file.substr(0, kMaxNameBytes - 1 - tag.size()) + tag;
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) break;
   }
+  name.clear();  // the name tried last may be another's file, which the caller must not remove
   return -1;
 }
 

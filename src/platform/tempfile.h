@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <string>
 
-// A new, empty file in the folder of path, with a short hidden name of this process's
-// own, so that a final name of any allowed length leaves room for it; -1 when none can
-// be made. name receives the file's name.
+// A new, empty file in the folder of path, hidden and named after path's file so that
+// one a crash leaves tells what it was for: "Kick.wav" gets ".Kick.wav.<process id>-<n>",
+// the file's name cut short where the whole would pass 255 bytes. name receives the
+// file's name; -1 and an empty name when none can be made.
 int CreateTemporaryFileBeside(const std::string& path, std::string& name);
 
 // false when not every byte could be written.

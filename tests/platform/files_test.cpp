@@ -8,12 +8,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/newfile.h"
+#include "platform/paths.h"
 #include "platform/platform.h"
 #include "platform/replacefile.h"
 #include "platform/tempfile.h"
@@ -36,6 +41,25 @@ std::string readFile(const std::string& path) {
 // Stands in for a file system without the no-replace rename, as some network ones are.
 bool noReplaceRenameMissing = false;
 
+// What decides whether a write outlives a power cut, in order, while a test watches:
+// the files and folders synced, as the kernel names them, and the names given.
+struct FileCall {
+  enum { kSyncFile, kSyncFolder, kName } kind;
+  std::string path, to;
+};
+bool watching = false;
+std::vector<FileCall> watched;
+
+int noteName(int result, const char* from, const char* to) {
+  if (watching && result == 0) watched.push_back({FileCall::kName, from, to});
+  return result;
+}
+
+template <typename Call>
+Call libc(const char* name) {
+  return reinterpret_cast<Call>(dlsym(RTLD_NEXT, name));
+}
+
 }  // namespace
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) noexcept {
@@ -43,9 +67,31 @@ extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const c
     errno = EINVAL;
     return -1;
   }
-  using Rename = int (*)(int, const char*, int, const char*, unsigned);
-  static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "renameat2"));
-  return real(fromFolder, from, toFolder, to, flags);
+  static const auto real = libc<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
+  return noteName(real(fromFolder, from, toFolder, to, flags), from, to);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+  static const auto real = libc<int (*)(const char*, const char*)>("rename");
+  return noteName(real(from, to), from, to);
+}
+
+extern "C" int link(const char* from, const char* to) noexcept {
+  static const auto real = libc<int (*)(const char*, const char*)>("link");
+  return noteName(real(from, to), from, to);
+}
+
+extern "C" int fsync(int fd) {
+  if (watching) {
+    char path[PATH_MAX];
+    const ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
+    struct stat info {};
+    fstat(fd, &info);
+    watched.push_back({S_ISDIR(info.st_mode) ? FileCall::kSyncFolder : FileCall::kSyncFile,
+                       std::string(path, n > 0 ? static_cast<size_t>(n) : 0), ""});
+  }
+  static const auto real = libc<int (*)(int)>("fsync");
+  return real(fd);
 }
 
 TEST(Files, TypeAndSize) {
@@ -176,8 +222,8 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
   for (const bool missing : {false, true}) {
     noReplaceRenameMissing = missing;
     TempFolder tmp;
-    const std::string longName(250, 'n');
-    for (const std::string name : {"new.wav", longName.c_str()}) {
+    const std::string longName(250, 'n'), longestName(255, 'n');
+    for (const std::string name : {"new.wav", longName.c_str(), longestName.c_str()}) {
       TNewFile file(tmp / name);
       EXPECT_TRUE(file.Write("abc", 3));
       EXPECT_TRUE(file.Publish()) << name;
@@ -192,36 +238,89 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
     }
     EXPECT_EQ(readFile(tmp / "taken.wav"), "mine");
     EXPECT_EQ(FileType(tmp / "link.wav"), FILETYPE_NONE);
-    std::vector<std::string> expected = {"link.wav", "new.wav", longName, "taken.wav"};
+    std::vector<std::string> expected = {"link.wav", "new.wav", longName, longestName, "taken.wav"};
     EXPECT_EQ(ReadDir(tmp.path()), expected) << (missing ? "with links" : "renamed");
   }
   noReplaceRenameMissing = false;
 }
 
-TEST(Files, TemporaryFilesNeverOpenOneAlreadyThere) {
+// Each writer syncs its temporary file, names it from beside the target (a rename never
+// crosses file systems), then syncs the folder so that the name lasts.
+TEST(Files, WritesSyncTheirFileThenNameItFromBesideThenSyncTheFolder) {
+  TempFolder tmp;
+  const std::string folder = std::filesystem::canonical(tmp.path());
+  const auto newFile = [](const std::string& path) {
+    TNewFile file(path);
+    return file.Write("new", 3) && file.Publish();
+  };
+  const auto replaced = [](const std::string& path) { return ReplaceFileContents(path, "new"); };
+  const struct {
+    std::function<bool(const std::string&)> write;
+    bool linked;
+    const char* target;
+  } rows[] = {{newFile, false, "Kick.wav"}, {newFile, true, "Snare.wav"}, {replaced, false, "settings.ini"}};
+  for (const auto& row : rows) {
+    noReplaceRenameMissing = row.linked;
+    watched.clear();
+    watching = true;
+    EXPECT_TRUE(row.write(tmp / row.target)) << row.target;
+    watching = false;
+    const auto named = std::find_if(watched.begin(), watched.end(), [&](const FileCall& call) {
+      return call.kind == FileCall::kName && call.to == tmp / row.target;
+    });
+    ASSERT_NE(named, watched.end()) << row.target;
+    const std::string temporary = StripDir(named->path);
+    EXPECT_EQ(ExtractDir(named->path), tmp.path());
+    EXPECT_EQ(temporary.rfind("." + std::string(row.target) + ".", 0), 0u) << temporary;
+    EXPECT_TRUE(std::any_of(watched.begin(), named, [&](const FileCall& call) {
+      return call.kind == FileCall::kSyncFile && call.path == folder + "/" + temporary;
+    })) << row.target;
+    EXPECT_TRUE(std::any_of(named, watched.end(), [&](const FileCall& call) {
+      return call.kind == FileCall::kSyncFolder && call.path == folder;
+    })) << row.target;
+  }
+  noReplaceRenameMissing = false;
+}
+
+TEST(Files, TemporaryFilesNeverOpenOrRemoveOneAlreadyThere) {
   TempFolder tmp;
   std::string first;
-  const int fd = CreateTemporaryFileBeside(tmp / "a", first);
+  const int fd = CreateTemporaryFileBeside(tmp / "b", first);
   ASSERT_GE(fd, 0);
   close(fd);
-  // The next name this process would try, taken by a file that is not its own.
+  // The names this process would try next, taken by files that are not its own: every
+  // one of the next two writes, which fail, and the one after, which the third passes by.
   const size_t dash = first.find_last_of('-');
-  const std::string next = first.substr(0, dash + 1) + std::to_string(std::stoul(first.substr(dash + 1)) + 1);
-  writeFile(next, "mine");
-  TNewFile file(tmp / "b");
-  EXPECT_TRUE(file.Write("new", 3));
-  EXPECT_TRUE(file.Publish());
-  EXPECT_EQ(readFile(next), "mine");
+  const unsigned long count = std::stoul(first.substr(dash + 1));
+  std::vector<std::string> taken;
+  for (unsigned long next = count + 1; next <= count + 201; ++next) {
+    taken.push_back(first.substr(0, dash + 1) + std::to_string(next));
+    writeFile(taken.back(), "mine");
+  }
+  {
+    TNewFile file(tmp / "b");
+    EXPECT_FALSE(file.Write("new", 3) && file.Publish());
+  }
+  EXPECT_FALSE(ReplaceFileContents(tmp / "b", "new"));
+  EXPECT_EQ(FileType(tmp / "b"), FILETYPE_NONE);
+  {
+    TNewFile file(tmp / "b");
+    EXPECT_TRUE(file.Write("new", 3));
+    EXPECT_TRUE(file.Publish());
+  }
+  for (const std::string& name : taken) EXPECT_EQ(readFile(name), "mine") << name;
   EXPECT_EQ(readFile(tmp / "b"), "new");
 }
 
 TEST(Files, ReplacedContentsTakeAnyNameLength) {
   TempFolder tmp;
-  const std::string path = tmp / std::string(250, 'r');
-  writeFile(path, "old");
-  EXPECT_TRUE(ReplaceFileContents(path, "new"));
-  EXPECT_EQ(readFile(path), "new");
-  EXPECT_EQ(ReadDir(tmp.path())->size(), 1u);
+  for (const size_t length : {250, 255}) {
+    const std::string path = tmp / std::string(length, 'r');
+    writeFile(path, "old");
+    EXPECT_TRUE(ReplaceFileContents(path, "new")) << length;
+    EXPECT_EQ(readFile(path), "new");
+  }
+  EXPECT_EQ(ReadDir(tmp.path())->size(), 2u);
 }
 
 // Once started, a write past the file-size limit fails and its temporary file goes,
