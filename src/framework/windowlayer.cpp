@@ -34,7 +34,7 @@ FontStep FontStepFor(int width, int height) {
 // The room a frame may take round the client area where no window manager has told it:
 // before the first window, or with none at all. It also keeps a window the program fits
 // smaller than the desktop, so that it never counts as full screen.
-constexpr TFrameRoom kFrameAllowance = {.left = 4, .top = 32, .right = 4, .bottom = 8};
+constexpr TFrameRoom kFrameAllowance = {.left = 4, .top = 40, .right = 4, .bottom = 8};
 
 float StepOf(int pixels, int cells) {
   // A grid without cells has no line distance.
