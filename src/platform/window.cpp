@@ -124,9 +124,7 @@ TWindow* CreateWindow(const std::string& title, int x, int y, int width, int hei
     x += left;
     y += top;
   }
-  int atX = 0, atY = 0;
-  SDL_GetWindowPosition(window->sdl, &atX, &atY);
-  if (atX != x || atY != y) SDL_SetWindowPosition(window->sdl, x, y);
+  SDL_SetWindowPosition(window->sdl, x, y);
   clearToBlack(*window);
   WindowList& list = windowList();
   list.windows.push_back(std::move(window));
