@@ -2,7 +2,7 @@
 # calls apt-get when something is missing. Sourced by run.sh and test.sh.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev
                 zlib1g-dev libgl-dev fonts-dejavu-core libfontconfig-dev)
-TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri libopenal-dev libsndfile1-dev
+TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth openbox libgl1-mesa-dri libopenal-dev libsndfile1-dev
                clang libclang-rt-14-dev)
 
 ensure_packages() {

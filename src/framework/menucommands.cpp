@@ -45,12 +45,10 @@ int TPellam::EventMenu(int eventId, int itemId, void* source) {
         ToggleFullScreenCommand();
       }
       AppResize = 1;
-      // The first size and place, fitted as at start to a desktop too small for them.
-      AppXPos = kDefaultWindowX;
-      AppYPos = kDefaultWindowY;
-      AppWidth = AppDefaultWidth;
-      AppHeight = AppDefaultHeight;
-      FitWindowInsideDesktop();
+      // The first size at the first place, raised and fitted as at start; the window's
+      // minimum follows the fitted one.
+      PlaceWindow(kDefaultWindowX, kDefaultWindowY, AppDefaultWidth, AppDefaultHeight);
+      SetWindowMinSize(AppWindow, AppMinWidth, AppMinHeight);
       SetWindowShape(AppWindow, AppXPos, AppYPos, AppWidth, AppHeight);
       SetShowStatus(AppShowStatus);
       SetShowGrid(GridShow);

@@ -15,8 +15,8 @@
 
 #include "framework/canvas.h"
 #include "framework/orrerycontrol.h"
+#include "platform/window.h"
 
-class TWindow;
 class TImage;
 class TMFavorite;
 class TMFolder;
@@ -191,6 +191,8 @@ class TMUIDraw2 : public TOrreryControl {
   // The desktop's size that ResetGraphics compares the window with.
   virtual int CurrentDesktopWidth();
   virtual int CurrentDesktopHeight();
+  // The part of the desktop the window is fitted into.
+  virtual TDesktopArea CurrentUsableArea();
 
   // The text the status bar shows now.
   std::string StatusText() const;
@@ -201,8 +203,7 @@ class TMUIDraw2 : public TOrreryControl {
   void BuildMenus();
   // Sets the clip rectangle and the area the OpenGL view draws in back to the page area.
   void RestoreMainViewport();
-  // AppMinWidth and AppMinHeight lowered to what the current desktop holds.
-  void FitMinimumInsideDesktop();
-  // AppXPos, AppYPos, AppWidth and AppHeight brought inside the current desktop.
-  void FitWindowInsideDesktop();
+  // AppXPos, AppYPos, AppWidth and AppHeight set to this place and size, raised to the
+  // minimum and fitted, with the minimum, inside the part of the desktop left for windows.
+  void PlaceWindow(int x, int y, int width, int height);
 };

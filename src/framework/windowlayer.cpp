@@ -31,8 +31,10 @@ FontStep FontStepFor(int width, int height) {
   return {3, kStatusHeightSmall};
 }
 
-// How much smaller than the desktop a window the program fits to it is, each way.
-constexpr int kFittedWindowMargin = 64;
+// The room a frame may take round the client area where no window manager has told it:
+// before the first window, or with none at all. It also keeps a window the program fits
+// smaller than the desktop, so that it never counts as full screen.
+constexpr TFrameRoom kFrameAllowance = {.left = 4, .top = 40, .right = 4, .bottom = 8};
 
 float StepOf(int pixels, int cells) {
   // A grid without cells has no line distance.
@@ -59,12 +61,9 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
     AppMaxWidth = maxWidth;
     AppMaxHeight = maxHeight;
   }
-  FitMinimumInsideDesktop();
-  if (AppWidth < AppMinWidth) AppWidth = AppMinWidth;
-  if (AppHeight < AppMinHeight) AppHeight = AppMinHeight;
   AppDefaultWidth = width;
   AppDefaultHeight = height;
-  FitWindowInsideDesktop();
+  PlaceWindow(AppXPos, AppYPos, width, height);
 
   // The OpenGL view and the canvas belong to the old window and go with it.
   DestroyGL();
@@ -84,31 +83,36 @@ int TMUIDraw2::SetGraphicsResize(int width, int height, int minWidth, int minHei
   return 0;
 }
 
-void TMUIDraw2::FitMinimumInsideDesktop() {
-  // A minimum the desktop cannot hold comes down to a fitted window's size; else the
-  // window's own minimum would raise it off the desktop, past its canvas.
-  const int desktopWidth = CurrentDesktopWidth();
-  const int desktopHeight = CurrentDesktopHeight();
-  if (desktopWidth <= 0 || desktopHeight <= 0) return;
-  AppMinWidth = std::min(AppMinWidth, std::max(1, desktopWidth - kFittedWindowMargin));
-  AppMinHeight = std::min(AppMinHeight, std::max(1, desktopHeight - kFittedWindowMargin));
-}
-
-void TMUIDraw2::FitWindowInsideDesktop() {
-  // A position or size saved on a larger display, or in full screen, never opens the
-  // window off this one. Without a desktop to measure, nothing changes.
-  const int desktopWidth = CurrentDesktopWidth();
-  const int desktopHeight = CurrentDesktopHeight();
-  if (desktopWidth <= 0 || desktopHeight <= 0) return;
-  // A size that does not fit shrinks to less than the desktop, which would count as full
-  // screen, leaving room for the window's frame; one the size of the desktop is the
-  // player's full screen and stays.
-  if (AppWidth > desktopWidth || AppHeight > desktopHeight) {
-    AppWidth = std::max(1, std::min(AppWidth, desktopWidth - kFittedWindowMargin));
-    AppHeight = std::max(1, std::min(AppHeight, desktopHeight - kFittedWindowMargin));
+void TMUIDraw2::PlaceWindow(int x, int y, int width, int height) {
+  const TDesktopArea area = CurrentUsableArea();
+  // Without a desktop to measure, the place and size stay as asked.
+  const bool measured = area.width > 0 && area.height > 0;
+  // The whole client area lies inside the area, clear of the frame round it.
+  TFrameRoom frame = WindowFrame(AppWindow);
+  if (frame == TFrameRoom{}) frame = kFrameAllowance;
+  const int roomWidth = std::max(1, area.width - frame.left - frame.right);
+  const int roomHeight = std::max(1, area.height - frame.top - frame.bottom);
+  if (measured) {
+    // A minimum the room cannot hold comes down to it; else the window's own minimum
+    // would raise it off the desktop, past its canvas.
+    AppMinWidth = std::min(AppMinWidth, roomWidth);
+    AppMinHeight = std::min(AppMinHeight, roomHeight);
   }
-  AppXPos = std::clamp(AppXPos, 0, desktopWidth - AppWidth);
-  AppYPos = std::clamp(AppYPos, 0, desktopHeight - AppHeight);
+  AppXPos = x;
+  AppYPos = y;
+  AppWidth = std::max(width, AppMinWidth);
+  AppHeight = std::max(height, AppMinHeight);
+  if (!measured) return;
+  // One the size of the desktop is the player's full screen and stays.
+  if (AppWidth == CurrentDesktopWidth() && AppHeight == CurrentDesktopHeight()) {
+    AppXPos = AppYPos = 0;
+    return;
+  }
+  // A place or size saved on a larger display never opens the window off this one.
+  AppWidth = std::min(AppWidth, roomWidth);
+  AppHeight = std::min(AppHeight, roomHeight);
+  AppXPos = std::clamp(x, area.x + frame.left, area.x + frame.left + roomWidth - AppWidth);
+  AppYPos = std::clamp(y, area.y + frame.top, area.y + frame.top + roomHeight - AppHeight);
 }
 
 void TMUIDraw2::MakeMainCanvas() {
@@ -245,3 +249,5 @@ int TMUIDraw2::CurrentGraphicsHeight() { return AppCanvas ? AppCanvas->Height() 
 int TMUIDraw2::CurrentDesktopWidth() { return DesktopWidth(); }
 
 int TMUIDraw2::CurrentDesktopHeight() { return DesktopHeight(); }
+
+TDesktopArea TMUIDraw2::CurrentUsableArea() { return DesktopUsableArea(); }

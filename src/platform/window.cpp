@@ -111,15 +111,20 @@ TWindow* CreateWindow(const std::string& title, int x, int y, int width, int hei
   if (!createWithContext(*window, title, x, y, width, height, flags)) return nullptr;
   if (minWidth > 0 || minHeight > 0)
     SDL_SetWindowMinimumSize(window->sdl, std::max(minWidth, 1), std::max(minHeight, 1));
+  // A window manager puts its frame where the window was asked, pushing the client area
+  // right and down. It has told the frame's size by the time the window is shown; then
+  // the client area moves where it was asked.
+  SDL_PumpEvents();
+  int top = 0, left = 0, bottom = 0, right = 0;
+  SDL_GetWindowBordersSize(window->sdl, &top, &left, &bottom, &right);
   if (!(style & WINDOW_CLIENTCOORDS)) {
     // The rectangle given was the frame's: the client area lies inside its borders.
-    int top = 0, left = 0, bottom = 0, right = 0;
-    if (SDL_GetWindowBordersSize(window->sdl, &top, &left, &bottom, &right) == 0) {
-      SDL_SetWindowSize(window->sdl, std::max(width - left - right, 1),
-                        std::max(height - top - bottom, 1));
-      SDL_SetWindowPosition(window->sdl, x + left, y + top);
-    }
+    SDL_SetWindowSize(window->sdl, std::max(width - left - right, 1),
+                      std::max(height - top - bottom, 1));
+    x += left;
+    y += top;
   }
+  SDL_SetWindowPosition(window->sdl, x, y);
   clearToBlack(*window);
   WindowList& list = windowList();
   list.windows.push_back(std::move(window));
@@ -249,18 +254,37 @@ TMenuBar* WindowMenu(TWindow* window) {
 }
 
 namespace {
+// The display the newest window is on; the first one before any window.
+int desktopDisplay() {
+  SDL_Window* w = sdlOf(LastWindow());
+  return w ? std::max(SDL_GetWindowDisplayIndex(w), 0) : 0;
+}
+
 SDL_DisplayMode desktopMode() {
   SDL_DisplayMode mode{};
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return mode;
-  int display = 0;
-  if (SDL_Window* w = sdlOf(LastWindow())) display = std::max(SDL_GetWindowDisplayIndex(w), 0);
-  if (SDL_GetDesktopDisplayMode(display, &mode) != 0) mode = SDL_DisplayMode{};
+  if (SDL_GetDesktopDisplayMode(desktopDisplay(), &mode) != 0) mode = SDL_DisplayMode{};
   return mode;
 }
 }  // namespace
 
 int DesktopWidth() { return desktopMode().w; }
 int DesktopHeight() { return desktopMode().h; }
+
+TDesktopArea DesktopUsableArea() {
+  SDL_Rect area{};
+  if (!SDL_WasInit(SDL_INIT_VIDEO) || SDL_GetDisplayUsableBounds(desktopDisplay(), &area) != 0)
+    return {};
+  return {area.x, area.y, area.w, area.h};
+}
+
+TFrameRoom WindowFrame(TWindow* window) {
+  TFrameRoom frame;
+  if (SDL_Window* w = sdlOf(window))
+    if (SDL_GetWindowBordersSize(w, &frame.top, &frame.left, &frame.bottom, &frame.right) != 0)
+      frame = {};
+  return frame;
+}
 
 void SetGraphicsWindow(TWindow* window) {
   TWindow* w = live(window);

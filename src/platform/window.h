@@ -1,6 +1,7 @@
 // Windows with an OpenGL 2.1 canvas: creation with a style and a minimum size, client
 // size and position, title, minimise, maximise, full screen on the desktop, shape,
-// keyboard focus, the desktop's size and the buffer swap. Coordinates are pixels.
+// keyboard focus, the desktop's size and the part of it left for windows, and the buffer
+// swap. Coordinates are pixels.
 // Every function takes a window that is not live (null or freed) as "nothing".
 #pragma once
 #include <string>
@@ -45,6 +46,27 @@ TMenuBar* WindowMenu(TWindow* window);  // its menu bar; null for a window not l
 
 int DesktopWidth();
 int DesktopHeight();
+
+// A rectangle of the desktop, or the room round a client area, in pixels.
+struct TDesktopArea {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+struct TFrameRoom {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const TFrameRoom&) const = default;
+};
+// The desktop less the panels and docks the window manager keeps clear; empty without a
+// display.
+TDesktopArea DesktopUsableArea();
+// The room the window manager's frame (title bar and borders) takes round the client
+// area; none where no window manager has told it.
+TFrameRoom WindowFrame(TWindow* window);
 
 // Makes the window's OpenGL context current; Flip swaps that window's buffers, waiting
 // for the vertical blank when vsync is non-zero.

@@ -63,25 +63,30 @@ TEST_F(WindowLayerTest, SetGraphicsResizeKeepsTheAskedSizeAsDefaultAndRaisesToTh
 
 TEST_F(WindowLayerTest, ASavedPlaceOffTheDesktopIsBroughtInsideIt) {
   // The desktop; x, y, width, height as saved; the position the window then opens at and
-  // its minimum, asked as 960 x 640.
+  // its minimum, asked as 960 x 640; a panel along the desktop's top. With no window yet,
+  // the client area keeps a frame's allowance clear: 4 each side, 40 above, 8 below.
   const struct {
     int desktopWidth, desktopHeight, x, y, width, height, openX, openY, minWidth, minHeight;
+    int panel = 0;
   } cases[] = {
       {1920, 1080, 200, 100, 960, 640, 200, 100, 960, 640},    // fits: as saved
-      {1920, 1080, 3000, 2000, 960, 640, 960, 440, 960, 640},  // from a larger display
-      {1920, 1080, -500, -20, 960, 640, 0, 0, 960, 640},       // left of and above it
-      {1920, 1080, 100, 50, 2560, 1440, 64, 50, 960, 640},     // larger: a frame's room smaller
-      {1920, 1080, 100, 50, 2560, 700, 64, 50, 960, 640},      // only wider than it
-      {1920, 1080, 1500, 300, 1200, 700, 720, 300, 960, 640},
-      // A desktop smaller than the minimum lowers it to a fitted window's size, so that the
+      {1920, 1080, 3000, 2000, 960, 640, 956, 432, 960, 640},  // from a larger display
+      {1920, 1080, -500, -20, 960, 640, 4, 40, 960, 640},      // left of and above it
+      {1920, 1080, 100, 50, 2560, 1440, 4, 40, 960, 640},      // larger: a frame's room smaller
+      {1920, 1080, 100, 50, 2560, 700, 4, 50, 960, 640},       // only wider than it
+      {1920, 1080, 100, 50, 1920, 700, 4, 50, 960, 640},       // as wide: a window all the same
+      {1920, 1080, 1500, 300, 1200, 700, 716, 300, 960, 640},
+      // A desktop smaller than the minimum lowers it to the room it has, so that the
       // window's own minimum cannot raise it off the desktop; its full size stays full screen.
-      {800, 600, 200, 100, 960, 640, 64, 64, 736, 536},
-      {800, 600, 200, 100, 800, 600, 0, 0, 736, 536},
+      {800, 600, 200, 100, 960, 640, 4, 40, 792, 552},
+      {800, 600, 200, 100, 800, 600, 0, 0, 792, 552},
+      {1024, 600, 200, 100, 960, 640, 60, 64, 960, 528, 24},  // below the panel
   };
   for (const auto& k : cases) {
     TestWindowLayer w;
     w.desktopWidth = k.desktopWidth;
     w.desktopHeight = k.desktopHeight;
+    w.panelHeight = k.panel;
     w.SetWindowPos(k.x, k.y);
     w.SetGraphicsResize(k.width, k.height, 960, 640, -1, -1);
     EXPECT_EQ(std::tuple(w.AppXPos, w.AppYPos, w.AppMinWidth, w.AppMinHeight),

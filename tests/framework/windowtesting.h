@@ -18,6 +18,7 @@ class TestWindowLayer : public TMUIDraw2 {
   int clientHeight = 0;
   int desktopWidth = 0;
   int desktopHeight = 0;
+  int panelHeight = 0;  // a panel along the desktop's top, which windows keep clear of
   std::vector<int> fontSteps;
   std::vector<int> pageInits;
   struct CustomDraw {
@@ -34,6 +35,9 @@ class TestWindowLayer : public TMUIDraw2 {
   int CurrentGraphicsHeight() override { return clientHeight; }
   int CurrentDesktopWidth() override { return desktopWidth; }
   int CurrentDesktopHeight() override { return desktopHeight; }
+  TDesktopArea CurrentUsableArea() override {
+    return {0, panelHeight, desktopWidth, desktopHeight - panelHeight};
+  }
   int FontInit(int step) override {
     fontSteps.push_back(step);
     return 0;

@@ -134,15 +134,18 @@ TEST(GameFrameGui, StartsDrawsTheHandPageFollowsThePointerAndCloses) {
 }
 
 // The game on a screen smaller than its 960 x 640 minimum. Each case runs only on a
-// screen of its own size (tests/CMakeLists.txt starts an X server of that size for it)
-// and skips itself on any other.
+// screen of its own size (tests/CMakeLists.txt starts an X server of that size for it,
+// with a window manager for the cases that want one) and skips itself on any other.
 struct TScreen {
   int width;
   int height;
+  bool windowManager;  // which frames the window with a title bar
 };
-void PrintTo(const TScreen& screen, std::ostream* out) {
-  *out << screen.width << "x" << screen.height;
+std::string NameOf(const TScreen& screen) {
+  return std::to_string(screen.width) + "x" + std::to_string(screen.height) +
+         (screen.windowManager ? "_wm" : "");
 }
+void PrintTo(const TScreen& screen, std::ostream* out) { *out << NameOf(screen); }
 
 // Points at each hand card in turn where the picture shows it, and notes the card the
 // game raises each time.
@@ -197,19 +200,27 @@ TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCa
   TGameScope scope;
   ASSERT_TRUE(scope.Entered());
   auto game = std::make_unique<TPointingGame>();
-  game->AppWidth = 960;  // the size saved when none was, the game's minimum
-  game->AppHeight = 640;
+  // A first run: no settings file, so no saved size.
+  testing::internal::CaptureStdout();
+  game->MStartupIni("Quillon/FirstRun.ini");
+  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(game->AppWidth, -1);
   OpenQuillon(*game);
   ASSERT_NE(game->AppWindow, nullptr);
-
-  // The whole window is on the screen.
   TWindow* window = game->AppWindow;
-  EXPECT_GE(WindowX(window), 0);
-  EXPECT_GE(WindowY(window), 0);
-  EXPECT_LE(WindowX(window) + WindowWidth(window), screen.width);
-  EXPECT_LE(WindowY(window) + WindowHeight(window), screen.height);
+  // The whole window, its frame too, is on the screen where the window system put it.
+  const auto expectOnScreen = [&](const std::string& when) {
+    SDL_PumpEvents();
+    const TFrameRoom frame = WindowFrame(window);
+    EXPECT_EQ(frame.top > 0, screen.windowManager) << when << ": a title bar";
+    EXPECT_GE(WindowX(window) - frame.left, 0) << when;
+    EXPECT_GE(WindowY(window) - frame.top, 0) << when;
+    EXPECT_LE(WindowX(window) + WindowWidth(window) + frame.right, screen.width) << when;
+    EXPECT_LE(WindowY(window) + WindowHeight(window) + frame.bottom, screen.height) << when;
+  };
   EXPECT_EQ(game->ProgMain(), 0);
   EXPECT_EQ(game->ticks, kCloseTick);
+  expectOnScreen("opened");
 
   // The picture fills the window's drawable area, which the pointer is measured across.
   int drawableWidth = 0, drawableHeight = 0;
@@ -224,16 +235,14 @@ TEST_P(GameOnASmallScreen, TheWindowFitsItsCanvasFillsItAndThePointerRaisesTheCa
   testing::internal::CaptureStdout();
   game->EventMenu(EVENT_MENUACTION, kMenuRestoreDefault, nullptr);
   testing::internal::GetCapturedStdout();
-  SDL_PumpEvents();
-  EXPECT_LE(WindowX(window) + WindowWidth(window), screen.width);
-  EXPECT_LE(WindowY(window) + WindowHeight(window), screen.height);
+  expectOnScreen("restored");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, GameOnASmallScreen,
-                         testing::Values(TScreen{800, 600}, TScreen{1024, 600}),
+                         testing::Values(TScreen{800, 600, false}, TScreen{1024, 600, false},
+                                         TScreen{800, 600, true}, TScreen{1024, 600, true}),
                          [](const testing::TestParamInfo<TScreen>& info) {
-                           return std::to_string(info.param.width) + "x" +
-                                  std::to_string(info.param.height);
+                           return NameOf(info.param);
                          });
 
 TEST(GameFrameGui, ProgramBodyRunsOnceAndWritesItsSettingsAfterTheLoop) {
