@@ -15,10 +15,10 @@ int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   static std::atomic<unsigned> counter{0};
   const std::string file = StripDir(path);
   const std::string folder = path.substr(0, path.size() - file.size());  // with its "/"
-  const std::string owner = "." + std::to_string(getpid()) + "-";
+  const std::string owner = '.' + std::to_string(getpid()) + '-';
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string tag = owner + std::to_string(counter++);
-    name = folder + "." + file.substr(0, kMaxNameBytes - 1 - tag.size()) + tag;
+    name = folder + '.' + file.substr(0, kMaxNameBytes - 1 - tag.size()) + tag;
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
     if (errno != EEXIST) break;
