@@ -222,8 +222,8 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
   for (const bool missing : {false, true}) {
     noReplaceRenameMissing = missing;
     TempFolder tmp;
-    const std::string longName(250, 'n'), longestName(255, 'n');
-    for (const std::string name : {"new.wav", longName.c_str(), longestName.c_str()}) {
+    const std::string longestName(255, 'n');
+    for (const std::string name : {"new.wav", longestName.c_str()}) {
       TNewFile file(tmp / name);
       EXPECT_TRUE(file.Write("abc", 3));
       EXPECT_TRUE(file.Publish()) << name;
@@ -238,7 +238,7 @@ TEST(Files, NewFilesTakeOnlyAFreeNameWithOrWithoutTheNoReplaceRename) {
     }
     EXPECT_EQ(readFile(tmp / "taken.wav"), "mine");
     EXPECT_EQ(FileType(tmp / "link.wav"), FILETYPE_NONE);
-    std::vector<std::string> expected = {"link.wav", "new.wav", longName, longestName, "taken.wav"};
+    std::vector<std::string> expected = {"link.wav", "new.wav", longestName, "taken.wav"};
     EXPECT_EQ(ReadDir(tmp.path()), expected) << (missing ? "with links" : "renamed");
   }
   noReplaceRenameMissing = false;
@@ -314,13 +314,11 @@ TEST(Files, TemporaryFilesNeverOpenOrRemoveOneAlreadyThere) {
 
 TEST(Files, ReplacedContentsTakeAnyNameLength) {
   TempFolder tmp;
-  for (const size_t length : {250, 255}) {
-    const std::string path = tmp / std::string(length, 'r');
-    writeFile(path, "old");
-    EXPECT_TRUE(ReplaceFileContents(path, "new")) << length;
-    EXPECT_EQ(readFile(path), "new");
-  }
-  EXPECT_EQ(ReadDir(tmp.path())->size(), 2u);
+  const std::string path = tmp / std::string(255, 'r');
+  writeFile(path, "old");
+  EXPECT_TRUE(ReplaceFileContents(path, "new"));
+  EXPECT_EQ(readFile(path), "new");
+  EXPECT_EQ(ReadDir(tmp.path())->size(), 1u);
 }
 
 // Once started, a write past the file-size limit fails and its temporary file goes,

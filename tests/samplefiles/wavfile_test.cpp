@@ -135,8 +135,6 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
     files.push_back({Bytes().add(Fmt(1, 16)).add(list17).add(Data16(ramp)), ramp});
     const char* id = notActedOn[frames % 6];
     const int oddSize = frames % 41 | 1;
-    files.push_back({Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, -1)).add(oddChunk(id, 26, -1))
-                         .add(Data16(silentStart)), silentStart});
     const int printable = 0x20 + frames % 95;
     const std::vector<int16_t> longer = frames % 2 == 0 ? Ramp(4096 + frames, 7) : std::vector<int16_t>(4096 + frames, 0);
     // Some with junk after the RIFF's stated end.
