@@ -119,6 +119,8 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
       {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
       {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(binary).add(Data16({2, 3})), {2, 3}},
+      // Read a byte early, "ddat" ends at the file's end, as does "data" of size 0.
+      {Bytes().add(Fmt(1, 16)).add(dirty).add(sizeZero(Ramp(48, 3))), Ramp(48, 3)},
       // Read a byte early, "dPEA" jumps over "fmt " and lands on "data" just as well.
       {Bytes().add(dirty).text("PEAK").le32(0).add(Fmt(1, 16)).text("LIST").le32(42).fill(42, 'x')
            .add(sizeZero(Ramp(90, 3))),
