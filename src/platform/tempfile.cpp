@@ -9,14 +9,18 @@
 
 #include "platform/paths.h"
 
+namespace {
+
 constexpr size_t kMaxNameBytes = 255;  // a file name's limit on the usual file systems
 
 // The first count bytes of name at most, never ending inside a UTF-8 character.
-static std::string WholeCharactersOf(const std::string& name, size_t count) {
+std::string WholeCharactersOf(const std::string& name, size_t count) {
   if (count >= name.size()) return name;
   while (count > 0 && (static_cast<unsigned char>(name[count]) & 0xC0) == 0x80) --count;
   return name.substr(0, count);
 }
+
+}  // namespace
 
 int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   static std::atomic<unsigned> counter{0};
