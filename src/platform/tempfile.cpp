@@ -9,7 +9,18 @@
 
 #include "platform/paths.h"
 
+namespace {
+
 constexpr size_t kMaxNameBytes = 255;  // a file name's limit on the usual file systems
+
+// The first count bytes of name at most, never ending inside a UTF-8 character.
+std::string WholeCharactersOf(const std::string& name, size_t count) {
+  if (count >= name.size()) return name;
+  while (count > 0 && (static_cast<unsigned char>(name[count]) & 0xC0) == 0x80) --count;
+  return name.substr(0, count);
+}
+
+}  // namespace
 
 int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   static std::atomic<unsigned> counter{0};
@@ -18,7 +29,7 @@ int CreateTemporaryFileBeside(const std::string& path, std::string& name) {
   const std::string owner = '.' + std::to_string(getpid()) + '-';
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string tag = owner + std::to_string(counter++);
-    name = folder + '.' + file.substr(0, kMaxNameBytes - 1 - tag.size()) + tag;
+    name = folder + '.' + WholeCharactersOf(file, kMaxNameBytes - 1 - tag.size()) + tag;
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
     if (errno != EEXIST) break;

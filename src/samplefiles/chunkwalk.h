@@ -1,5 +1,6 @@
-// Steps shared by the chunked container readers (RIFF WAVE, AIFF, IFF): reading a
-// chunk id byte by byte, skipping a chunk body with its pad byte, the bytes left.
+// Steps shared by the chunked container readers: reading a chunk id byte by byte (RIFF
+// WAVE, AIFF, IFF), skipping a chunk with its pad byte (AIFF, IFF: the WAV reader judges
+// its pad bytes itself) and the bytes left (the PCM decoders).
 #pragma once
 #include <cstdint>
 #include <string>

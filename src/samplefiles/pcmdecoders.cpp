@@ -1,14 +1,15 @@
 // The PCM data decoders that the WAV and AIFF readers and the forced load share:
 // 16-bit words of either byte order, 8-bit bytes and little-endian 24-bit values, each
-// into a new 16-bit sample at 44100 Hz. A size larger than the file is refused before
-// anything is made, and no more frames are made than the given bytes hold, so a lying
-// header cannot ask for a large buffer.
+// into a new 16-bit sample at 44100 Hz. Data cut short, claiming more bytes than are
+// left from its start, is refused before anything is made, and no more frames are made
+// than the given bytes hold, so a lying header cannot ask for a large buffer.
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "platform/print.h"
 #include "platform/streams.h"
+#include "samplefiles/chunkwalk.h"
 #include "samplefiles/fillablesample.h"
 #include "samplefiles/soundio.h"
 
@@ -22,11 +23,11 @@ constexpr int64_t kWordBlock = int64_t{1} << 18;
 int FormatFor(int channels) { return channels == 1 ? TSoundIO::SF_MONO16 : TSoundIO::SF_STEREO16; }
 
 // The frames that bytes of data hold, at most the frames asked for; -1 when the data
-// cannot be decoded (channels other than 1 or 2, or more bytes than the file has).
+// cannot be decoded (channels other than 1 or 2, or more bytes than are left).
 int FramesHeld(TStream& stream, int frames, int bytes, int channels, int bytesPerValue) {
   if (channels != 1 && channels != 2) return -1;
   bytes = std::max(bytes, 0);
-  if (StreamSize(stream) < bytes) return -1;
+  if (BytesLeft(stream) < bytes) return -1;
   return std::clamp(frames, 0, bytes / (channels * bytesPerValue));
 }
 
@@ -47,7 +48,7 @@ int TSoundIO::LoadAifData(const std::string& path, TStream& stream, int frames, 
   frames = FramesHeld(stream, frames, bytes, channels, 2);
   if (frames < 0) return 0;
   // The old sample goes first, so that two large ones are never held at once. Every
-  // byte of the new one is written below: read, or zero where the file ends early.
+  // byte of the new one is written below, as ReadBytes zeroes what it cannot read.
   TempSample = nullptr;
   std::shared_ptr<TAudioSample> sample = CreateFillableSample(frames, FormatFor(channels));
   if (!sample) return 0;

@@ -35,11 +35,22 @@ constexpr std::array<std::string_view, 3> kIdsActedOn = {kFmtId, kDataId, kSampl
 // How many chunk headers on each reading of a missing pad byte is followed.
 constexpr int kChainHeaders = 4;
 
-// Where a walk through the chunks may stop: the file's end, or the end the RIFF header states.
+// Where the chunks may end: the file's end, the end the RIFF header states (8 + its
+// size), and where the walk stops, at the size field's value.
 struct TWalkEnds {
   int64_t file;
   int64_t riff;
+  int64_t walk;
 };
+
+// Where a chunk whose body starts at bodyStart ends as the walk reads it: a data chunk of
+// size 0 runs to the file's end, and the sampler chunk's body is read whole whatever its
+// size says.
+int64_t ChunkEnd(std::string_view id, uint32_t size, int64_t bodyStart, int64_t fileSize) {
+  if (id == kDataId && size == 0) return std::max(bodyStart, fileSize);
+  if (id == kSamplerId) size = std::max<uint32_t>(size, kRlndBody);
+  return bodyStart + static_cast<int64_t>(size);
+}
 
 bool IsPrintableId(const uint8_t* id) {
   return std::all_of(id, id + 4, [](uint8_t c) { return c >= 0x20 && c <= 0x7E; });
@@ -68,35 +79,48 @@ bool PadByteByNextHeader(TStream& stream, int64_t end, int64_t fileSize) {
          ChunkLikeness(next.data() + 1, got - 1, end + 1, fileSize) > ChunkLikeness(next.data(), got, end, fileSize);
 }
 
-// Whether the chunk headers from pos on read as a chain of printable ids whose chunks
-// fit the file, for the given number of headers or until one ends exactly where the
-// walk may. After an odd chunk on the way, either reading may carry the chain.
-bool ChainHolds(TStream& stream, int64_t pos, const TWalkEnds& ends, int headers) {
-  const auto isEnd = [&](int64_t at) { return at == ends.file || at == ends.riff; };
-  if (headers == 0 || isEnd(pos)) return true;
+// How far a chain of chunk headers reads as printable ids whose chunks fit the file:
+// the headers it gets through, landing exactly where the walk may stop counting as all
+// of them, and of those the headers really read, so that a chain which lands by
+// jumping over chunks counts for less than one which reads them.
+struct TChainReach {
+  int depth = 0;
+  int read = 0;
+  auto operator<=>(const TChainReach&) const = default;
+};
+
+// The reach of the chain from pos on, over at most the given number of headers. After an
+// odd chunk on the way, either reading may carry the chain.
+TChainReach ChainReach(TStream& stream, int64_t pos, const TWalkEnds& ends, int headers) {
+  if (headers == 0) return {};
+  if (pos == ends.file || pos == ends.riff) return {headers, 0};
   std::array<uint8_t, 8> header{};
   SeekStream(stream, pos);
-  if (ReadBytes(stream, header.data(), 8) < 8 || !IsPrintableId(header.data())) return false;
-  const uint32_t size = static_cast<uint32_t>(ReadLE32(header.data() + 4));
-  const int64_t end = pos + 8 + size;
-  if (end > ends.file) return false;
-  const bool odd = (size & 1) != 0;
-  return ChainHolds(stream, end + (odd ? 1 : 0), ends, headers - 1) ||
-         (odd && ChainHolds(stream, end, ends, headers - 1));
+  if (ReadBytes(stream, header.data(), 8) < 8 || !IsPrintableId(header.data())) return {};
+  const std::string_view id(reinterpret_cast<const char*>(header.data()), 4);
+  const int64_t end = ChunkEnd(id, static_cast<uint32_t>(ReadLE32(header.data() + 4)), pos + 8, ends.file);
+  if (end > ends.file) return {};
+  const bool odd = ((end - pos) & 1) != 0;
+  TChainReach next = ChainReach(stream, end + (odd ? 1 : 0), ends, headers - 1);
+  if (odd && next != TChainReach{headers - 1, headers - 1}) {
+    next = std::max(next, ChainReach(stream, end, ends, headers - 1));
+  }
+  return {1 + next.depth, 1 + next.read};
 }
 
-// Moves past a chunk. Some writers leave out the pad byte after a chunk of odd size and
-// others leave any byte there, so a byte other than zero is judged by where each
-// reading leads: the one whose chain of chunks holds wins, and only where both hold or
-// both break does the next header alone decide.
-void SkipWavChunk(TStream& stream, int64_t bodyStart, uint32_t size, const TWalkEnds& ends) {
-  const int64_t end = bodyStart + static_cast<int64_t>(size);
+// Moves to the end of a chunk whose body started at bodyStart. Some writers leave out the
+// pad byte after a chunk of odd size and others leave any byte there, so a byte other
+// than zero is judged by where each reading leads: the one whose chain of chunks reaches
+// further wins. At equal reach a pad byte just before where the walk stops is taken, as
+// reading on would only meet what follows the chunks; else the next header decides.
+void SkipWavChunk(TStream& stream, int64_t bodyStart, int64_t end, const TWalkEnds& ends) {
   bool padded = false;
-  if ((size & 1) != 0) {
-    // A zero byte breaks the chain read from it, as no chunk id begins with one.
-    const bool chainAtEnd = ChainHolds(stream, end, ends, kChainHeaders);
-    const bool chainAfterPad = ChainHolds(stream, end + 1, ends, kChainHeaders);
-    padded = chainAtEnd != chainAfterPad ? chainAfterPad : PadByteByNextHeader(stream, end, ends.file);
+  if (((end - bodyStart) & 1) != 0) {
+    // A zero byte ends the chain read from it at once, as no chunk id begins with one.
+    const TChainReach atEnd = ChainReach(stream, end, ends, kChainHeaders);
+    const TChainReach afterPad = ChainReach(stream, end + 1, ends, kChainHeaders);
+    padded = atEnd != afterPad ? afterPad > atEnd
+                               : end + 1 == ends.walk || PadByteByNextHeader(stream, end, ends.file);
   }
   SeekStream(stream, padded ? end + 1 : end);
 }
@@ -115,13 +139,15 @@ int TSoundIO::ReadWav(TStream& stream) {
   if (StreamSize(stream) < 10) return 0;
   if (ReadString(stream, 4) != "RIFF") return 0;
   const int64_t riffSize = static_cast<uint32_t>(ReadInt(stream));
-  const TWalkEnds ends = {StreamSize(stream), 8 + riffSize};
+  // The walk stops at the size field's value, as this reader always has, so that stored
+  // files read as before; the pad-byte chains need where the RIFF's chunks really end.
+  const TWalkEnds ends = {StreamSize(stream), 8 + riffSize, riffSize};
 
   int channels = 0;
   int bits = 0;
   int result = 0;
   std::string id;
-  while (StreamPos(stream) < riffSize && !Eof(stream)) {
+  while (StreamPos(stream) < ends.walk && !Eof(stream)) {
     if (!ReadChunkId(stream, id)) {
       Print("error");
       return -1;
@@ -129,6 +155,7 @@ int TSoundIO::ReadWav(TStream& stream) {
     if (id == "WAVE") continue;
     const uint32_t size = static_cast<uint32_t>(ReadInt(stream));
     const int64_t body = StreamPos(stream);
+    const int64_t end = ChunkEnd(id, size, body, ends.file);
 
     if (id == kFmtId) {
       if (size < 16) break;
@@ -141,10 +168,8 @@ int TSoundIO::ReadWav(TStream& stream) {
         bits = ReadShort(stream);
         CurrBits = bits;
       }
-      SkipWavChunk(stream, body, size, ends);
     } else if (id == kDataId) {
-      // Size 0 stands for the rest of the file.
-      const int64_t length = size == 0 ? BytesLeft(stream) : static_cast<int64_t>(size);
+      const int64_t length = end - body;
       // Each value sits in whole bytes: 9 to 16 bits in two, 17 to 24 bits in three.
       const int container = (bits + 7) / 8;
       if (bits >= 8 && container <= 3 && (channels == 1 || channels == 2) && length <= INT32_MAX) {
@@ -160,7 +185,6 @@ int TSoundIO::ReadWav(TStream& stream) {
         }
         if (result == 0) break;
       }
-      SkipWavChunk(stream, body, static_cast<uint32_t>(std::min<int64_t>(length, UINT32_MAX)), ends);
     } else if (id == kSamplerId) {
       std::array<uint8_t, kRlndBody> rlnd{};
       ReadBytes(stream, rlnd.data(), kRlndBody);
@@ -168,19 +192,16 @@ int TSoundIO::ReadWav(TStream& stream) {
       if (rlnd[187] == 0) {
         const int start = ReadLE32(&rlnd[27]) / 256;
         const int loopStart = ReadLE32(&rlnd[31]) / 256;
-        const int end = ReadLE32(&rlnd[35]) / 256;
+        const int sampleEnd = ReadLE32(&rlnd[35]) / 256;
         const int loopEnd = ReadLE32(&rlnd[39]) / 256;
-        Print("Start=" + std::to_string(start) + " End=" + std::to_string(end) +
+        Print("Start=" + std::to_string(start) + " End=" + std::to_string(sampleEnd) +
               ", LoopStart=" + std::to_string(loopStart) + " LoopEnd=" + std::to_string(loopEnd));
         LpStart = loopStart;
         LpEnd = loopEnd;
         aliasName = TrimTrailingBlanks(std::string(reinterpret_cast<const char*>(&rlnd[11]), 16));
       }
-      // The body is read whole whatever its size says; a longer chunk is skipped to its end.
-      SkipWavChunk(stream, body, std::max<uint32_t>(size, kRlndBody), ends);
-    } else {
-      SkipWavChunk(stream, body, size, ends);
     }
+    SkipWavChunk(stream, body, end, ends);
   }
   return result;
 }

@@ -254,11 +254,18 @@ TEST(Files, WritesSyncTheirFileThenNameItFromBesideThenSyncTheFolder) {
     return file.Write("new", 3) && file.Publish();
   };
   const auto replaced = [](const std::string& path) { return ReplaceFileContents(path, "new"); };
-  const struct {
+  struct Row {
     std::function<bool(const std::string&)> write;
     bool linked;
-    const char* target;
-  } rows[] = {{newFile, false, "Kick.wav"}, {newFile, true, "Snare.wav"}, {replaced, false, "settings.ini"}};
+    std::string target;
+  };
+  // Two-byte characters, one byte apart: in one of the two, a cut to make room for the
+  // temporary's tag falls inside a character.
+  std::string accented;
+  for (int i = 0; i < 127; ++i) accented += "\xc3\xa9";
+  const Row rows[] = {{newFile, false, "Kick.wav"},     {newFile, true, "Snare.wav"},
+                      {replaced, false, "settings.ini"}, {newFile, false, accented},
+                      {newFile, false, "a" + accented}};
   for (const auto& row : rows) {
     noReplaceRenameMissing = row.linked;
     watched.clear();
@@ -271,7 +278,12 @@ TEST(Files, WritesSyncTheirFileThenNameItFromBesideThenSyncTheFolder) {
     ASSERT_NE(named, watched.end()) << row.target;
     const std::string temporary = StripDir(named->path);
     EXPECT_EQ(ExtractDir(named->path), tmp.path());
-    EXPECT_EQ(temporary.rfind("." + std::string(row.target) + ".", 0), 0u) << temporary;
+    // Named after the target, whole characters of it as far as 255 bytes allow.
+    const std::string namedAfter = temporary.substr(1, temporary.find_last_of('.') - 1);
+    EXPECT_EQ(row.target.rfind(namedAfter, 0), 0u) << temporary;
+    EXPECT_TRUE(namedAfter == row.target || temporary.size() >= 254) << temporary;
+    EXPECT_LE(temporary.size(), 255u);
+    EXPECT_NE(row.target[namedAfter.size()] & 0xC0, 0x80) << temporary;
     EXPECT_TRUE(std::any_of(watched.begin(), named, [&](const FileCall& call) {
       return call.kind == FileCall::kSyncFile && call.path == folder + "/" + temporary;
     })) << row.target;

@@ -161,22 +161,28 @@ TEST_F(AiffFile, LyingSizesAndCounts) {
   EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{7, 8}));
 }
 
-TEST_F(AiffFile, BigEndianDataLongerThanAReadBlock) {
-  // 150002 frames over several blocks; the chunk claims two frames more than the file
-  // holds, and those read as silence.
-  constexpr int kFrames = 150002;
-  Bytes data;
-  std::vector<int16_t> expected;
-  for (int i = 0; i < kFrames - 2; ++i) {
-    expected.push_back(static_cast<int16_t>(i * 7919));
-    data.be16(expected.back());
-  }
-  expected.insert(expected.end(), {0, 0});
+TEST_F(AiffFile, BigEndianDataLongerThanAReadBlockAndCutShort) {
+  // 150000 frames over several blocks; cut short, by a byte or by as many bytes as stand
+  // before the data, the file loads nothing.
+  constexpr int kFrames = 150000;
   Bytes ssnd;
-  ssnd.text("SSND").be32(8 + 2 * kFrames).be32(0).be32(0).add(data);
+  std::vector<int16_t> expected;
+  ssnd.text("SSND").be32(8 + 2 * kFrames).be32(0).be32(0);
+  for (int i = 0; i < kFrames; ++i) {
+    expected.push_back(static_cast<int16_t>(i * 7919));
+    ssnd.be16(expected.back());
+  }
+  const Bytes whole = Form("AIFF", Bytes().add(Comm(1, kFrames, 16)).add(ssnd));
   TSoundIO io;
-  EXPECT_EQ(io.LoadAif(write("long.aif", Form("AIFF", Bytes().add(Comm(1, kFrames, 16)).add(ssnd)))), 1);
+  EXPECT_EQ(io.LoadAif(write("long.aif", whole)), 1);
   EXPECT_EQ(Values(io.TempSample), expected);
+  for (const size_t cutBy : {size_t{1}, whole.size() - 2 * kFrames}) {
+    Bytes cut = whole;
+    cut.b.resize(whole.size() - cutBy);
+    io.TempSample = nullptr;
+    EXPECT_EQ(io.LoadAif(write("cut.aif", cut)), 0) << cutBy;
+    EXPECT_EQ(io.TempSample, nullptr);
+  }
 }
 
 TEST(FillableSample, SizesAndFormats) {

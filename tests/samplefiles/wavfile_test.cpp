@@ -12,10 +12,10 @@ Bytes Fmt(int channels, int bits, int tag = 1) {
   return f;
 }
 
-// "RIFF", a size field covering the chunks, "WAVE", then the chunks.
-Bytes Riff(const Bytes& chunks) {
+// "RIFF", a size field covering the chunks (or off by sizeError), "WAVE", then the chunks.
+Bytes Riff(const Bytes& chunks, int sizeError = 0) {
   Bytes r;
-  r.text("RIFF").le32(static_cast<int64_t>(chunks.size()) + 4).text("WAVE").add(chunks);
+  r.text("RIFF").le32(static_cast<int64_t>(chunks.size()) + 4 + sizeError).text("WAVE").add(chunks);
   return r;
 }
 
@@ -95,14 +95,19 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
   list17.text("LIST").le32(17).fill(17, 'x');
   Bytes list32;
   list32.text("LIST").le32(32).fill(32, 'x');
-  Bytes cut;
-  cut.text("data").le32(6).le16(8).le16(9);
+  // A data size of 0 stands for the rest of the file.
+  const auto sizeZero = [](const std::vector<int16_t>& values) {
+    Bytes data = Data16(values);
+    std::fill(data.b.begin() + 4, data.b.begin() + 8, 0);
+    return data;
+  };
   Bytes binary;  // an id of no printable characters
   binary.u8(1).u8(2).u8(3).u8(4).le32(4).le32(-1);
   struct File {
     Bytes chunks;
     std::vector<int16_t> values;
     Bytes afterRiff = {};
+    int riffSizeError = 0;
   };
   std::vector<File> files = {
       {Bytes().add(list).add(Fmt(1, 16)).add(odd).add(dirty).add(Data16({5, 6, 7})), {5, 6, 7}},
@@ -112,11 +117,14 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
       {Bytes().add(dirty).add(Fmt(1, 16)).add(Data16(Ramp(3000, 7))), Ramp(3000, 7)},
       {Bytes().add(Fmt(1, 16)).add(dirty).add(list).add(Data16({6})), {6}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(list32).add(Data16({4})), {4}},
-      {Bytes().add(Fmt(1, 16)).add(bare).add(cut), {8, 9, 0}},
       {Bytes().add(Fmt(1, 16)).add(odd).add(binary).add(Data16({2, 3})), {2, 3}},
       {Bytes().add(Fmt(1, 16)).add(bare).add(binary).add(Data16({2, 3})), {2, 3}},
-      // Both readings run past the file: only the id "data" decides.
-      {Bytes().add(Fmt(1, 16)).add(dirty).add(cut), {8, 9, 0}},
+      // Read a byte early, "ddat" ends at the file's end, as does "data" of size 0.
+      {Bytes().add(Fmt(1, 16)).add(dirty).add(sizeZero(Ramp(48, 3))), Ramp(48, 3)},
+      // Read a byte early, "dPEA" jumps over "fmt " and lands on "data" just as well.
+      {Bytes().add(dirty).text("PEAK").le32(0).add(Fmt(1, 16)).text("LIST").le32(42).fill(42, 'x')
+           .add(sizeZero(Ramp(90, 3))),
+       Ramp(90, 3)},
   };
   // Odd chunks with and without their pad byte, whatever the sizes, the pad byte and the
   // first samples, before "data" and before chunks not acted on, in files long enough
@@ -138,13 +146,26 @@ TEST_F(WavFile, ChunksAreWalkedBySizeWithPadBytes) {
     const int printable = 0x20 + frames % 95;
     const std::vector<int16_t> longer = frames % 2 == 0 ? Ramp(4096 + frames, 7) : std::vector<int16_t>(4096 + frames, 0);
     // Some with junk after the RIFF's stated end.
-    files.push_back({Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, printable))
-                         .add(oddChunk(id, frames % 7 | 1, printable)).add(list).add(Data16(longer)),
-                     longer, Bytes().fill(frames % 3, 'j')});
+    const Bytes printablePadded =
+        Bytes().add(Fmt(1, 16)).add(oddChunk("note", oddSize, printable)).add(oddChunk(id, frames % 7 | 1, printable));
+    files.push_back({Bytes().add(printablePadded).add(list).add(Data16(longer)), longer, Bytes().fill(frames % 3, 'j')});
+    // A RIFF size a few bytes off with junk after the chunks, and a data size of 0.
+    const int riffSizeError = frames % 2 == 0 ? frames / 2 % 8 + 1 : -(frames % 13 + 1);
+    files.push_back({Bytes().add(printablePadded).add(Data16(longer)).add(oddChunk("PEAK", oddSize, printable)),
+                     longer, Bytes().fill(frames % 7 + 1, 'j'), riffSizeError});
+    files.push_back({Bytes().add(printablePadded).add(list).add(sizeZero(longer)), longer});
+    // Three odd chunks, each padded its own way: none, zero, printable or any other byte.
+    Bytes mixed = Fmt(1, 16);
+    for (int chunk = 0, ways = frames; chunk < 3; ++chunk, ways /= 4) {
+      const int pads[] = {-1, 0, printable, 0x80 + frames % 0x7F};
+      mixed.add(oddChunk(notActedOn[(frames + chunk) % 6], (frames * (chunk + 3)) % 37 | 1, pads[ways % 4]));
+    }
+    files.push_back({mixed.add(Data16(longer)), longer});
   }
   TSoundIO io;
   for (const File& file : files) {
-    EXPECT_EQ(io.LoadWav(write("walk.wav", Riff(file.chunks).add(file.afterRiff))), 1) << file.values.size() << " frames";
+    const Bytes bytes = Riff(file.chunks, file.riffSizeError).add(file.afterRiff);
+    EXPECT_EQ(io.LoadWav(write("walk.wav", bytes)), 1) << file.values.size() << " frames";
     EXPECT_EQ(Values(io.TempSample), file.values);
   }
   // A data size of 0 takes the rest of the file.
@@ -230,11 +251,20 @@ TEST_F(WavFile, HostileFilesFailWithoutReadingPastThem) {
   skip.text("junk").le32(0xFFFFFFF0).fill(8, 1);
   EXPECT_EQ(io.LoadWav(write("skip.wav", Riff(Bytes().add(Fmt(1, 16)).add(skip).add(Data16({1}))))), 0);
 
-  // A data chunk one word short of its size: the missing word reads as silence.
-  Bytes shortData;
-  shortData.text("data").le32(8).le16(1).le16(2).le16(3);
-  EXPECT_EQ(io.LoadWav(write("trunc.wav", Riff(Bytes().add(Fmt(1, 16)).add(shortData)))), 1);
-  EXPECT_EQ(Values(io.TempSample), (std::vector<int16_t>{1, 2, 3, 0}));
+  // Data cut short, by a byte or by as many bytes as stand before it, loads nothing.
+  Bytes list;
+  list.text("LIST").le32(26).fill(26, 'x');
+  for (const int bits : {8, 16}) {
+    const Bytes whole = Riff(Bytes().add(Fmt(1, bits)).add(list).add(Data16(Ramp(200, 150))));
+    for (const size_t cutBy : {size_t{0}, size_t{1}, whole.size() - 400}) {
+      Bytes file = whole;
+      file.b.resize(whole.size() - cutBy);
+      io.TempSample = nullptr;
+      const std::string path = write("trunc.wav", file);
+      printed([&] { EXPECT_EQ(io.LoadWav(path), cutBy == 0) << bits << " bits, cut by " << cutBy; });
+      EXPECT_EQ(io.TempSample != nullptr, cutBy == 0);
+    }
+  }
 }
 
 TEST_F(WavFile, WriterPathRules) {
